@@ -1,0 +1,38 @@
+// The windows-level services the game asks of its front end: message boxes and dialogs, the
+// menu bar, the cursor, the clock label, time, date and chance. Tests script the answers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "logic/random.h"
+
+namespace tessarix {
+
+enum class MessageIcon { None, Question, Information, Warning };
+
+class Platform : public RandomSource {
+ public:
+  // A question with custom buttons ("&JA", "&NEIN"); returns the index of the chosen button.
+  virtual int ask(const std::string& text, const std::vector<std::string>& buttons,
+                  int defaultButton, MessageIcon icon) = 0;
+  // A plain message with one OK button.
+  virtual void showMessage(const std::string& text) = 0;
+
+  virtual void setBusyCursor(bool busy) = 0;
+  virtual void setMenuEnabled(bool enabled) = 0;
+  virtual void setMenuChecked(int id, bool checked) = 0;
+  virtual void setClockText(const std::string& text) = 0;
+
+  // A monotonic clock in tenths of a second, and today's date as "TT.MM.JJJJ".
+  virtual int64_t nowTenths() = 0;
+  virtual std::string dateText() = 0;
+
+  virtual void pause(int milliseconds) = 0;
+  virtual void beep() = 0;
+  // Ends the program (after "Spiel beenden?" was answered with "&JA").
+  virtual void quit() = 0;
+};
+
+}  // namespace tessarix

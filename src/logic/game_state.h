@@ -1,0 +1,60 @@
+// The game's state: the cell arrays of the nine grids and the scalars the rules read and write.
+// Every array keeps index 0 in each dimension, so its bytes are the image stored in files.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "logic/geometry.h"
+
+namespace tessarix {
+
+using CellArray = std::array<uint8_t, 1000>;   // [grid][col][row], value 0..9
+using MarkArray = std::array<uint8_t, 10000>;  // [grid][col][row][digit], 0 or 1
+
+struct GameState {
+  // The field.
+  CellArray board{};        // clues and the player's entries; 0 = empty
+  CellArray givens{};       // the clues; non-zero marks a clue cell
+  CellArray solution{};     // derived by deriveSolution; 0 = not derived
+  CellArray boardBackup{};  // deriveSolution's copy of board
+  MarkArray marks{};        // candidate or pencil marks
+
+  // Counting and checking.
+  std::array<uint8_t, 10> digitCount{};  // distinct cells per value; [0] counts empties and lower copies
+  int wrongCount = 0;                    // wrong entries of this game; at 3 the game is no longer timed
+  bool notSolvable = false;
+  bool boardComplete = false;
+  std::string statusText;
+  int statusColor = 0;  // palette entry of the status message
+
+  // Solver bookkeeping.
+  bool boardChanged = false;
+  bool derivingSolution = false;
+
+  // Options and timing that the rules read.
+  int level = 0;  // 0 Leicht .. 3 Extrem
+  bool digitMode = true;
+  bool symmetryOn = true;
+  bool showCandidates = false;
+  bool clockRunning = false;
+
+  uint8_t& cell(CellArray& a, int grid, int col, int row) { return a[cellIndex(grid, col, row)]; }
+  bool mark(int grid, int col, int row, int digit) const {
+    return marks[markIndex(grid, col, row, digit)] != 0;
+  }
+  void setMark(int grid, int col, int row, int digit, bool on) {
+    marks[markIndex(grid, col, row, digit)] = on ? 1 : 0;
+  }
+  void clearMarks() { marks.fill(0); }
+};
+
+// The lower copy of a shared box follows the upper one, in board and givens.
+void syncSharedBoxes(GameState& s);
+// Empties the lower copies, so that counting sees each distinct cell once.
+void unsyncSharedBoxes(GameState& s);
+// Copies the marks of every upper copy into its lower copy, setting and clearing.
+void syncSharedMarks(GameState& s);
+
+}  // namespace tessarix

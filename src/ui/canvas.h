@@ -1,0 +1,62 @@
+// The drawing surface the game draws on: the window's image on screen, a page on the printer,
+// nothing at all in tests and tools. What is drawn stays until drawn over.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace tessarix {
+
+// A rectangle of pixels taken from a canvas, to be put back later.
+class CapturedPixels {
+ public:
+  virtual ~CapturedPixels() = default;
+};
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  // Drawing state; colours are entries of the game's 16-colour palette. Lines, box borders and
+  // text use the line colour; box interiors and the background of opaque text the fill colour.
+  virtual void setLineColor(int paletteIndex) = 0;
+  virtual void setFillColor(int paletteIndex) = 0;
+  virtual void setLineWidth(int width) = 0;
+  virtual void setTransparentText(bool transparent) = 0;
+  // Text font by style code: 4, 6, 8, 14, 16 or 20.
+  virtual void setTextFont(int style) = 0;
+
+  // Line from (x1, y1) to (x2, y2), the end point included.
+  virtual void line(int x1, int y1, int x2, int y2) = 0;
+  // Border only / border and interior, of the box with corners (x1, y1) and (x2, y2).
+  virtual void outlineBox(int x1, int y1, int x2, int y2) = 0;
+  virtual void filledBox(int x1, int y1, int x2, int y2) = 0;
+  // Text (UTF-8) with its top-left corner at (x, y).
+  virtual void text(int x, int y, const std::string& utf8) = 0;
+
+  virtual std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) = 0;
+  virtual void restore(const CapturedPixels& pixels, int x, int y) = 0;
+
+  // True on a display set to large system fonts.
+  virtual bool largeFonts() const { return false; }
+};
+
+// A canvas that draws nothing: for the command-line tool and for tests that look at no pixel.
+class NullCanvas : public Canvas {
+ public:
+  void setLineColor(int) override {}
+  void setFillColor(int) override {}
+  void setLineWidth(int) override {}
+  void setTransparentText(bool) override {}
+  void setTextFont(int) override {}
+  void line(int, int, int, int) override {}
+  void outlineBox(int, int, int, int) override {}
+  void filledBox(int, int, int, int) override {}
+  void text(int, int, const std::string&) override {}
+  std::unique_ptr<CapturedPixels> capture(int, int, int, int) override {
+    return std::make_unique<CapturedPixels>();
+  }
+  void restore(const CapturedPixels&, int, int) override {}
+};
+
+}  // namespace tessarix
