@@ -1,0 +1,55 @@
+// The fixed-size widget that shows the screen's ImageCanvas and reports the pointer, the mouse
+// buttons and the keyboard as signals, in canvas pixels and the game's key codes.
+#pragma once
+
+#include <QRegion>
+#include <QString>
+#include <QWidget>
+
+#include "qt/image_canvas.h"
+
+namespace tessarix {
+
+// Mouse buttons as the game names them.
+inline constexpr int leftButton = 1;
+inline constexpr int rightButton = 2;
+
+// The game's code of a key: capital letters and digits as their ASCII codes, Esc 27, Enter 13,
+// Backspace 8, Tab 9, Space 32; other keys keep their Qt key code (above 0xFFFF).
+int gameKeyCode(int qtKey);
+
+class CanvasWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CanvasWidget(QWidget* parent = nullptr);
+
+  // The canvas the game draws on; whatever is drawn is repainted on the next paint event.
+  ImageCanvas& canvas() { return canvas_; }
+  const QImage& image() const { return canvas_.image(); }
+
+ signals:
+  void pointerMoved(int x, int y);
+  // button is leftButton or rightButton.
+  void buttonPressed(int button, int x, int y);
+  void buttonReleased(int button, int x, int y);
+  // key is gameKeyCode(Qt key); text is what the key types (may be empty). Auto-repeats of a
+  // held key are not reported.
+  void keyPressed(int key, const QString& text);
+  void keyReleased(int key, const QString& text);
+  // A character typed (the character code of the key's text, Esc 27); sent after keyPressed.
+  void characterTyped(int code);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  ImageCanvas canvas_;
+};
+
+}  // namespace tessarix

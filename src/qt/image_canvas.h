@@ -1,0 +1,66 @@
+// The screen's Canvas: the game draws into a 1280 x 946 QImage, pixel exact, which the canvas
+// widget shows.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <functional>
+
+#include "ui/canvas.h"
+
+namespace tessarix {
+
+inline constexpr int canvasWidth = 1280;
+inline constexpr int canvasHeight = 946;
+
+// QColor of a palette entry (0x00BBGGRR).
+QColor paletteColor(int index);
+// The font of a text style code (4, 6, 8, 14, 16, 20); styles 8, 14 and 16 change on large fonts.
+QFont styleFont(int style, bool largeFonts);
+
+class ImageCanvas : public Canvas {
+ public:
+  // A canvas of canvasWidth x canvasHeight, filled with the window colour (palette entry 12).
+  ImageCanvas();
+  ImageCanvas(int width, int height);
+
+  const QImage& image() const { return image_; }
+  // Large system fonts: true on a logical DPI above 96 (set by the front end).
+  void setLargeFonts(bool on) { largeFonts_ = on; }
+  bool largeFonts() const override { return largeFonts_; }
+  // Called with the rectangle of every drawing operation, so the widget can repaint it.
+  void setDirtyListener(std::function<void(const QRect&)> listener) {
+    dirtyListener_ = std::move(listener);
+  }
+
+  void setLineColor(int paletteIndex) override;
+  void setFillColor(int paletteIndex) override;
+  void setLineWidth(int width) override;
+  void setTransparentText(bool transparent) override;
+  void setTextFont(int style) override;
+
+  void line(int x1, int y1, int x2, int y2) override;
+  void outlineBox(int x1, int y1, int x2, int y2) override;
+  void filledBox(int x1, int y1, int x2, int y2) override;
+  void text(int x, int y, const std::string& utf8) override;
+
+  std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) override;
+  void restore(const CapturedPixels& pixels, int x, int y) override;
+
+ private:
+  void fillRect(const QRect& r, QRgb colour);
+  void border(int x1, int y1, int x2, int y2);
+  void dirty(const QRect& r);
+
+  QImage image_;
+  QRgb lineColor_;
+  QRgb fillColor_;
+  int lineWidth_ = 1;
+  bool transparentText_ = false;
+  int fontStyle_ = 8;
+  bool largeFonts_ = false;
+  std::function<void(const QRect&)> dirtyListener_;
+};
+
+}  // namespace tessarix
