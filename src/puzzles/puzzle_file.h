@@ -1,0 +1,59 @@
+// The puzzle file: four slots of board, clues and candidate marks in 48729 bytes. The level
+// files and the saved-board file "brett.trx" share it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "logic/game_state.h"
+#include "logic/random.h"
+
+namespace tessarix {
+
+// The layout: board of slot s at 2000 s, its clues right after it, 729 random filler bytes,
+// then the marks of slot s (0 or 0xFF per mark) at 8729 + 10000 s.
+inline constexpr int slotCount = 4;
+inline constexpr int puzzleFileSize = 48729;
+inline constexpr int fillerOffset = 8000;
+inline constexpr int fillerSize = 729;
+inline constexpr int cellBlockSize = 1000;
+inline constexpr int markBlockSize = 10000;
+constexpr int boardOffset(int slot) { return 2000 * slot; }
+constexpr int givensOffset(int slot) { return 2000 * slot + 1000; }
+constexpr int marksOffset(int slot) { return 8729 + 10000 * slot; }
+
+inline constexpr const char* savedBoardFile = "brett.trx";
+
+// "leicht.trx", "mittel.trx", "schwer.trx", "extrem.trx" for level 0..3; "" otherwise.
+std::string levelFileName(int level);
+
+enum class LoadStatus {
+  Loaded,   // board and givens replaced (and the marks, when the file is complete)
+  Missing,  // no such file: nothing but the clock changed
+  Refused,  // unreadable, too short or corrupt, or no such slot: nothing but the clock changed
+};
+
+struct LoadResult {
+  LoadStatus status = LoadStatus::Refused;
+  bool marksLoaded = false;  // the file was complete, so marks and showCandidates were set
+  std::string message;       // for Refused: what is wrong, naming the file
+};
+
+// Reads slot 0..3 of the file at path into board and givens and, when the file is exactly
+// 48729 bytes long, into marks (showCandidates then goes off). A loaded board is never timed:
+// clockRunning becomes false whatever the outcome. The slot is checked whole before anything
+// is installed, so a refused file leaves the state as it was.
+LoadResult loadSlot(const std::string& path, int slot, GameState& s);
+
+struct SaveResult {
+  bool ok = false;
+  std::string message;  // when not ok: what went wrong, naming the file
+};
+
+// Writes board, givens and marks into slot 0..3 of the file at path and draws new filler.
+// The other slots keep their bytes; a file of another length becomes a complete file that
+// keeps every slot block it fully held. The file is replaced through a temporary file, so a
+// failed save leaves the old one whole.
+SaveResult saveSlot(const std::string& path, int slot, const GameState& s, RandomSource& random);
+
+}  // namespace tessarix
