@@ -1,0 +1,29 @@
+// Entering a finish time into the hall of fame.
+#include "extras/champion.h"
+
+#include "extras/windows1252.h"
+
+namespace tessarix {
+
+ChampionResult recordChampion(HallOfFame& h, int level, const std::string& finishTime,
+                              std::string& championName, ChampionPrompt& prompt,
+                              const std::string& path) {
+  ChampionResult result;
+  result.rank = championRank(h, level, finishTime);
+  if (result.rank > 0) {
+    const ChampionPrompt::Answer answer = prompt.askChampionName(championName);
+    if (answer.accepted) {
+      championName = blankControlCharacters(answer.name);
+      // The table shows the name as the file will keep it.
+      const std::string stored = windows1252ToUtf8(utf8ToWindows1252(championName));
+      insertChampion(h, level, result.rank, stored, prompt.dateText(), finishTime);
+      result.nameAccepted = true;
+    }
+  }
+  // A cancelled name makes no entry at all, which leaves the tables as the reload below
+  // would make them anyway.
+  result.file = result.nameAccepted ? saveHallOfFame(h, path) : loadHallOfFame(h, path);
+  return result;
+}
+
+}  // namespace tessarix

@@ -1,0 +1,41 @@
+// The end of a solved timed game: a good finish time enters the hall of fame under the
+// name the player gives, and the file is stored or the tables restored from it.
+#pragma once
+
+#include <string>
+
+#include "extras/hall_of_fame.h"
+
+namespace tessarix {
+
+// What recordChampion asks of the front end.
+class ChampionPrompt {
+ public:
+  struct Answer {
+    bool accepted = false;  // left with the accept button
+    std::string name;       // the text of the name field, as typed
+  };
+  virtual ~ChampionPrompt() = default;
+  // The name dialog, pre-filled with the last accepted name of this run.
+  virtual Answer askChampionName(const std::string& championName) = 0;
+  // Today's date as stored in the hall of fame.
+  virtual std::string dateText() = 0;
+};
+
+struct ChampionResult {
+  int rank = 0;               // the rank the time qualified for, 0 for none
+  bool nameAccepted = false;  // the entry was made and the file written
+  FameFileResult file;        // the outcome of the save or of the reload
+};
+
+// Places finishTime in the level's ten best: at the first rank it sorts strictly before,
+// the name is asked for. Accepted: the entry goes in (control characters of the name as
+// blanks, and only characters the file can hold), championName keeps the name, and the
+// file at path is written. Otherwise (no rank, or cancelled) the tables are read back from
+// the file, or reset when there is none, so they end equal to it. The caller shows the hall
+// of fame afterwards in every case.
+ChampionResult recordChampion(HallOfFame& h, int level, const std::string& finishTime,
+                              std::string& championName, ChampionPrompt& prompt,
+                              const std::string& path);
+
+}  // namespace tessarix

@@ -1,0 +1,54 @@
+// The hall of fame: the ten best finish times per level with name and date, and the file
+// "Champions.Rhm" that keeps them between runs.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace tessarix {
+
+inline constexpr const char* hallOfFameFile = "Champions.Rhm";
+inline constexpr int fameLevels = 4;      // Leicht, Mittel, Schwer, Extrem
+inline constexpr int fameLastRank = 10;   // ranks 1..10; rank 0 exists and is never used
+inline constexpr int fameLineCount = 120;  // 4 levels x 10 ranks x (name, date, time)
+// The time of an empty entry; it sorts after every real finish time.
+inline constexpr const char* emptyFameTime = "9";
+
+// [rank 0..10][level 0..3], UTF-8 text.
+using FameTable = std::array<std::array<std::string, fameLevels>, fameLastRank + 1>;
+
+struct HallOfFame {
+  FameTable fameNames;
+  FameTable fameDates;
+  FameTable fameTimes;
+};
+
+struct FameFileResult {
+  bool ok = true;
+  std::string message;  // when not ok: what went wrong, naming the file
+};
+
+// Every entry of ranks 1..10 empty: no name, no date, the time "9". Rank 0 is left alone.
+void resetHallOfFame(HallOfFame& h);
+
+// Reads the tables from the file at path: per level, per rank, the lines name, date, time;
+// lines end in CR LF or LF; Windows-1252 on disk. A missing file resets the tables and
+// creates nothing; lines the file does not have leave their entries empty. A file that
+// cannot be read resets the tables and reports it.
+FameFileResult loadHallOfFame(HallOfFame& h, const std::string& path);
+
+// Writes the 120 lines, each ended by CR LF, in Windows-1252 (a character it cannot hold
+// becomes "?", a line feed inside a text a blank), through a temporary file, so a failed
+// save leaves the old file whole.
+FameFileResult saveHallOfFame(const HallOfFame& h, const std::string& path);
+
+// The rank 1..10 a finish time takes in the level: the first rank whose stored time it sorts
+// strictly before, byte by byte; 0 when it beats none (or the level does not exist).
+int championRank(const HallOfFame& h, int level, const std::string& finishTime);
+
+// Moves ranks rank..9 of the level down one (the old rank 10 drops out) and writes the new
+// entry at rank. Ranks outside 1..10 change nothing.
+void insertChampion(HallOfFame& h, int level, int rank, const std::string& name,
+                    const std::string& date, const std::string& finishTime);
+
+}  // namespace tessarix
