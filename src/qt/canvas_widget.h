@@ -47,6 +47,8 @@ class CanvasWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  // Tab is a key of the game, not a move to another widget.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   ImageCanvas canvas_;

@@ -2,6 +2,7 @@
 // widget shows.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QRect>

@@ -1,0 +1,230 @@
+// The screen's Canvas over a QImage: lines and boxes set whole pixels (no antialiasing), texts
+// are placed by their top-left corner, fixed-pitch styles on an 8-pixel raster.
+#include "qt/image_canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <utility>
+
+#include "ui/palette.h"
+
+namespace tessarix {
+
+namespace {
+
+// Arial's (and Liberation Sans') vertical metrics in font units: a font description of height h
+// means a character cell of h pixels, ascent plus descent.
+constexpr double unitsPerEm = 2048.0;
+constexpr double cellUnits = 1854.0 + 434.0;
+constexpr double ascentUnits = 1854.0;
+constexpr double averageWidthUnits = 904.0;  // the average character width that a width means
+
+// How one style code is drawn.
+struct StyleFont {
+  QFont font;
+  int advance = 0;   // fixed advance of every character, or 0 for proportional text
+  int baseline = 0;  // baseline below the text's top
+  int height = 0;    // height of the character cell (the opaque background)
+};
+
+// A sans font from a character-cell height and an average character width in pixels.
+StyleFont sansFont(int height, int width, bool bold) {
+  const double em = height * unitsPerEm / cellUnits;
+  QFont f(QStringLiteral("Liberation Sans"));
+  f.setPixelSize(static_cast<int>(std::lround(em)));
+  if (width > 0) {
+    const double natural = em * averageWidthUnits / unitsPerEm;
+    f.setStretch(static_cast<int>(std::lround(100.0 * width / natural)));
+  }
+  f.setWeight(bold ? QFont::Bold : QFont::Normal);
+  StyleFont s;
+  s.font = f;
+  s.baseline = static_cast<int>(std::lround(height * ascentUnits / cellUnits));
+  s.height = height;
+  return s;
+}
+
+// The fixed-pitch font of the panel texts and the button bar: DejaVu Sans Mono at 13 pixels,
+// whose advance is about 8 pixels; every character is put on its own 8-pixel cell.
+StyleFont monoFont(int height, int baseline) {
+  QFont f(QStringLiteral("DejaVu Sans Mono"));
+  f.setStyleHint(QFont::Monospace);
+  f.setPixelSize(13);
+  StyleFont s;
+  s.font = f;
+  s.advance = 8;
+  s.baseline = baseline;
+  s.height = height;
+  return s;
+}
+
+StyleFont styleFontFor(int style, bool largeFonts) {
+  StyleFont s;
+  switch (style) {
+    case 4: s = sansFont(10, 5, false); break;
+    case 6: s = sansFont(15, 8, false); break;
+    case 20: s = sansFont(25, 12, false); break;
+    case 8: s = largeFonts ? sansFont(15, 8, false) : monoFont(12, 10); break;
+    case 14: s = largeFonts ? sansFont(16, 0, false) : monoFont(15, 12); break;
+    case 16: s = sansFont(16, 0, true); break;  // a bold sans of 13 pixels
+    default: s = monoFont(12, 10); break;
+  }
+  // The tiny candidate marks stay crisp, so that blanking their spot leaves nothing behind.
+  s.font.setStyleStrategy(style == 4 ? QFont::NoAntialias : QFont::PreferAntialias);
+  s.font.setHintingPreference(QFont::PreferFullHinting);
+  // Glyph metrics may exceed the nominal cell; the opaque background covers the whole glyph.
+  QFontMetrics fm(s.font);
+  s.height = std::max(s.height, s.baseline + fm.descent());
+  return s;
+}
+
+// Fonts are made once per style and display kind; only the main thread draws.
+const StyleFont& cachedStyleFont(int style, bool largeFonts) {
+  static std::map<std::pair<int, bool>, StyleFont> cache;
+  const auto key = std::make_pair(style, largeFonts);
+  auto it = cache.find(key);
+  if (it == cache.end()) it = cache.emplace(key, styleFontFor(style, largeFonts)).first;
+  return it->second;
+}
+
+QRgb rgbOf(int index) { return paletteColor(index).rgb(); }
+
+class ImagePixels : public CapturedPixels {
+ public:
+  explicit ImagePixels(QImage image) : image(std::move(image)) {}
+  QImage image;
+};
+
+}  // namespace
+
+QColor paletteColor(int index) {
+  const int i = std::clamp(index, 0, 15);
+  return QColor(paletteRed(i), paletteGreen(i), paletteBlue(i));
+}
+
+QFont styleFont(int style, bool largeFonts) { return cachedStyleFont(style, largeFonts).font; }
+
+ImageCanvas::ImageCanvas() : ImageCanvas(canvasWidth, canvasHeight) {}
+
+ImageCanvas::ImageCanvas(int width, int height)
+    : image_(width, height, QImage::Format_RGB32),
+      lineColor_(rgbOf(colorBlack)),
+      fillColor_(rgbOf(colorWhite)) {
+  image_.fill(rgbOf(colorWindow));
+}
+
+void ImageCanvas::setLineColor(int paletteIndex) { lineColor_ = rgbOf(paletteIndex); }
+void ImageCanvas::setFillColor(int paletteIndex) { fillColor_ = rgbOf(paletteIndex); }
+void ImageCanvas::setLineWidth(int width) { lineWidth_ = std::max(1, width); }
+void ImageCanvas::setTransparentText(bool transparent) { transparentText_ = transparent; }
+void ImageCanvas::setTextFont(int style) { fontStyle_ = style; }
+
+void ImageCanvas::dirty(const QRect& r) {
+  if (dirtyListener_) dirtyListener_(r.intersected(image_.rect()));
+}
+
+void ImageCanvas::fillRect(const QRect& r, QRgb colour) {
+  const QRect c = r.intersected(image_.rect());
+  for (int y = c.top(); y <= c.bottom(); ++y) {
+    QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    std::fill(row + c.left(), row + c.right() + 1, colour);
+  }
+}
+
+// A line of width w covers its own pixels and the w - 1 pixels above (horizontal) or to the left
+// (vertical) of them: a 2-pixel box line lies on its coordinate and the pixel before it.
+void ImageCanvas::line(int x1, int y1, int x2, int y2) {
+  const int w = lineWidth_;
+  if (y1 == y2 || x1 == x2) {
+    const QRect r = y1 == y2 ? QRect(QPoint(std::min(x1, x2), y1 - (w - 1)),
+                                     QPoint(std::max(x1, x2), y1))
+                             : QRect(QPoint(x1 - (w - 1), std::min(y1, y2)),
+                                     QPoint(x1, std::max(y1, y2)));
+    fillRect(r, lineColor_);
+    dirty(r);
+    return;
+  }
+  // Any other slope: Bresenham, a w x w square per point, both ends included.
+  int x = x1, y = y1;
+  const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+  const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+  int err = dx + dy;
+  for (;;) {
+    fillRect(QRect(x - (w - 1), y - (w - 1), w, w), lineColor_);
+    if (x == x2 && y == y2) break;
+    const int e2 = 2 * err;
+    if (e2 >= dy) { err += dy; x += sx; }
+    if (e2 <= dx) { err += dx; y += sy; }
+  }
+  dirty(QRect(QPoint(std::min(x1, x2) - w, std::min(y1, y2) - w),
+              QPoint(std::max(x1, x2), std::max(y1, y2))));
+}
+
+void ImageCanvas::border(int x1, int y1, int x2, int y2) {
+  const int left = std::min(x1, x2), right = std::max(x1, x2);
+  const int top = std::min(y1, y2), bottom = std::max(y1, y2);
+  const int w = lineWidth_ - 1;
+  fillRect(QRect(QPoint(left - w, top - w), QPoint(right, top)), lineColor_);
+  fillRect(QRect(QPoint(left - w, bottom - w), QPoint(right, bottom)), lineColor_);
+  fillRect(QRect(QPoint(left - w, top - w), QPoint(left, bottom)), lineColor_);
+  fillRect(QRect(QPoint(right - w, top - w), QPoint(right, bottom)), lineColor_);
+  dirty(QRect(QPoint(left - w, top - w), QPoint(right, bottom)));
+}
+
+void ImageCanvas::outlineBox(int x1, int y1, int x2, int y2) { border(x1, y1, x2, y2); }
+
+void ImageCanvas::filledBox(int x1, int y1, int x2, int y2) {
+  fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                 QPoint(std::max(x1, x2), std::max(y1, y2))),
+           fillColor_);
+  border(x1, y1, x2, y2);
+}
+
+void ImageCanvas::text(int x, int y, const std::string& utf8) {
+  if (utf8.empty()) return;
+  const StyleFont& s = cachedStyleFont(fontStyle_, largeFonts_);
+  const QString t = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const QList<uint> chars = t.toUcs4();
+  QFontMetrics fm(s.font);
+  const int width = s.advance > 0 ? s.advance * static_cast<int>(chars.size())
+                                  : fm.horizontalAdvance(t);
+  const QRect box(x, y, width, s.height);
+  if (!transparentText_) fillRect(box, fillColor_);
+  QPainter p(&image_);
+  p.setFont(s.font);
+  p.setPen(QColor::fromRgb(lineColor_));
+  if (s.advance > 0) {
+    for (qsizetype i = 0; i < chars.size(); ++i) {
+      const char32_t c = chars[i];
+      p.drawText(QPoint(x + s.advance * static_cast<int>(i), y + s.baseline),
+                 QString::fromUcs4(&c, 1));
+    }
+  } else {
+    p.drawText(QPoint(x, y + s.baseline), t);
+  }
+  p.end();
+  // Glyphs may overhang their box a little (stretched italics, accents).
+  dirty(box.adjusted(-3, -3, 3, 3));
+}
+
+std::unique_ptr<CapturedPixels> ImageCanvas::capture(int x1, int y1, int x2, int y2) {
+  const QRect r(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                QPoint(std::max(x1, x2), std::max(y1, y2)));
+  return std::make_unique<ImagePixels>(image_.copy(r));
+}
+
+void ImageCanvas::restore(const CapturedPixels& pixels, int x, int y) {
+  const auto* captured = dynamic_cast<const ImagePixels*>(&pixels);
+  if (captured == nullptr || captured->image.isNull()) return;
+  QPainter p(&image_);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(QPoint(x, y), captured->image);
+  p.end();
+  dirty(QRect(QPoint(x, y), captured->image.size()));
+}
+
+}  // namespace tessarix
