@@ -1,0 +1,149 @@
+// The Game's start-up and the procedures that draw the state: the opening screen, the field,
+// the panels, the counts and the status, the candidates.
+#include "app/game.h"
+
+#include "logic/check.h"
+#include "logic/validity.h"
+#include "ui/board_drawing.h"
+#include "ui/candidates_drawing.h"
+#include "ui/frames.h"
+#include "ui/panels.h"
+
+namespace tessarix {
+
+namespace {
+
+constexpr const char* hintChooseMenu = "Bitte Menupunkt auswählen!";
+constexpr const char* clockVoid = " 99:99:99";
+
+// The button-bar strip, captured empty at start-up and put back to erase the buttons.
+constexpr int buttonBarLeft = 159, buttonBarTop = 885, buttonBarRight = 982, buttonBarBottom = 912;
+
+}  // namespace
+
+Game::Game(Canvas& canvas, Platform& platform) : canvas_(canvas), platform_(platform) {}
+
+Game::~Game() = default;
+
+// --- Start-up ---------------------------------------------------------------------------------
+
+void Game::startUp(MenuBuilder& menu) {
+  // The palette and the field's anchors are constant tables; the state starts with digits
+  // shown and the symmetry on.
+  state_ = GameState{};
+  state_.digitMode = true;
+  state_.symmetryOn = true;
+  loadHallOfFame();
+  buildMenu(menu);
+  updateMenuChecks(state_, platform_);
+  buttonBarImage_ =
+      canvas_.capture(buttonBarLeft, buttonBarTop, buttonBarRight, buttonBarBottom);
+  hintText_ = hintChooseMenu;
+  setClockText(clockVoid);
+  drawOpeningScreen();
+  canvas_.setTextFont(16);
+}
+
+void Game::loadHallOfFame() {
+  const FameFileResult loaded = tessarix::loadHallOfFame(hallOfFame_, hallOfFameFile);
+  if (!loaded.ok) platform_.showMessage(loaded.message);
+}
+
+void Game::drawOpeningScreen() {
+  drawBottomStrip(canvas_);
+  drawBoard();
+  showHint();
+}
+
+// --- The field ----------------------------------------------------------------------------------
+
+void Game::drawBoard() {
+  drawEmptyField(canvas_);
+  drawStatistics();
+  drawLevelPanel(canvas_, givenCount_);
+  refreshPanels();
+  drawClockPanel(canvas_);
+}
+
+void Game::redrawBoard() {
+  GameState& s = state_;
+  for (int g = 1; g <= 9; ++g)
+    for (int c = 1; c <= 9; ++c)
+      for (int r = 1; r <= 9; ++r) {
+        const int i = cellIndex(g, c, r);
+        if (s.givens[i] != 0)
+          drawGivenCell(canvas_, s, g, c, r, s.givens[i]);
+        else  // a wrong entry was counted when it was placed, not again when it is repainted
+          enterDigit(s, g, c, r, s.board[i], false, this);
+      }
+  showDigitCounts();
+  if (s.showCandidates)
+    refreshCandidates();
+  else
+    drawCandidates(canvas_, s);
+}
+
+void Game::entryDrawn(int grid, int col, int row, int digit, bool wrong) {
+  drawEntryCell(canvas_, state_, grid, col, row, digit, wrong);
+}
+
+void Game::clockVoided() { updateClock(); }
+
+// --- Panels -------------------------------------------------------------------------------------
+
+void Game::drawStatistics() {
+  drawStatisticsPanel(canvas_, state_);
+  showDigitCounts();
+  drawStatusPanel(canvas_);
+  checkAndShowStatus();
+}
+
+void Game::showDigitCounts() {
+  countDigits(state_);
+  drawDigitCounts(canvas_, state_);
+  checkAndShowStatus();
+}
+
+void Game::checkAndShowStatus() {
+  GameState& s = state_;
+  checkBoard(s);
+  drawStatusText(canvas_, s);
+  // Every entry agrees with the solution, yet the field breaks a rule (a clue clashes): the
+  // status stays "Falsche Zahl! " and the player hears it.
+  if (s.notSolvable || boardValid(s.board)) return;
+  for (int g = 1; g <= 9; ++g)
+    for (int c = 1; c <= 9; ++c)
+      for (int r = 1; r <= 9; ++r) {
+        const int i = cellIndex(g, c, r);
+        if (s.board[i] != 0 && s.givens[i] == 0 && s.board[i] != s.solution[i]) return;
+      }
+  platform_.beep();
+}
+
+void Game::refreshPanels() {
+  givenCount_ = countGivens(state_);
+  writeLevelLine(canvas_, givenCount_, state_.level);
+}
+
+void Game::showHint() {
+  showHintPanel(canvas_);
+  writeHint();
+}
+
+void Game::writeHint() { tessarix::writeHint(canvas_, hintText_); }
+
+// --- Candidates ---------------------------------------------------------------------------------
+
+void Game::refreshCandidates() {
+  GameState& s = state_;
+  if (s.showCandidates) {
+    // Candidates shown void the timing for good.
+    s.clockRunning = false;
+    updateClock();
+    computeCandidates(s.board, s.marks);
+  }
+  mergeSharedCandidates(s.marks);
+  drawCandidates(canvas_, s);
+}
+
+}  // namespace tessarix

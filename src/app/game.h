@@ -1,0 +1,131 @@
+// The Game: the whole state of a run, the menu commands and the procedures that tie the rules
+// to the drawing. The front end forwards menu ids, the close button and the clock tick.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/menu_table.h"
+#include "app/platform.h"
+#include "extras/hall_of_fame.h"
+#include "logic/game_state.h"
+#include "logic/solver.h"
+#include "ui/canvas.h"
+
+namespace tessarix {
+
+class Game : private EntryListener {
+ public:
+  // What the game is doing between two events: nothing (menu), a game loop, the own-board entry.
+  enum class Mode { Idle, Playing, OwnBoard };
+
+  Game(Canvas& canvas, Platform& platform);
+  ~Game() override;
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  // --- Start-up and quitting ---------------------------------------------------------------
+  // The state, the hall of fame, the menu bar with its check marks, the captured button-bar
+  // strip and the opening screen, in the order of start-up.
+  void startUp(MenuBuilder& menu);
+  // "Spiel beenden?": on "&JA" the front end is told to quit and true is returned; on "&NEIN"
+  // nothing changes and false is returned.
+  bool confirmQuit();
+  // The window's close button: asks as confirmQuit; a declined question sets ignoreEscape.
+  // Returns true when the program ends.
+  bool closeRequested();
+
+  // --- Commands ----------------------------------------------------------------------------
+  // One menu command: prologue, the command of the id, and, once no game loop runs any more,
+  // the common epilogue. Unknown ids run only prologue and epilogue.
+  void menuEvent(int id);
+
+  // --- The clock ---------------------------------------------------------------------------
+  // Every 50 ms from the front end's timer: while a timed game runs, the label follows the
+  // elapsed time whenever its second has moved on; once the clock stops it writes nothing.
+  void clockTick();
+  void updateClock();
+
+  // --- Drawing procedures ------------------------------------------------------------------
+  void drawOpeningScreen();
+  void drawBoard();
+  void redrawBoard();
+  void drawStatistics();
+  void showDigitCounts();
+  void refreshPanels();
+  void showHint();
+  void writeHint();
+  void refreshCandidates();
+
+  // --- The solve command -------------------------------------------------------------------
+  void solveBoard();
+
+  // --- State, for the front end and the tests ----------------------------------------------
+  GameState& state() { return state_; }
+  const GameState& state() const { return state_; }
+  Mode mode() const { return mode_; }
+  const std::string& hintText() const { return hintText_; }
+  const std::string& dataFile() const { return dataFile_; }
+  const std::string& finishTime() const { return finishTime_; }
+  bool ignoreEscape() const { return ignoreEscape_; }
+  bool gameSolved() const { return gameSolved_; }
+  bool ownBoardMode() const { return ownBoardMode_; }
+  int givenCount() const { return givenCount_; }
+  int64_t startTime() const { return startTime_; }
+  const std::string& clockText() const { return clockText_; }
+  const HallOfFame& hallOfFame() const { return hallOfFame_; }
+  bool quitting() const { return quitting_; }
+
+ private:
+  // EntryListener: what enterDigit does beyond the arrays.
+  void entryDrawn(int grid, int col, int row, int digit, bool wrong) override;
+  void clockVoided() override;
+
+  // The command steps that more than one command shares.
+  void newGame();
+  void solveCommand();
+  void loadLevelSlot();
+  void shuffleBoard();
+  void restartBoard();
+  void clearBoard();
+  // The status panel's text after checkBoard, and the beep of a field that breaks a rule
+  // although every entry agrees with the solution.
+  void checkAndShowStatus();
+
+  // The game loops. A command that ends in one enters its mode; the epilogue of the command
+  // runs when the mode is left.
+  void playLoop();
+  void leaveMode();
+  void commandEpilogue();
+
+  void setClockText(const std::string& text);
+  // The hall of fame from "Champions.Rhm" at start-up; a file that cannot be read is reported.
+  void loadHallOfFame();
+  // The seam where a solved timed game hands its finish time to the hall of fame.
+  void recordChampion();
+
+  Canvas& canvas_;
+  Platform& platform_;
+  GameState state_;
+  HallOfFame hallOfFame_;
+  Mode mode_ = Mode::Idle;
+
+  std::string hintText_;
+  std::string dataFile_;
+  std::string finishTime_;
+  bool ignoreEscape_ = false;
+  bool gameSolved_ = false;
+  bool ownBoardMode_ = false;
+  bool quitting_ = false;
+  int givenCount_ = 0;
+
+  // The clock, in tenths of a second of the platform's monotonic clock.
+  int64_t startTime_ = 0;
+  int64_t lastClockSecond_ = -1;
+  std::string clockText_;
+
+  std::unique_ptr<CapturedPixels> buttonBarImage_;
+};
+
+}  // namespace tessarix

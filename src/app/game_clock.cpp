@@ -1,0 +1,52 @@
+// The game clock: the label of a timed game, the finish time of a solved one, the 50 ms tick.
+#include "app/game.h"
+
+#include "extras/clock_text.h"
+
+namespace tessarix {
+
+namespace {
+constexpr int64_t tenthsPerSecond = 10;
+}  // namespace
+
+void Game::setClockText(const std::string& text) {
+  clockText_ = text;
+  platform_.setClockText(text);
+}
+
+void Game::updateClock() {
+  if (!state_.clockRunning) {
+    setClockText(idleClockText);
+    return;
+  }
+  const int64_t elapsed = platform_.nowTenths() - startTime_;
+  if (!gameSolved_) {
+    // While the clock runs the label always shows the elapsed time (" 00:00:00" at the start).
+    lastClockSecond_ = elapsed / tenthsPerSecond;
+    setClockText(clockDisplayText(lastClockSecond_));
+    return;
+  }
+  // A solved finish: the finish time is shown and kept, the clock stops, the hall of fame
+  // takes the time, and the label goes back to its idle text.
+  finishTime_ = finishTimeText(elapsed);
+  setClockText(finishTime_);
+  state_.clockRunning = false;
+  recordChampion();
+  setClockText(idleClockText);
+}
+
+void Game::recordChampion() {
+  // The name dialog and the hall of fame's dialog belong to the game's completion, which is
+  // not built yet: until then a solved game's finish time stays in finishTime only.
+}
+
+void Game::clockTick() {
+  // A stopped clock writes nothing: the last time shown stays (or the idle text).
+  if (!state_.clockRunning || gameSolved_) return;
+  const int64_t second = (platform_.nowTenths() - startTime_) / tenthsPerSecond;
+  if (second == lastClockSecond_) return;
+  lastClockSecond_ = second;
+  setClockText(clockDisplayText(second));
+}
+
+}  // namespace tessarix

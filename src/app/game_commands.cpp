@@ -1,0 +1,211 @@
+// The menu commands: the common prologue and epilogue, the commands themselves, quitting, and
+// the game loop they end in.
+#include "app/game.h"
+
+#include <array>
+
+#include "logic/check.h"
+#include "logic/shuffle.h"
+#include "logic/validity.h"
+#include "puzzles/puzzle_file.h"
+#include "ui/panels.h"
+
+namespace tessarix {
+
+namespace {
+
+constexpr const char* hintChooseMenu = "Bitte Menupunkt auswählen!";
+constexpr const char* hintClickCell = "Bitte ein Feld anklicken!";
+constexpr int buttonBarLeft = 159, buttonBarTop = 885;
+
+// The commands that show "Bitte ein Feld anklicken!" while they run.
+bool asksForCell(int id) {
+  constexpr std::array ids = {8, 10, 11, 20, 21, 22, 24, 25};
+  for (int i : ids)
+    if (i == id) return true;
+  return false;
+}
+
+}  // namespace
+
+// --- Dispatch -----------------------------------------------------------------------------------
+
+void Game::menuEvent(int id) {
+  // The menu bar is off while a command or its game loop runs, so no second command starts.
+  if (mode_ != Mode::Idle || quitting_) return;
+  ignoreEscape_ = false;
+  platform_.setMenuEnabled(false);
+  if (asksForCell(id)) {
+    hintText_ = hintClickCell;
+    showHint();
+  }
+
+  bool endsInLoop = false;
+  switch (id) {
+    case 8:
+      newGame();
+      endsInLoop = true;
+      break;
+    case 22:
+      solveCommand();
+      break;
+    case 24:
+      shuffleBoard();
+      redrawBoard();
+      showDigitCounts();
+      break;
+    case 25:
+      restartBoard();
+      endsInLoop = true;
+      break;
+    case 26:
+      clearBoard();
+      break;
+    case 30:
+    case 31:
+    case 32:
+    case 33:
+      // Only the file of the next new game changes; the board on screen stays.
+      state_.level = id - 30;
+      break;
+    case 40:
+    case 41:
+      state_.digitMode = id == 40;
+      updateMenuChecks(state_, platform_);
+      redrawBoard();
+      drawStatistics();
+      break;
+    case 44:
+      // Both ways the marks go: the candidates shown, or the player's own pencil marks.
+      state_.showCandidates = !state_.showCandidates;
+      state_.clearMarks();
+      redrawBoard();
+      break;
+    case 45:
+      state_.symmetryOn = !state_.symmetryOn;
+      break;
+    case 99:
+      confirmQuit();
+      break;
+    default:
+      // 1, 10, 11, 12, 20, 21, 27, 50, 60 and unknown ids: their commands are not built yet
+      // (or do not exist); the epilogue below still brings the window back to rest.
+      break;
+  }
+  if (quitting_) return;
+  if (endsInLoop)
+    playLoop();
+  else
+    commandEpilogue();
+}
+
+void Game::commandEpilogue() {
+  platform_.setMenuEnabled(true);
+  platform_.setBusyCursor(false);
+  updateMenuChecks(state_, platform_);
+  refreshPanels();
+  hintText_ = hintChooseMenu;
+  writeHint();
+  if (buttonBarImage_) canvas_.restore(*buttonBarImage_, buttonBarLeft, buttonBarTop);
+}
+
+// --- The game loop ------------------------------------------------------------------------------
+
+void Game::playLoop() {
+  mode_ = Mode::Playing;
+  redrawBoard();
+  // A timed game's clock advances through clockTick from here on; the tick needs no start.
+  lastClockSecond_ = -1;
+  // The game loop's own events (the button bar, the keys, clicks on cells) are not routed yet:
+  // until they are, the loop is left at once, and the command's epilogue runs now.
+  leaveMode();
+}
+
+void Game::leaveMode() {
+  mode_ = Mode::Idle;
+  ownBoardMode_ = false;
+  commandEpilogue();
+}
+
+// --- Commands -----------------------------------------------------------------------------------
+
+void Game::newGame() {
+  dataFile_ = levelFileName(state_.level);
+  const int slot = platform_.randomInt(slotCount);
+  const LoadResult loaded = loadSlot(dataFile_, slot, state_);
+  if (loaded.status == LoadStatus::Refused) platform_.showMessage(loaded.message);
+  refreshPanels();
+  shuffleBoard();
+  // A puzzle that could not be loaded is not timed.
+  if (loaded.status != LoadStatus::Loaded) {
+    updateClock();
+    return;
+  }
+  state_.clockRunning = true;
+  startTime_ = platform_.nowTenths();
+  gameSolved_ = false;
+  finishTime_ = "X";
+  updateClock();
+}
+
+void Game::shuffleBoard() {
+  platform_.setBusyCursor(true);
+  tessarix::shuffleBoard(state_, platform_);
+  platform_.setBusyCursor(false);
+}
+
+void Game::restartBoard() { tessarix::restartBoard(state_); }
+
+void Game::clearBoard() {
+  tessarix::clearBoard(state_);
+  redrawBoard();
+}
+
+void Game::solveBoard() {
+  GameState& s = state_;
+  platform_.setBusyCursor(true);
+  runPasses(s, this);
+  showDigitCounts();
+  if (s.statusText.empty() || s.statusText.front() != 'B')
+    platform_.ask("Das Brett läßt sich nicht eindeutig lösen?", {"&Schade"}, 0,
+                  MessageIcon::Information);
+  if (s.showCandidates) refreshCandidates();
+  platform_.setBusyCursor(false);
+}
+
+void Game::solveCommand() {
+  solveBoard();
+  // Both tests run, in this order. The entries have led into a contradiction when an empty
+  // cell can take no digit, or when the field is full but breaks a rule: then only the clues
+  // stay, and the solver starts again from them.
+  const bool c1 = !(state_.boardComplete && boardValid(state_.board));
+  const bool c2 = !noDeadEnd(state_.board) || !boardValid(state_.board);
+  if (c1 && c2) {
+    restartBoard();
+    solveBoard();
+  }
+}
+
+// --- Quitting -----------------------------------------------------------------------------------
+
+bool Game::confirmQuit() {
+  const int answer =
+      platform_.ask("Spiel beenden?", {"&JA", "&NEIN"}, 1, MessageIcon::Question);
+  if (answer != 0) return false;
+  quitting_ = true;
+  state_.clockRunning = false;
+  buttonBarImage_.reset();
+  platform_.quit();
+  return true;
+}
+
+bool Game::closeRequested() {
+  if (quitting_) return true;
+  if (confirmQuit()) return true;
+  // Declined: the game goes on, also inside a running game loop, but Esc does not end it
+  // until the next menu command.
+  ignoreEscape_ = true;
+  return false;
+}
+
+}  // namespace tessarix

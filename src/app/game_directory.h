@@ -1,0 +1,27 @@
+// The game directory: where the level files, "brett.trx" and "Champions.Rhm" live, and its
+// seeding with the level files that ship with the program.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tessarix {
+
+// A file that ships inside the program: its bare name and its bytes.
+struct ShippedFile {
+  std::string name;
+  std::string bytes;
+};
+
+// $XDG_DATA_HOME/tessarix, or ~/.local/share/tessarix when XDG_DATA_HOME is unset, empty or
+// not absolute. Either argument may be null (the variable is unset); without a home directory
+// the current directory's "tessarix" is used.
+std::filesystem::path defaultGameDirectory(const char* xdgDataHome, const char* home);
+
+// Creates dir when missing and writes every shipped file that is not there yet; a file that
+// exists is never touched. Returns an empty string on success, else a message for the player.
+std::string prepareGameDirectory(const std::filesystem::path& dir,
+                                 const std::vector<ShippedFile>& shipped);
+
+}  // namespace tessarix

@@ -1,0 +1,80 @@
+// The main window and how it hands the game its menu, its clock and its close button.
+#include "qt/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "app/window_placement.h"
+#include "extras/clock_text.h"
+#include "qt/menu_bar_builder.h"
+#include "ui/palette.h"
+
+namespace tessarix {
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent),
+      canvasWidget_(new CanvasWidget(this)),
+      clockLabel_(new QLabel(canvasWidget_)),
+      platform_(this) {
+  setWindowTitle(QStringLiteral("Tessarix V6.0"));
+  QPalette windowColours = palette();
+  windowColours.setColor(QPalette::Window, paletteColor(colorWindow));
+  setPalette(windowColours);
+  setAutoFillBackground(true);
+  setCentralWidget(canvasWidget_);
+
+  // The clock display "uhr" over the clock panel: black on white, Arial 24 points.
+  clockLabel_->setGeometry(1056, 831, 160, 30);
+  QFont clockFont(QStringLiteral("Liberation Sans"));
+  clockFont.setStyleHint(QFont::SansSerif);
+  clockFont.setPointSize(24);
+  clockLabel_->setFont(clockFont);
+  QPalette labelColours = clockLabel_->palette();
+  labelColours.setColor(QPalette::Window, paletteColor(colorWhite));
+  labelColours.setColor(QPalette::WindowText, paletteColor(colorBlack));
+  clockLabel_->setPalette(labelColours);
+  clockLabel_->setAutoFillBackground(true);
+  clockLabel_->setText(QString::fromLatin1(idleClockText));
+  platform_.setClockLabel(clockLabel_);
+
+  canvasWidget_->canvas().setLargeFonts(logicalDpiY() > 96);
+  game_ = std::make_unique<Game>(canvasWidget_->canvas(), platform_);
+
+  clockTimer_.setInterval(50);
+  connect(&clockTimer_, &QTimer::timeout, this, [this] { game_->clockTick(); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::start() {
+  // The new bar replaces (and destroys) any bar the window had.
+  auto* bar = new QMenuBar(this);
+  setMenuBar(bar);
+  platform_.setMenuBar(bar);
+  MenuBarBuilder builder(
+      bar, [this](int id) { game_->menuEvent(id); },
+      [this](int id, QAction* action) { platform_.addMenuAction(id, action); });
+  game_->startUp(builder);
+
+  // The client area stays 1280 x 946 below the menu bar.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect s = screen->geometry();
+    const WindowPosition p = centredWindowPosition(s.width(), s.height());
+    move(s.x() + p.x, s.y() + p.y);
+  }
+  clockTimer_.start();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (game_->closeRequested())
+    event->accept();
+  else
+    event->ignore();
+}
+
+}  // namespace tessarix

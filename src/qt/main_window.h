@@ -1,0 +1,44 @@
+// The main window: the menu bar above the fixed 1280 x 946 canvas, the clock label, the 50 ms
+// clock timer, and the Game with its Qt Platform.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+#include "app/game.h"
+#include "qt/canvas_widget.h"
+#include "qt/qt_platform.h"
+
+class QLabel;
+
+namespace tessarix {
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Builds the menu, draws the opening screen and starts the clock timer; placed on the
+  // screen as the game places it. Call once, before show().
+  void start();
+
+  Game& game() { return *game_; }
+  QtPlatform& platform() { return platform_; }
+  CanvasWidget& canvasWidget() { return *canvasWidget_; }
+  QLabel& clockLabel() { return *clockLabel_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  CanvasWidget* canvasWidget_;
+  QLabel* clockLabel_;
+  QtPlatform platform_;
+  std::unique_ptr<Game> game_;
+  QTimer clockTimer_;
+};
+
+}  // namespace tessarix

@@ -1,0 +1,116 @@
+// The Qt implementation of the game's windows-level services.
+#include "qt/qt_platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+#include <QWidget>
+
+namespace tessarix {
+
+QtPlatform::QtPlatform(QWidget* window) : window_(window), random_(std::random_device{}()) {
+  clock_.start();
+}
+
+QtPlatform::~QtPlatform() {
+  if (busy_) QApplication::restoreOverrideCursor();
+}
+
+namespace {
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+}  // namespace
+
+int QtPlatform::ask(const std::string& text, const std::vector<std::string>& buttons,
+                    int defaultButton, MessageIcon icon) {
+  asked.push_back(text);
+  if (answerHook) return answerHook(text, buttons, defaultButton);
+  QMessageBox box(boxIcon(icon), QStringLiteral("Tessarix"), QString::fromStdString(text),
+                  QMessageBox::NoButton, window_);
+  std::vector<QPushButton*> pushButtons;
+  for (const std::string& caption : buttons)
+    pushButtons.push_back(box.addButton(QString::fromStdString(caption), QMessageBox::ActionRole));
+  if (defaultButton >= 0 && defaultButton < static_cast<int>(pushButtons.size()))
+    box.setDefaultButton(pushButtons[defaultButton]);
+  // Esc answers with the last button ("&NEIN", or the only one).
+  if (!pushButtons.empty()) box.setEscapeButton(pushButtons.back());
+  box.exec();
+  for (size_t i = 0; i < pushButtons.size(); ++i)
+    if (box.clickedButton() == pushButtons[i]) return static_cast<int>(i);
+  return static_cast<int>(pushButtons.size()) - 1;
+}
+
+void QtPlatform::showMessage(const std::string& text) {
+  asked.push_back(text);
+  if (messageHook) {
+    messageHook(text);
+    return;
+  }
+  QMessageBox::information(window_, QStringLiteral("Tessarix"), QString::fromStdString(text));
+}
+
+void QtPlatform::setBusyCursor(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  if (busy)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+void QtPlatform::setMenuEnabled(bool enabled) {
+  if (menuBar_) menuBar_->setEnabled(enabled);
+}
+
+void QtPlatform::setMenuChecked(int id, bool checked) {
+  const auto it = actions_.find(id);
+  if (it == actions_.end()) return;
+  it->second->setCheckable(true);
+  it->second->setChecked(checked);
+}
+
+void QtPlatform::setClockText(const std::string& text) {
+  if (clockLabel_) clockLabel_->setText(QString::fromStdString(text));
+}
+
+int64_t QtPlatform::nowTenths() { return clock_.elapsed() / 100; }
+
+std::string QtPlatform::dateText() {
+  return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+}
+
+int QtPlatform::randomInt(int n) {
+  if (n <= 1) return 0;
+  return std::uniform_int_distribution<int>(0, n - 1)(random_);
+}
+
+void QtPlatform::pause(int milliseconds) {
+  // What was drawn before the pause is on screen during it.
+  if (window_) window_->repaint();
+  QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+void QtPlatform::quit() {
+  if (quitHook) {
+    quitHook();
+    return;
+  }
+  if (window_) window_->close();
+  QCoreApplication::quit();
+}
+
+}  // namespace tessarix

@@ -1,0 +1,63 @@
+// The Platform on Qt: message boxes with German buttons, the busy cursor, the menu bar's state
+// and check marks, the clock label, time, date, chance, pause and beep. Tests answer the
+// questions through hooks instead of real message boxes.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <random>
+
+#include "app/platform.h"
+
+class QAction;
+
+namespace tessarix {
+
+class QtPlatform : public Platform {
+ public:
+  explicit QtPlatform(QWidget* window);
+  ~QtPlatform() override;
+
+  // The menu bar, and its command items by id as they are built.
+  void setMenuBar(QMenuBar* bar) { menuBar_ = bar; }
+  void addMenuAction(int id, QAction* action) { actions_[id] = action; }
+  void setClockLabel(QLabel* label) { clockLabel_ = label; }
+
+  int ask(const std::string& text, const std::vector<std::string>& buttons, int defaultButton,
+          MessageIcon icon) override;
+  void showMessage(const std::string& text) override;
+  void setBusyCursor(bool busy) override;
+  void setMenuEnabled(bool enabled) override;
+  void setMenuChecked(int id, bool checked) override;
+  void setClockText(const std::string& text) override;
+  int64_t nowTenths() override;
+  std::string dateText() override;
+  int randomInt(int n) override;
+  void pause(int milliseconds) override;
+  void beep() override;
+  void quit() override;
+
+  // Test hooks. answerHook answers ask() (text, buttons, default) with a button index instead
+  // of a message box; messageHook takes showMessage's text; quitHook replaces ending the program.
+  std::function<int(const std::string&, const std::vector<std::string>&, int)> answerHook;
+  std::function<void(const std::string&)> messageHook;
+  std::function<void()> quitHook;
+  // Questions and messages seen, in order (kept with or without hooks).
+  std::vector<std::string> asked;
+
+ private:
+  QPointer<QWidget> window_;
+  QPointer<QMenuBar> menuBar_;
+  std::map<int, QAction*> actions_;
+  QPointer<QLabel> clockLabel_;
+  QElapsedTimer clock_;
+  std::mt19937 random_;
+  bool busy_ = false;
+};
+
+}  // namespace tessarix
