@@ -1,0 +1,388 @@
+// The puzzle file byte for byte: where saveSlot puts each block, what it keeps, what loadSlot
+// refuses, and that a failed save leaves the old file whole.
+#include "puzzles/puzzle_file.h"
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "logic/random.h"
+#include "support/temp_directory.h"
+
+namespace tessarix {
+namespace {
+
+using testing::TempDirectory;
+using testing::readBytes;
+using testing::writeBytes;
+using Bytes = std::vector<uint8_t>;
+
+// A state with a little of everything: entries, clues, marks, and non-zero bytes at index 0
+// of board and givens (they are stored as they are).
+GameState sampleState(int seed) {
+  GameState s;
+  SeededRandom r(static_cast<uint32_t>(seed));
+  for (int i = 0; i < 1000; ++i) {
+    if (r.randomInt(3) == 0) s.board[i] = static_cast<uint8_t>(r.randomInt(10));
+    if (r.randomInt(5) == 0) s.givens[i] = static_cast<uint8_t>(r.randomInt(10));
+  }
+  for (int k = 0; k < 400; ++k)
+    s.setMark(1 + r.randomInt(9), 1 + r.randomInt(9), 1 + r.randomInt(9), 1 + r.randomInt(9), true);
+  return s;
+}
+
+Bytes block(const Bytes& file, int offset, int length) {
+  return Bytes(file.begin() + offset, file.begin() + offset + length);
+}
+
+Bytes expectedMarks(const GameState& s) {
+  Bytes m(markBlockSize, 0);
+  for (int i = 0; i < markBlockSize; ++i) {
+    const bool indexZero = i % 10 == 0 || i / 10 % 10 == 0 || i / 100 % 10 == 0 || i / 1000 == 0;
+    if (!indexZero && s.marks[i] != 0) m[i] = 0xFF;
+  }
+  return m;
+}
+
+Bytes patternFile(size_t length) {
+  Bytes b(length);
+  for (size_t i = 0; i < length; ++i) b[i] = static_cast<uint8_t>((i * 37 + i / 1000) % 10);
+  return b;
+}
+
+void expectSameState(const GameState& a, const GameState& b) {
+  EXPECT_EQ(a.board, b.board);
+  EXPECT_EQ(a.givens, b.givens);
+  EXPECT_EQ(a.solution, b.solution);
+  EXPECT_EQ(a.marks, b.marks);
+  EXPECT_EQ(a.showCandidates, b.showCandidates);
+}
+
+TEST(LevelFiles, NamesPerLevel) {
+  EXPECT_EQ(levelFileName(0), "leicht.trx");
+  EXPECT_EQ(levelFileName(1), "mittel.trx");
+  EXPECT_EQ(levelFileName(2), "schwer.trx");
+  EXPECT_EQ(levelFileName(3), "extrem.trx");
+  EXPECT_EQ(levelFileName(4), "");
+  EXPECT_EQ(levelFileName(-1), "");
+}
+
+// ---------------------------------------------------------------- saving
+
+TEST(SaveSlot, NewFileHasEveryBlockAtItsOffset) {
+  TempDirectory dir;
+  const std::string path = dir.file("brett.trx");
+  const GameState s = sampleState(1);
+  SeededRandom random(77);
+  ASSERT_TRUE(saveSlot(path, 2, s, random).ok);
+
+  const Bytes file = readBytes(path);
+  ASSERT_EQ(file.size(), 48729u);
+  EXPECT_EQ(block(file, 4000, 1000), Bytes(s.board.begin(), s.board.end()));
+  EXPECT_EQ(block(file, 5000, 1000), Bytes(s.givens.begin(), s.givens.end()));
+  EXPECT_EQ(block(file, 8729 + 20000, 10000), expectedMarks(s));
+  for (int other : {0, 1, 3}) {
+    EXPECT_EQ(block(file, 2000 * other, 2000), Bytes(2000, 0)) << "slot " << other;
+    EXPECT_EQ(block(file, 8729 + 10000 * other, 10000), Bytes(10000, 0)) << "slot " << other;
+  }
+  // A fresh layout draws its own filler first; the file keeps the second, new one.
+  SeededRandom replay(77);
+  for (int i = 0; i < 729; ++i) replay.randomInt(9);
+  for (int i = 0; i < 729; ++i) ASSERT_EQ(file[8000 + i], replay.randomInt(9) + 1) << "byte " << i;
+  EXPECT_EQ(dir.entries().size(), 1u);  // no temporary file left behind
+}
+
+TEST(SaveSlot, FillerIsNewOnEverySave) {
+  TempDirectory dir;
+  const std::string path = dir.file("brett.trx");
+  const GameState s = sampleState(2);
+  SeededRandom random(5);
+  ASSERT_TRUE(saveSlot(path, 0, s, random).ok);
+  const Bytes first = readBytes(path);
+  ASSERT_TRUE(saveSlot(path, 0, s, random).ok);
+  const Bytes second = readBytes(path);
+  ASSERT_EQ(second.size(), 48729u);
+  EXPECT_NE(block(first, 8000, 729), block(second, 8000, 729));
+  for (uint8_t b : block(second, 8000, 729)) {
+    EXPECT_GE(b, 1);
+    EXPECT_LE(b, 9);
+  }
+  // Everything but the filler is the same.
+  Bytes a = first, b = second;
+  std::fill_n(a.begin() + 8000, 729, 0);
+  std::fill_n(b.begin() + 8000, 729, 0);
+  EXPECT_EQ(a, b);
+}
+
+TEST(SaveSlot, OtherSlotsOfACompleteFileStayByteForByte) {
+  TempDirectory dir;
+  const std::string path = dir.file("brett.trx");
+  SeededRandom random(9);
+  for (int slot = 0; slot < 4; ++slot) ASSERT_TRUE(saveSlot(path, slot, sampleState(10 + slot), random).ok);
+  const Bytes before = readBytes(path);
+
+  const GameState replacement = sampleState(99);
+  ASSERT_TRUE(saveSlot(path, 1, replacement, random).ok);
+  const Bytes after = readBytes(path);
+  ASSERT_EQ(after.size(), 48729u);
+  for (int other : {0, 2, 3}) {
+    EXPECT_EQ(block(after, 2000 * other, 2000), block(before, 2000 * other, 2000)) << other;
+    EXPECT_EQ(block(after, 8729 + 10000 * other, 10000), block(before, 8729 + 10000 * other, 10000))
+        << other;
+  }
+  EXPECT_EQ(block(after, 2000, 1000), Bytes(replacement.board.begin(), replacement.board.end()));
+  EXPECT_EQ(block(after, 3000, 1000), Bytes(replacement.givens.begin(), replacement.givens.end()));
+  EXPECT_EQ(block(after, 18729, 10000), expectedMarks(replacement));
+}
+
+// A file of another length becomes a complete one that keeps each block it held whole.
+class SaveIntoWrongLength : public ::testing::TestWithParam<size_t> {};
+
+TEST_P(SaveIntoWrongLength, KeepsEveryWholeSlotBlock) {
+  const size_t length = GetParam();
+  TempDirectory dir;
+  const std::string path = dir.file("brett.trx");
+  const Bytes old = patternFile(length);
+  writeBytes(path, old);
+  const GameState s = sampleState(3);
+  SeededRandom random(4);
+  ASSERT_TRUE(saveSlot(path, 1, s, random).ok);
+
+  const Bytes file = readBytes(path);
+  ASSERT_EQ(file.size(), 48729u);
+  for (int slot : {0, 2, 3}) {
+    const size_t cells = 2000u * slot;
+    const Bytes kept = length >= cells + 2000 ? block(old, 2000 * slot, 2000) : Bytes(2000, 0);
+    EXPECT_EQ(block(file, 2000 * slot, 2000), kept) << "board and clues of slot " << slot;
+    const size_t marks = 8729u + 10000u * slot;
+    const Bytes keptMarks = length >= marks + 10000 ? block(old, marks, 10000) : Bytes(10000, 0);
+    EXPECT_EQ(block(file, marks, 10000), keptMarks) << "marks of slot " << slot;
+  }
+  EXPECT_EQ(block(file, 2000, 1000), Bytes(s.board.begin(), s.board.end()));
+  EXPECT_EQ(block(file, 18729, 10000), expectedMarks(s));
+  for (uint8_t b : block(file, 8000, 729)) ASSERT_TRUE(b >= 1 && b <= 9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, SaveIntoWrongLength,
+                         ::testing::Values(0u, 1999u, 2000u, 5999u, 6000u, 8000u, 8729u, 18728u,
+                                           18729u, 38729u, 48728u, 48730u, 60000u));
+
+TEST(SaveSlot, RefusesASlotOutsideTheFile) {
+  TempDirectory dir;
+  SeededRandom random(1);
+  for (int slot : {-1, 4}) {
+    const SaveResult r = saveSlot(dir.file("brett.trx"), slot, sampleState(1), random);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("brett.trx"), std::string::npos) << r.message;
+  }
+  EXPECT_TRUE(dir.entries().empty());
+}
+
+// ---------------------------------------------------------------- failed saves
+
+class FailedSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path = dir.file("brett.trx");
+    SeededRandom random(11);
+    ASSERT_TRUE(saveSlot(path, 0, sampleState(20), random).ok);
+    old = readBytes(path);
+  }
+  void expectOldFileWhole(const SaveResult& r) {
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
+    EXPECT_EQ(readBytes(path), old);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"brett.trx"});
+  }
+  TempDirectory dir;
+  std::string path;
+  Bytes old;
+};
+
+TEST_F(FailedSave, WriteErrorHalfwayLeavesOldFileAndNoTemporary) {
+  // A file size limit makes the write itself fail part-way, for every user.
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  SeededRandom random(12);
+  const SaveResult r = saveSlot(path, 3, sampleState(21), random);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  expectOldFileWhole(r);
+}
+
+TEST_F(FailedSave, DirectoryNotWritable) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes into any directory";
+  ASSERT_EQ(chmod(dir.path().c_str(), 0555), 0);
+  SeededRandom random(12);
+  const SaveResult r = saveSlot(path, 3, sampleState(21), random);
+  chmod(dir.path().c_str(), 0755);
+  expectOldFileWhole(r);
+}
+
+TEST(SaveSlotFailure, PathIsADirectory) {
+  TempDirectory dir;
+  const std::string path = dir.file("brett.trx");
+  std::filesystem::create_directory(path);
+  testing::writeText(dir.file("brett.trx/inside"), "keep");
+  SeededRandom random(1);
+  const SaveResult r = saveSlot(path, 0, sampleState(1), random);
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.message.find("brett.trx"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+  EXPECT_EQ(testing::readText(dir.file("brett.trx/inside")), "keep");
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"brett.trx"});
+}
+
+// ---------------------------------------------------------------- loading
+
+TEST(LoadSlot, RoundTripOfACompleteFile) {
+  TempDirectory dir;
+  const std::string path = dir.file("leicht.trx");
+  SeededRandom random(3);
+  for (int slot = 0; slot < 4; ++slot) ASSERT_TRUE(saveSlot(path, slot, sampleState(30 + slot), random).ok);
+  for (int slot = 0; slot < 4; ++slot) {
+    GameState loaded = sampleState(50);
+    loaded.showCandidates = true;
+    loaded.clockRunning = true;
+    const LoadResult r = loadSlot(path, slot, loaded);
+    ASSERT_EQ(r.status, LoadStatus::Loaded) << r.message;
+    EXPECT_TRUE(r.marksLoaded);
+    const GameState saved = sampleState(30 + slot);
+    EXPECT_EQ(loaded.board, saved.board);
+    EXPECT_EQ(loaded.givens, saved.givens);
+    EXPECT_EQ(loaded.marks, saved.marks);
+    EXPECT_FALSE(loaded.showCandidates);
+    EXPECT_FALSE(loaded.clockRunning);
+  }
+}
+
+TEST(LoadSlot, AnyNonZeroMarkByteCountsAndIndexZeroIsIgnored) {
+  TempDirectory dir;
+  const std::string path = dir.file("mittel.trx");
+  Bytes file(48729, 0);
+  const int base = 8729 + 10000 * 3;
+  file[base + markIndex(1, 2, 3, 4)] = 0x01;
+  file[base + markIndex(9, 9, 9, 9)] = 0x80;
+  file[base + markIndex(5, 5, 5, 5)] = 0xFF;
+  file[base + markIndex(0, 5, 5, 5)] = 0xFF;  // index 0: not a cell
+  file[base + markIndex(5, 5, 5, 0)] = 0xFF;  // digit 0: not a mark
+  writeBytes(path, file);
+  GameState s;
+  s.setMark(2, 2, 2, 2, true);  // cleared by the load
+  ASSERT_EQ(loadSlot(path, 3, s).status, LoadStatus::Loaded);
+  int count = 0;
+  for (uint8_t m : s.marks) count += m != 0;
+  EXPECT_EQ(count, 3);
+  EXPECT_TRUE(s.mark(1, 2, 3, 4));
+  EXPECT_TRUE(s.mark(9, 9, 9, 9));
+  EXPECT_TRUE(s.mark(5, 5, 5, 5));
+}
+
+// Only a complete file carries marks; any other length loads board and clues alone.
+class LoadIncomplete : public ::testing::TestWithParam<size_t> {};
+
+TEST_P(LoadIncomplete, KeepsMarksAndCandidateDisplay) {
+  TempDirectory dir;
+  const std::string path = dir.file("schwer.trx");
+  Bytes file = patternFile(GetParam());
+  for (size_t i = 8729; i < std::min<size_t>(file.size(), 48729); ++i) file[i] = 0xFF;
+  writeBytes(path, file);
+  GameState s = sampleState(7);
+  s.showCandidates = true;
+  s.clockRunning = true;
+  const MarkArray marksBefore = s.marks;
+  const LoadResult r = loadSlot(path, 0, s);
+  ASSERT_EQ(r.status, LoadStatus::Loaded) << r.message;
+  EXPECT_FALSE(r.marksLoaded);
+  EXPECT_EQ(Bytes(s.board.begin(), s.board.end()), block(file, 0, 1000));
+  EXPECT_EQ(Bytes(s.givens.begin(), s.givens.end()), block(file, 1000, 1000));
+  EXPECT_EQ(s.marks, marksBefore);
+  EXPECT_TRUE(s.showCandidates);
+  EXPECT_FALSE(s.clockRunning);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, LoadIncomplete, ::testing::Values(2000u, 48728u, 48730u));
+
+TEST(LoadSlot, MissingFileStopsTheClockAndNothingElse) {
+  TempDirectory dir;
+  GameState s = sampleState(8);
+  s.showCandidates = true;
+  s.clockRunning = true;
+  const GameState before = s;
+  const LoadResult r = loadSlot(dir.file("brett.trx"), 0, s);
+  EXPECT_EQ(r.status, LoadStatus::Missing);
+  EXPECT_FALSE(s.clockRunning);
+  expectSameState(s, before);
+  EXPECT_TRUE(dir.entries().empty());
+}
+
+struct RefusedCase {
+  const char* name;
+  size_t length;       // of the file; 0 = the file is a directory
+  int slot;
+  int badOffset;       // a byte set to badValue, or -1
+  uint8_t badValue;
+};
+
+class LoadRefused : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(LoadRefused, StateIsUnchangedButTheClockStops) {
+  const RefusedCase c = GetParam();
+  TempDirectory dir;
+  const std::string path = dir.file("extrem.trx");
+  if (c.length == 0) {
+    std::filesystem::create_directory(path);
+  } else {
+    Bytes file = patternFile(c.length);
+    if (c.badOffset >= 0) file[c.badOffset] = c.badValue;
+    writeBytes(path, file);
+  }
+  GameState s = sampleState(9);
+  s.showCandidates = true;
+  s.clockRunning = true;
+  const GameState before = s;
+  const LoadResult r = loadSlot(path, c.slot, s);
+  EXPECT_EQ(r.status, LoadStatus::Refused);
+  EXPECT_NE(r.message.find("extrem.trx"), std::string::npos) << r.message;
+  EXPECT_FALSE(s.clockRunning);
+  expectSameState(s, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LoadRefused,
+    ::testing::Values(RefusedCase{"BoardByteTen", 48729, 2, 4000 + 555, 10},
+                      RefusedCase{"LastGivensByteHigh", 48729, 3, 7999, 0xFF},
+                      RefusedCase{"IndexZeroByteHigh", 48729, 0, 0, 200},
+                      RefusedCase{"CorruptShortFile", 2000, 0, 1999, 11},
+                      RefusedCase{"EmptyFile", 1, 0, -1, 0},
+                      RefusedCase{"GivensCutShort", 7999, 3, -1, 0},
+                      RefusedCase{"BoardCutShort", 4500, 2, -1, 0},
+                      RefusedCase{"SlotBelowZero", 48729, -1, -1, 0},
+                      RefusedCase{"SlotFour", 48729, 4, -1, 0},
+                      RefusedCase{"Directory", 0, 0, -1, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LoadSlot, CorruptionInAnotherSlotDoesNotMatter) {
+  TempDirectory dir;
+  const std::string path = dir.file("brett.trx");
+  Bytes file = patternFile(48729);
+  file[2000 + 17] = 0xFF;   // slot 1's board
+  file[8000] = 0xEE;        // the filler is never read
+  writeBytes(path, file);
+  GameState s;
+  EXPECT_EQ(loadSlot(path, 0, s).status, LoadStatus::Loaded);
+  EXPECT_EQ(loadSlot(path, 2, s).status, LoadStatus::Loaded);
+  EXPECT_EQ(loadSlot(path, 1, s).status, LoadStatus::Refused);
+}
+
+}  // namespace
+}  // namespace tessarix
