@@ -1,0 +1,210 @@
+// The hall-of-fame file: its 120 lines, Windows-1252 on disk, short and missing files, and
+// the order of the ranks.
+#include "extras/hall_of_fame.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "support/temp_directory.h"
+
+namespace tessarix {
+namespace {
+
+using testing::TempDirectory;
+using testing::readText;
+using testing::writeText;
+
+// 120 lines as the game writes them: some used entries with umlauts and a euro sign, the
+// rest empty (empty name, empty date, "9").
+std::string sampleFile() {
+  std::string text;
+  for (int level = 0; level < 4; ++level)
+    for (int rank = 1; rank <= 10; ++rank) {
+      if (rank <= level + 2) {
+        text += "J\xFCrgen " + std::to_string(level) + std::to_string(rank) + " \x80\r\n";
+        text += "0" + std::to_string(rank % 10) + ".03.2024\r\n";
+        text += "00:0" + std::to_string(level) + ":" + std::to_string(10 + rank) + ".0\r\n";
+      } else {
+        text += "\r\n\r\n9\r\n";
+      }
+    }
+  return text;
+}
+
+HallOfFame emptyHall() {
+  HallOfFame h;
+  resetHallOfFame(h);
+  return h;
+}
+
+TEST(HallOfFameFile, ReadThenWrittenGivesTheSameBytes) {
+  TempDirectory dir;
+  const std::string original = sampleFile();
+  writeText(dir.file("Champions.Rhm"), original);
+  HallOfFame h;
+  ASSERT_TRUE(loadHallOfFame(h, dir.file("Champions.Rhm")).ok);
+  EXPECT_EQ(h.fameNames[1][0], "Jürgen 01 €");
+  EXPECT_EQ(h.fameDates[3][2], "03.03.2024");
+  EXPECT_EQ(h.fameTimes[5][3], "00:03:15.0");
+  EXPECT_EQ(h.fameTimes[6][3], "9");
+  EXPECT_EQ(h.fameNames[6][3], "");
+
+  ASSERT_TRUE(saveHallOfFame(h, dir.file("copy.Rhm")).ok);
+  EXPECT_EQ(readText(dir.file("copy.Rhm")), original);
+}
+
+TEST(HallOfFameFile, WrittenAsWindows1252WithCrLf) {
+  TempDirectory dir;
+  HallOfFame h = emptyHall();
+  h.fameNames[1][0] = "Müller €";
+  h.fameNames[2][0] = "Łukasz";
+  h.fameNames[1][3] = "Zeile\nzwei";
+  h.fameDates[1][0] = "01.02.2024";
+  h.fameTimes[1][0] = "00:07:42.0";
+  ASSERT_TRUE(saveHallOfFame(h, dir.file("Champions.Rhm")).ok);
+  const std::string text = readText(dir.file("Champions.Rhm"));
+  EXPECT_EQ(text.substr(0, 42), "M\xFCller \x80\r\n01.02.2024\r\n00:07:42.0\r\n?ukasz\r\n");
+  // Line 90 is the name of rank 1 of level 3; a line feed inside it must not add a line.
+  size_t pos = 0;
+  for (int line = 0; line < 90; ++line) pos = text.find("\r\n", pos) + 2;
+  EXPECT_EQ(text.substr(pos, 12), "Zeile zwei\r\n");
+  size_t lines = 0;
+  for (size_t i = 0; i + 1 < text.size(); ++i) lines += text[i] == '\r' && text[i + 1] == '\n';
+  EXPECT_EQ(lines, 120u);
+  EXPECT_EQ(text.substr(text.size() - 5), "\r\n9\r\n");
+}
+
+TEST(HallOfFameFile, ShortFileLeavesTheMissingEntriesEmpty) {
+  TempDirectory dir;
+  // LF line ends, and the last line without one: the date of rank 2 ends the file.
+  writeText(dir.file("Champions.Rhm"), "Anna\n01.01.2024\n00:01:00.0\r\nBert\n02.01.2024");
+  HallOfFame h;
+  h.fameNames[0][0] = "rank 0 stays";
+  ASSERT_TRUE(loadHallOfFame(h, dir.file("Champions.Rhm")).ok);
+  EXPECT_EQ(h.fameNames[1][0], "Anna");
+  EXPECT_EQ(h.fameDates[1][0], "01.01.2024");
+  EXPECT_EQ(h.fameTimes[1][0], "00:01:00.0");
+  EXPECT_EQ(h.fameNames[2][0], "Bert");
+  EXPECT_EQ(h.fameDates[2][0], "02.01.2024");
+  EXPECT_EQ(h.fameTimes[2][0], "9");
+  for (int level = 0; level < 4; ++level)
+    for (int rank = level == 0 ? 3 : 1; rank <= 10; ++rank) {
+      EXPECT_EQ(h.fameNames[rank][level], "");
+      EXPECT_EQ(h.fameDates[rank][level], "");
+      EXPECT_EQ(h.fameTimes[rank][level], "9");
+    }
+  EXPECT_EQ(h.fameNames[0][0], "rank 0 stays");
+}
+
+TEST(HallOfFameFile, EmptyLinesAndTrailingBlanksAreKept) {
+  TempDirectory dir;
+  writeText(dir.file("Champions.Rhm"), "  Eva  \r\n\r\n00:00:09.5\r\n\r\n");
+  HallOfFame h;
+  ASSERT_TRUE(loadHallOfFame(h, dir.file("Champions.Rhm")).ok);
+  EXPECT_EQ(h.fameNames[1][0], "  Eva  ");
+  EXPECT_EQ(h.fameDates[1][0], "");
+  EXPECT_EQ(h.fameNames[2][0], "");
+}
+
+TEST(HallOfFameFile, MissingFileResetsAndCreatesNothing) {
+  TempDirectory dir;
+  HallOfFame h;
+  h.fameNames[4][2] = "old";
+  h.fameTimes[4][2] = "00:00:01.0";
+  const FameFileResult r = loadHallOfFame(h, dir.file("Champions.Rhm"));
+  EXPECT_TRUE(r.ok);
+  EXPECT_EQ(h.fameNames, emptyHall().fameNames);
+  EXPECT_EQ(h.fameTimes, emptyHall().fameTimes);
+  EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(HallOfFameFile, UnreadableFileIsReported) {
+  TempDirectory dir;
+  std::filesystem::create_directory(dir.file("Champions.Rhm"));
+  HallOfFame h;
+  const FameFileResult r = loadHallOfFame(h, dir.file("Champions.Rhm"));
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.message.find("Champions.Rhm"), std::string::npos);
+  EXPECT_EQ(h.fameTimes, emptyHall().fameTimes);
+}
+
+TEST(HallOfFameFile, FailedSaveLeavesTheOldFile) {
+  TempDirectory dir;
+  std::filesystem::create_directory(dir.file("Champions.Rhm"));
+  const FameFileResult r = saveHallOfFame(emptyHall(), dir.file("Champions.Rhm"));
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.message.find("Champions.Rhm"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("Champions.Rhm")));
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"Champions.Rhm"});
+}
+
+// ---------------------------------------------------------------- ranking
+
+// Level 1 holds times 00:01:00.0, 00:02:00.0, ... at ranks 1..filled.
+HallOfFame hallWith(int filled) {
+  HallOfFame h = emptyHall();
+  for (int r = 1; r <= filled; ++r) {
+    h.fameNames[r][1] = "P" + std::to_string(r);
+    h.fameDates[r][1] = "D" + std::to_string(r);
+    h.fameTimes[r][1] = "00:" + std::string(r < 10 ? "0" : "") + std::to_string(r) + ":00.0";
+  }
+  return h;
+}
+
+struct RankCase {
+  const char* name;
+  int filled;
+  const char* time;
+  int rank;
+};
+
+class Ranking : public ::testing::TestWithParam<RankCase> {};
+
+TEST_P(Ranking, FirstRankTheTimeSortsStrictlyBefore) {
+  const RankCase c = GetParam();
+  HallOfFame h = hallWith(c.filled);
+  const HallOfFame before = h;
+  EXPECT_EQ(championRank(h, 1, c.time), c.rank);
+  insertChampion(h, 1, championRank(h, 1, c.time), "Neu", "heute", c.time);
+  for (int r = 1; r <= 10; ++r) {
+    // Ranks above move down one, the new entry sits at its rank, the ones before stay.
+    const int from = c.rank == 0 || r < c.rank ? r : r - 1;
+    if (c.rank != 0 && r == c.rank) {
+      EXPECT_EQ(h.fameNames[r][1], "Neu");
+      EXPECT_EQ(h.fameDates[r][1], "heute");
+      EXPECT_EQ(h.fameTimes[r][1], c.time);
+    } else {
+      EXPECT_EQ(h.fameNames[r][1], before.fameNames[from][1]) << "rank " << r;
+      EXPECT_EQ(h.fameTimes[r][1], before.fameTimes[from][1]) << "rank " << r;
+    }
+  }
+  for (int level : {0, 2, 3})
+    for (int r = 0; r <= 10; ++r) EXPECT_EQ(h.fameTimes[r][level], before.fameTimes[r][level]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Ranking,
+    ::testing::Values(RankCase{"EmptyTable", 0, "00:59:59.9", 1},
+                      RankCase{"EmptyTableSlowest", 0, "89:59:59.9", 1},
+                      // "90:..." sorts after the "9" of an empty entry, as text.
+                      RankCase{"NinetyHoursNeverQualify", 0, "90:00:00.0", 0},
+                      RankCase{"Best", 10, "00:00:59.9", 1},
+                      RankCase{"EqualTimeGoesAfter", 10, "00:03:00.0", 4},
+                      RankCase{"Between", 10, "00:03:00.1", 4},
+                      RankCase{"ReplacesRankTen", 10, "00:09:59.9", 10},
+                      RankCase{"EqualToRankTenQualifiesForNothing", 10, "00:10:00.0", 0},
+                      RankCase{"BeatsNone", 10, "00:11:00.0", 0},
+                      RankCase{"AfterTheUsedRanks", 4, "00:05:00.0", 5}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Ranking, RankTenDropsOut) {
+  HallOfFame h = hallWith(10);
+  insertChampion(h, 1, 2, "Neu", "heute", "00:01:30.0");
+  EXPECT_EQ(h.fameNames[3][1], "P2");
+  EXPECT_EQ(h.fameNames[10][1], "P9");
+  EXPECT_TRUE(h.fameNames[0][1].empty());  // rank 0 is never written
+}
+
+}  // namespace
+}  // namespace tessarix
