@@ -115,7 +115,6 @@ void Game::playLoop() {
   mode_ = Mode::Playing;
   redrawBoard();
   // A timed game's clock advances through clockTick from here on; the tick needs no start.
-  lastClockSecond_ = -1;
   // The game loop's own events (the button bar, the keys, clicks on cells) are not routed yet:
   // until they are, the loop is left at once, and the command's epilogue runs now.
   leaveMode();

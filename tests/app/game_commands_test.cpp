@@ -1,0 +1,333 @@
+// The menu commands of the Game: the common prologue and epilogue, a new game, solving,
+// the candidates, clearing and quitting.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app_fixture.h"
+#include "logic/check.h"
+#include "logic/validity.h"
+
+namespace tessarix::testing {
+namespace {
+
+constexpr const char* chooseMenu = "Bitte Menupunkt auswählen!";
+constexpr const char* clickCell = "Bitte ein Feld anklicken!";
+
+// --- Prologue and epilogue --------------------------------------------------------------------
+
+class Epilogue : public GameTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(Epilogue, RunsForEveryIdEvenUnknownOnes) {
+  const int id = GetParam();
+  platform.busy = true;
+  canvas.restores.clear();
+  canvas.texts.clear();
+  game->menuEvent(id);
+  EXPECT_TRUE(platform.menuEnabled);
+  EXPECT_FALSE(platform.busy);
+  EXPECT_EQ(game->hintText(), chooseMenu);
+  EXPECT_EQ(canvas.lastTextAt(1028, 746), chooseMenu);
+  ASSERT_FALSE(canvas.restores.empty());
+  EXPECT_EQ(canvas.restores.back().x, 159);
+  EXPECT_EQ(canvas.restores.back().y, 885);
+  EXPECT_EQ(game->mode(), Game::Mode::Idle);
+  EXPECT_FALSE(game->ignoreEscape());
+  // The clue count and the level name are rewritten.
+  EXPECT_EQ(canvas.lastTextAt(1082, 649), " Leicht   ");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ids, Epilogue, ::testing::Values(0, 1, 7, 10, 11, 12, 20, 21, 27, 50,
+                                                         60, 45, 1234));
+
+TEST_F(GameTest, CommandsThatWaitForACellAskForOneFirst) {
+  canvas.texts.clear();
+  game->menuEvent(10);
+  canvas.texts.clear();
+  game->menuEvent(50);
+  // 50 is not one of them: the help line only ever reads the menu prompt.
+  for (const auto& t : canvas.texts)
+    if (t.x == 1028 && t.y == 746) EXPECT_EQ(t.text, chooseMenu);
+  canvas.texts.clear();
+  game->menuEvent(24);
+  std::vector<std::string> hints;
+  for (const auto& t : canvas.texts)
+    if (t.x == 1028 && t.y == 746) hints.push_back(t.text);
+  EXPECT_EQ(hints, (std::vector<std::string>{clickCell, chooseMenu}));
+}
+
+TEST_F(GameTest, StartUpCapturesTheEmptyButtonBarAndShowsTheIdleClock) {
+  ASSERT_EQ(canvas.captures.size(), 1u);
+  EXPECT_EQ(canvas.captures[0], (std::array<int, 4>{159, 885, 982, 912}));
+  EXPECT_EQ(game->clockText(), " 99:99:99");
+  EXPECT_EQ(canvas.lastTextAt(1028, 746), chooseMenu);
+  EXPECT_EQ(game->hallOfFame().fameTimes[1][0], "9");  // no "Champions.Rhm": empty tables
+}
+
+// --- New game -----------------------------------------------------------------------------------
+
+class NewGame : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    const CellArray solved = solvedField();
+    // Four puzzles of different clue counts, so the dealt one tells which slot was drawn.
+    for (int every : {3, 4, 5, 6}) slots.push_back(puzzleFrom(solved, every));
+  }
+  std::vector<GameState> slots;
+};
+
+TEST_F(NewGame, DealsTheDrawnSlotShuffledAndStartsTheClock) {
+  writeLevelFile("mittel.trx", slots);
+  game->menuEvent(31);
+  platform.forcedRandom = {2};  // the slot
+  platform.now = 5000;
+  game->menuEvent(8);
+
+  GameState& s = game->state();
+  EXPECT_EQ(game->dataFile(), "mittel.trx");
+  EXPECT_EQ(countGivens(s), countGivens(slots[2]));
+  EXPECT_EQ(game->givenCount(), countGivens(slots[2]));
+  EXPECT_NE(s.givens, slots[2].givens);  // shuffled
+  EXPECT_EQ(s.board, s.givens);          // no entries
+  EXPECT_TRUE(boardValid(s.board));
+  EXPECT_FALSE(s.notSolvable);
+  EXPECT_TRUE(s.clockRunning);
+  EXPECT_EQ(game->startTime(), 5000);
+  EXPECT_EQ(game->finishTime(), "X");
+  EXPECT_EQ(game->clockText(), " 00:00:00");
+  EXPECT_EQ(s.statusText, "Keine Fehler! ");
+  EXPECT_EQ(platform.busyCount, 1);  // the hourglass while shuffling
+  EXPECT_FALSE(platform.busy);
+  // The dealt board is drawn and the panels count its clues.
+  EXPECT_EQ(canvas.lastTextAt(1202, 635), std::to_string(countGivens(slots[2])) + " ");
+  EXPECT_EQ(canvas.lastTextAt(1082, 649), " Mittel   ");
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(game->mode(), Game::Mode::Idle);
+  EXPECT_TRUE(platform.menuEnabled);
+}
+
+TEST_F(NewGame, TheClockTicksOnlyWhenItsSecondMoves) {
+  writeLevelFile("leicht.trx", slots);
+  platform.now = 100;
+  game->menuEvent(8);
+  platform.clockTexts.clear();
+  platform.now = 105;
+  game->clockTick();
+  EXPECT_TRUE(platform.clockTexts.empty());
+  platform.now = 100 + 10 * 3723;  // 1 h 2 min 3 s
+  game->clockTick();
+  game->clockTick();
+  EXPECT_EQ(platform.clockTexts, (std::vector<std::string>{" 01:02:03"}));
+}
+
+TEST_F(NewGame, AMissingLevelFileStartsNoClock) {
+  game->menuEvent(8);
+  EXPECT_FALSE(game->state().clockRunning);
+  EXPECT_EQ(game->clockText(), " 99:99:99");
+  EXPECT_TRUE(platform.messages.empty());
+  platform.clockTexts.clear();
+  platform.now += 50;
+  game->clockTick();
+  EXPECT_TRUE(platform.clockTexts.empty());  // a stopped clock writes nothing
+}
+
+TEST_F(NewGame, ARefusedLevelFileSaysSoAndStartsNoClock) {
+  writeLevelFile("leicht.trx", slots);
+  game->menuEvent(8);  // a running game first
+  ASSERT_TRUE(game->state().clockRunning);
+  {
+    std::ofstream bad(path("leicht.trx"), std::ios::binary | std::ios::trunc);
+    bad << std::string(48729, '\x2A');  // values far above 9
+  }
+  game->menuEvent(8);
+  EXPECT_FALSE(game->state().clockRunning);
+  EXPECT_EQ(game->clockText(), " 99:99:99");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].find("leicht.trx"), std::string::npos);
+}
+
+// --- Solving ------------------------------------------------------------------------------------
+
+TEST_F(GameTest, SolveFillsASolvableBoardWithoutAMessage) {
+  GameState& s = game->state();
+  static_cast<GameState&>(s) = puzzleFrom(solvedField(), 4);
+  deriveSolution(s);
+  ASSERT_FALSE(s.notSolvable);
+  const int emptyCells = distinctCells - countGivens(s);
+  canvas.texts.clear();
+  game->menuEvent(22);
+  EXPECT_EQ(s.board, solvedField());
+  EXPECT_EQ(s.statusText, "Brett gelöst!!! ");
+  EXPECT_TRUE(platform.questions.empty());
+  EXPECT_EQ(platform.busyCount, 1);
+  EXPECT_FALSE(platform.busy);
+  // Every cell the solver filled is drawn once, as it is placed, inside the field.
+  int cellTexts = 0;
+  for (const auto& t : canvas.texts) cellTexts += t.text.size() == 1 && t.x < 1133 && t.y < 874;
+  EXPECT_EQ(cellTexts, emptyCells);
+  EXPECT_EQ(canvas.lastTextAt(1052, 253), "Brett gelöst!!! ");
+}
+
+TEST_F(GameTest, SolveOnADeadEndRestartsFromTheCluesAndSolvesAgain) {
+  GameState& s = game->state();
+  s = puzzleFrom(solvedField(), 4);
+  deriveSolution(s);
+  // A player's entry that repeats a digit of its row: no digit fits anywhere any more.
+  int row1Empty = 0;
+  for (int c = 1; c <= 9 && !row1Empty; ++c)
+    if (s.board[cellIndex(5, c, 5)] == 0) row1Empty = c;
+  ASSERT_NE(row1Empty, 0);
+  int clash = 0;
+  for (int c = 1; c <= 9 && !clash; ++c)
+    if (s.board[cellIndex(5, c, 5)] != 0) clash = s.board[cellIndex(5, c, 5)];
+  s.board[cellIndex(5, row1Empty, 5)] = static_cast<uint8_t>(clash);
+  s.setMark(1, 1, 1, 3, true);
+
+  game->menuEvent(22);
+  // The first solve could not finish and said so; the second ran from the clues.
+  ASSERT_EQ(platform.questions.size(), 1u);
+  EXPECT_EQ(platform.questions[0].text, "Das Brett läßt sich nicht eindeutig lösen?");
+  EXPECT_EQ(platform.questions[0].buttons, (std::vector<std::string>{"&Schade"}));
+  EXPECT_EQ(s.board, solvedField());
+  EXPECT_EQ(s.statusText, "Brett gelöst!!! ");
+  EXPECT_FALSE(s.mark(1, 1, 1, 3));  // the restart cleared the marks
+}
+
+TEST_F(GameTest, SolveKeepsCorrectEntries) {
+  GameState& s = game->state();
+  s = puzzleFrom(solvedField(), 4);
+  deriveSolution(s);
+  // A correct entry stays through the solve.
+  int entry = 0;
+  for (int c = 1; c <= 9 && !entry; ++c)
+    if (s.board[cellIndex(9, c, 9)] == 0) entry = cellIndex(9, c, 9);
+  ASSERT_NE(entry, 0);
+  s.board[entry] = solvedField()[entry];
+  game->menuEvent(22);
+  EXPECT_TRUE(platform.questions.empty());
+  EXPECT_EQ(s.board, solvedField());
+  EXPECT_EQ(s.givens[entry], 0);
+}
+
+TEST_F(GameTest, AnEmptyFieldEndsWithTheMessageAndNoRestartLoop) {
+  GameState& s = game->state();
+  game->menuEvent(26);  // an empty field: nothing can be deduced
+  game->menuEvent(22);
+  ASSERT_EQ(platform.questions.size(), 1u);
+  EXPECT_EQ(platform.questions[0].buttons.size(), 1u);
+  EXPECT_EQ(s.digitCount[1], 0);
+}
+
+// --- Candidates ---------------------------------------------------------------------------------
+
+TEST_F(NewGame, CandidatesToggleClearTheMarksAndVoidTheClock) {
+  writeLevelFile("leicht.trx", slots);
+  game->menuEvent(8);
+  GameState& s = game->state();
+  ASSERT_TRUE(s.clockRunning);
+  // A pencil mark of the player on a clue cell: no candidate is ever computed there.
+  int clue = 0;
+  for (int i = 0; i < 1000 && !clue; ++i)
+    if (s.givens[i] != 0) clue = i;
+  s.marks[clue + 1000 * 1] = 1;
+
+  game->menuEvent(44);
+  EXPECT_TRUE(s.showCandidates);
+  EXPECT_FALSE(s.clockRunning);
+  EXPECT_EQ(game->clockText(), " 99:99:99");
+  MarkArray expected{};
+  computeCandidates(s.board, expected);
+  mergeSharedCandidates(expected);
+  EXPECT_EQ(s.marks, expected);
+  EXPECT_EQ(s.marks[clue + 1000 * 1], 0);
+
+  game->menuEvent(44);
+  EXPECT_FALSE(s.showCandidates);
+  EXPECT_EQ(s.marks, MarkArray{});
+  EXPECT_FALSE(s.clockRunning);
+}
+
+// --- Shuffle, restart, clear --------------------------------------------------------------------
+
+TEST_F(GameTest, ShuffleKeepsTheClueCountAndDerivesTheNewSolution) {
+  GameState& s = game->state();
+  s = puzzleFrom(solvedField(), 5);
+  const int clues = countGivens(s);
+  game->menuEvent(24);
+  EXPECT_EQ(countGivens(s), clues);
+  EXPECT_TRUE(boardValid(s.board));
+  EXPECT_FALSE(s.notSolvable);
+  EXPECT_EQ(s.statusText, "Keine Fehler! ");
+  EXPECT_EQ(game->givenCount(), clues);
+  EXPECT_EQ(platform.busyCount, 1);
+}
+
+TEST_F(GameTest, RestartRemovesEntriesAndClearRemovesEverything) {
+  GameState& s = game->state();
+  s = puzzleFrom(solvedField(), 5);
+  deriveSolution(s);
+  const CellArray clues = s.givens;
+  for (int i = 0; i < 1000; ++i)
+    if (s.givens[i] == 0 && s.solution[i] != 0) s.board[i] = s.solution[i];
+  game->menuEvent(25);
+  EXPECT_EQ(s.board, clues);
+  EXPECT_EQ(game->mode(), Game::Mode::Idle);
+
+  game->menuEvent(26);
+  EXPECT_EQ(s.board, CellArray{});
+  EXPECT_EQ(s.givens, CellArray{});
+  EXPECT_EQ(s.solution, CellArray{});
+  EXPECT_EQ(game->givenCount(), 0);
+}
+
+// --- Quitting -----------------------------------------------------------------------------------
+
+TEST_F(GameTest, QuitAsksAndNoChangesNothing) {
+  GameState& s = game->state();
+  s = puzzleFrom(solvedField(), 5);
+  s.clockRunning = true;
+  const GameState before = s;
+  platform.answers = {1};  // "&NEIN"
+  game->menuEvent(99);
+  ASSERT_EQ(platform.questions.size(), 1u);
+  EXPECT_EQ(platform.questions[0].text, "Spiel beenden?");
+  EXPECT_EQ(platform.questions[0].buttons, (std::vector<std::string>{"&JA", "&NEIN"}));
+  EXPECT_EQ(platform.questions[0].defaultButton, 1);
+  EXPECT_EQ(platform.quits, 0);
+  EXPECT_EQ(s.board, before.board);
+  EXPECT_TRUE(s.clockRunning);
+  EXPECT_FALSE(game->ignoreEscape());
+}
+
+TEST_F(GameTest, DecliningTheCloseButtonOnlySetsIgnoreEscape) {
+  GameState& s = game->state();
+  s = puzzleFrom(solvedField(), 5);
+  s.clockRunning = true;
+  const GameState before = s;
+  platform.answers = {1};
+  EXPECT_FALSE(game->closeRequested());
+  EXPECT_TRUE(game->ignoreEscape());
+  EXPECT_EQ(platform.quits, 0);
+  EXPECT_EQ(s.board, before.board);
+  EXPECT_EQ(s.marks, before.marks);
+  EXPECT_TRUE(s.clockRunning);
+  EXPECT_EQ(game->hintText(), chooseMenu);
+  // The next command clears it again.
+  game->menuEvent(45);
+  EXPECT_FALSE(game->ignoreEscape());
+}
+
+TEST_F(GameTest, YesEndsTheProgramAndNoCommandRunsAfterwards) {
+  platform.answers = {0};
+  game->menuEvent(99);
+  EXPECT_EQ(platform.quits, 1);
+  EXPECT_TRUE(game->quitting());
+  game->menuEvent(45);
+  EXPECT_TRUE(game->state().symmetryOn);
+  EXPECT_TRUE(game->closeRequested());  // the window may now close without asking again
+  EXPECT_EQ(platform.questions.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tessarix::testing

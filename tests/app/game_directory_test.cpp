@@ -1,0 +1,92 @@
+// Where the game keeps its files and how the directory is seeded; where the window opens.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "app/game_directory.h"
+#include "app/window_placement.h"
+#include "app_fixture.h"
+
+namespace tessarix::testing {
+namespace {
+
+struct DirectoryCase {
+  const char* xdg;
+  const char* home;
+  const char* expected;
+};
+
+class DefaultDirectory : public ::testing::TestWithParam<DirectoryCase> {};
+
+TEST_P(DefaultDirectory, FollowsXdgDataHomeThenHome) {
+  const DirectoryCase& c = GetParam();
+  EXPECT_EQ(defaultGameDirectory(c.xdg, c.home).string(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, DefaultDirectory,
+    ::testing::Values(DirectoryCase{"/data", "/home/anna", "/data/tessarix"},
+                      DirectoryCase{nullptr, "/home/anna", "/home/anna/.local/share/tessarix"},
+                      DirectoryCase{"", "/home/anna", "/home/anna/.local/share/tessarix"},
+                      // a relative XDG_DATA_HOME is invalid and ignored
+                      DirectoryCase{"rel/data", "/home/anna", "/home/anna/.local/share/tessarix"},
+                      DirectoryCase{nullptr, nullptr, "tessarix"}));
+
+std::string readAll(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+using SeedDirectory = GameDirectoryTest;
+
+TEST_F(SeedDirectory, CreatesTheDirectoryAndWritesOnlyMissingFiles) {
+  const std::filesystem::path dir = dir_ / "a" / "tessarix";
+  ASSERT_EQ(prepareGameDirectory(dir, {{"leicht.trx", "L1"}}), "");
+  EXPECT_EQ(readAll(dir / "leicht.trx"), "L1");
+
+  // The player's own copy stays; a file still missing is added; nothing else is left behind.
+  { std::ofstream(dir / "leicht.trx", std::ios::binary) << "mine"; }
+  ASSERT_EQ(prepareGameDirectory(dir, {{"leicht.trx", "L2"}, {"mittel.trx", "M2"}}), "");
+  EXPECT_EQ(readAll(dir / "leicht.trx"), "mine");
+  EXPECT_EQ(readAll(dir / "mittel.trx"), "M2");
+  size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++entries;
+  EXPECT_EQ(entries, 2u);
+}
+
+TEST_F(SeedDirectory, NamesWithAPathAreNeverWritten) {
+  ASSERT_EQ(prepareGameDirectory(dir_ / "d", {{"../out.trx", "x"}, {"..", "x"}}), "");
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "out.trx"));
+}
+
+TEST_F(SeedDirectory, ADirectoryThatCannotBeMadeIsReported) {
+  { std::ofstream(dir_ / "plain") << "a file"; }
+  const std::string message = prepareGameDirectory(dir_ / "plain" / "tessarix", {});
+  EXPECT_NE(message.find("plain"), std::string::npos);
+}
+
+struct PlacementCase {
+  int screenWidth, screenHeight, x, y;
+};
+
+class Placement : public ::testing::TestWithParam<PlacementCase> {};
+
+TEST_P(Placement, CentredHalvedRoundedHalfToEvenNeverNegative) {
+  const PlacementCase& c = GetParam();
+  const WindowPosition p = centredWindowPosition(c.screenWidth, c.screenHeight);
+  EXPECT_EQ(p.x, c.x);
+  EXPECT_EQ(p.y, c.y);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, Placement,
+                         ::testing::Values(PlacementCase{1920, 1080, 320, 53},
+                                           PlacementCase{1281, 975, 0, 0},    // 0.5 -> 0
+                                           PlacementCase{1283, 977, 2, 2},    // 1.5 -> 2
+                                           PlacementCase{1285, 979, 2, 2},    // 2.5 -> 2
+                                           PlacementCase{1287, 981, 4, 4},    // 3.5 -> 4
+                                           PlacementCase{1024, 768, 0, 0},    // smaller screen
+                                           PlacementCase{1280, 1024, 0, 25}));
+
+}  // namespace
+}  // namespace tessarix::testing
