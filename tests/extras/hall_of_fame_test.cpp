@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include "support/temp_directory.h"
@@ -158,6 +160,9 @@ struct RankCase {
   const char* time;
   int rank;
 };
+
+// Failures name the case instead of dumping its bytes.
+std::ostream& operator<<(std::ostream& out, const RankCase& c) { return out << c.name; }
 
 class Ranking : public ::testing::TestWithParam<RankCase> {};
 

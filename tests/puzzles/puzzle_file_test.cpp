@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include "logic/random.h"
@@ -332,6 +334,9 @@ struct RefusedCase {
   int badOffset;       // a byte set to badValue, or -1
   uint8_t badValue;
 };
+
+// Failures name the case instead of dumping its bytes.
+std::ostream& operator<<(std::ostream& out, const RefusedCase& c) { return out << c.name; }
 
 class LoadRefused : public ::testing::TestWithParam<RefusedCase> {};
 
