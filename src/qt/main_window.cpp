@@ -41,7 +41,6 @@ MainWindow::MainWindow(QWidget* parent)
   clockLabel_->setText(QString::fromLatin1(idleClockText));
   platform_.setClockLabel(clockLabel_);
 
-  canvasWidget_->canvas().setLargeFonts(logicalDpiY() > 96);
   game_ = std::make_unique<Game>(canvasWidget_->canvas(), platform_);
 
   clockTimer_.setInterval(50);

@@ -1,0 +1,220 @@
+// The real main window, offscreen: its menu bar, a new game seen in the state and in the
+// statistics panel's pixels, and a declined quit. Questions are answered through the
+// platform's test hook, never by clicking message boxes.
+#include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/menu_table.h"
+#include "logic/check.h"
+#include "logic/validity.h"
+#include "puzzles/puzzle_file.h"
+#include "qt/main_window.h"
+
+using namespace tessarix;
+
+namespace {
+
+// The menu table written out as the tests of the game write it: "[title" ... "]", "id:text", "-".
+class TextMenuBuilder : public MenuBuilder {
+ public:
+  QStringList parts;
+  void appendItem(int id, const std::string& t) override {
+    parts << QString::number(id) + ":" + QString::fromStdString(t);
+  }
+  void appendSeparator() override { parts << "-"; }
+  void beginPopup(const std::string& title) override {
+    parts << "[" + QString::fromStdString(title);
+  }
+  void endPopup() override { parts << "]"; }
+};
+
+void describeMenu(const QList<QAction*>& actions, QStringList& parts) {
+  for (QAction* a : actions) {
+    if (a->isSeparator()) {
+      parts << "-";
+    } else if (a->menu()) {
+      parts << "[" + a->text();
+      describeMenu(a->menu()->actions(), parts);
+      parts << "]";
+    } else {
+      parts << QString::number(a->data().toInt()) + ":" + a->text();
+    }
+  }
+}
+
+QAction* actionOf(QMenuBar* bar, int id) {
+  for (QAction* a : bar->findChildren<QAction*>())
+    if (!a->isSeparator() && !a->menu() && a->data().toInt() == id) return a;
+  return nullptr;
+}
+
+QList<int> checkedIds(QMenuBar* bar) {
+  QList<int> ids;
+  for (int id : {1, 8, 10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 30, 31, 32, 33, 40, 41, 44, 45,
+                 50, 60, 99})
+    if (QAction* a = actionOf(bar, id); a && a->isChecked()) ids << id;
+  return ids;
+}
+
+// A solved field: value (3 (Y mod 3) + Y div 3 + X) mod 9 + 1 at global column X, row Y.
+GameState puzzle() {
+  GameState s;
+  for (int g = 1; g <= 9; ++g)
+    for (int c = 1; c <= 9; ++c)
+      for (int r = 1; r <= 9; ++r) {
+        const int x = gridOffsetX[g] + c - 1, y = gridOffsetY[g] + r - 1;
+        const int i = cellIndex(g, c, r);
+        const bool emptied = (x * 7 + y * 11 + x * y) % 4 == 0;
+        s.board[i] = s.givens[i] = emptied ? 0 : static_cast<uint8_t>((3 * (y % 3) + y / 3 + x) % 9 + 1);
+      }
+  return s;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void menuBarHoldsTheTableWithIdsAndChecks();
+  void newGameFillsTheStatistics();
+  void declinedQuitChangesNothing();
+  void clientAreaAndClockLabel();
+
+ private:
+  QTemporaryDir* dir_ = nullptr;
+  QString oldDir_;
+  MainWindow* window_ = nullptr;
+  int quits_ = 0;
+  QStringList questions_;
+};
+
+void MainWindowTest::init() {
+  dir_ = new QTemporaryDir;
+  QVERIFY(dir_->isValid());
+  oldDir_ = QDir::currentPath();
+  QDir::setCurrent(dir_->path());
+  quits_ = 0;
+  questions_.clear();
+  window_ = new MainWindow;
+  window_->platform().quitHook = [this] { ++quits_; };
+  window_->platform().answerHook = [this](const std::string& text,
+                                          const std::vector<std::string>& buttons, int def) {
+    questions_ << QString::fromStdString(text);
+    // "&NEIN" to the quit question; the default button otherwise.
+    for (size_t i = 0; i < buttons.size(); ++i)
+      if (buttons[i] == "&NEIN") return static_cast<int>(i);
+    return def;
+  };
+  window_->start();
+  window_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window_));
+}
+
+void MainWindowTest::cleanup() {
+  window_->platform().answerHook = [](const std::string&, const std::vector<std::string>&,
+                                      int) { return 0; };
+  delete window_;
+  window_ = nullptr;
+  QDir::setCurrent(oldDir_);
+  delete dir_;
+  dir_ = nullptr;
+}
+
+void MainWindowTest::menuBarHoldsTheTableWithIdsAndChecks() {
+  QMenuBar* bar = window_->menuBar();
+  TextMenuBuilder expected;
+  buildMenu(expected);
+  QStringList actual;
+  describeMenu(bar->actions(), actual);
+  QCOMPARE(actual, expected.parts);
+  QCOMPARE(checkedIds(bar), (QList<int>{30, 40, 45}));
+
+  actionOf(bar, 33)->trigger();
+  QTRY_COMPARE(checkedIds(bar), (QList<int>{33, 40, 45}));
+  actionOf(bar, 41)->trigger();
+  QTRY_COMPARE(checkedIds(bar), (QList<int>{33, 41, 45}));
+  actionOf(bar, 45)->trigger();
+  QTRY_COMPARE(checkedIds(bar), (QList<int>{33, 41}));
+  QCOMPARE(window_->game().state().level, 3);
+  QVERIFY(!window_->game().state().digitMode);
+  QVERIFY(bar->isEnabled());
+}
+
+void MainWindowTest::newGameFillsTheStatistics() {
+  const GameState slot = puzzle();
+  SeededRandom random(3);
+  for (int i = 0; i < slotCount; ++i)
+    QVERIFY(saveSlot(levelFileName(0), i, slot, random).ok);
+
+  const QRect counts(110, 800, 230, 20);  // the "Anzahl" row of the statistics
+  const QImage before = window_->canvasWidget().image().copy(counts);
+  actionOf(window_->menuBar(), 8)->trigger();
+  QTRY_VERIFY(window_->game().state().clockRunning);
+
+  GameState& s = window_->game().state();
+  QCOMPARE(countGivens(s), countGivens(const_cast<GameState&>(slot)));
+  QVERIFY(boardValid(s.board));
+  // The counts are those of the dealt clues: per digit, the distinct clue cells holding it.
+  GameState copy = s;
+  unsyncSharedBoxes(copy);
+  std::array<int, 10> perDigit{};
+  for (int g = 1; g <= 9; ++g)
+    for (int c = 1; c <= 9; ++c)
+      for (int r = 1; r <= 9; ++r) ++perDigit[copy.givens[cellIndex(g, c, r)]];
+  for (int d = 1; d <= 9; ++d) QCOMPARE(int(s.digitCount[d]), perDigit[d]);
+  QVERIFY(window_->canvasWidget().image().copy(counts) != before);
+  QCOMPARE(window_->clockLabel().text(), QStringLiteral(" 00:00:00"));
+  QVERIFY(window_->menuBar()->isEnabled());
+}
+
+void MainWindowTest::declinedQuitChangesNothing() {
+  GameState& s = window_->game().state();
+  const CellArray board = s.board;
+  const QImage picture = window_->canvasWidget().image();
+  const QString clock = window_->clockLabel().text();
+
+  window_->close();  // the title bar's close button
+  QCOMPARE(questions_, QStringList{"Spiel beenden?"});
+  QVERIFY(window_->isVisible());
+  QCOMPARE(quits_, 0);
+  QVERIFY(window_->game().ignoreEscape());
+
+  actionOf(window_->menuBar(), 99)->trigger();
+  QTRY_COMPARE(questions_.size(), 2);
+  QVERIFY(window_->isVisible());
+  QCOMPARE(quits_, 0);
+  QVERIFY(s.board == board);
+  QCOMPARE(window_->clockLabel().text(), clock);
+  // The epilogue of the quit command redraws what was there: the picture is unchanged. The
+  // help line is left out: the epilogue writes its text anew, and the glyphs' smoothed edges
+  // that reach above the text's box darken when the same text is drawn twice.
+  const QImage after = window_->canvasWidget().image();
+  const QRect helpLine(1020, 729, 222, 43);
+  QRect changed;
+  for (int y = 0; y < after.height(); ++y)
+    for (int x = 0; x < after.width(); ++x)
+      if (!helpLine.contains(x, y) && after.pixel(x, y) != picture.pixel(x, y))
+        changed |= QRect(x, y, 1, 1);
+  QCOMPARE(changed, QRect());
+}
+
+void MainWindowTest::clientAreaAndClockLabel() {
+  QCOMPARE(window_->windowTitle(), QStringLiteral("Tessarix V6.0"));
+  QCOMPARE(window_->canvasWidget().size(), QSize(1280, 946));
+  QCOMPARE(window_->canvasWidget().y(), window_->menuBar()->height());
+  QCOMPARE(window_->clockLabel().geometry(), QRect(1056, 831, 160, 30));
+  QCOMPARE(window_->clockLabel().text(), QStringLiteral(" 99:99:99"));
+  QCOMPARE(window_->clockLabel().font().pointSize(), 24);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
