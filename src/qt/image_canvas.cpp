@@ -33,9 +33,10 @@ struct StyleFont {
 
 // A sans font from a character-cell height and an average character width in pixels.
 StyleFont sansFont(int height, int width, bool bold) {
-  const double em = height * unitsPerEm / cellUnits;
+  // The largest whole pixel size whose character cell fits the height.
+  const int em = static_cast<int>(height * unitsPerEm / cellUnits);
   QFont f(QStringLiteral("Liberation Sans"));
-  f.setPixelSize(static_cast<int>(std::lround(em)));
+  f.setPixelSize(em);
   if (width > 0) {
     const double natural = em * averageWidthUnits / unitsPerEm;
     f.setStretch(static_cast<int>(std::lround(100.0 * width / natural)));
