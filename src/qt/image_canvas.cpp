@@ -63,6 +63,19 @@ StyleFont monoFont(int height, int baseline) {
   return s;
 }
 
+// A sans font at a given pixel size, for the fonts set by point size: "System" at 9.75 points
+// (bold) and, on large-font displays, the stock variable-pitch font (regular), both 13 pixels.
+StyleFont sansPixelFont(int pixelSize, bool bold, int height) {
+  QFont f(QStringLiteral("Liberation Sans"));
+  f.setPixelSize(pixelSize);
+  f.setWeight(bold ? QFont::Bold : QFont::Normal);
+  StyleFont s;
+  s.font = f;
+  s.baseline = static_cast<int>(std::lround(pixelSize * ascentUnits / unitsPerEm));
+  s.height = height;
+  return s;
+}
+
 StyleFont styleFontFor(int style, bool largeFonts) {
   StyleFont s;
   switch (style) {
@@ -70,8 +83,8 @@ StyleFont styleFontFor(int style, bool largeFonts) {
     case 6: s = sansFont(15, 8, false); break;
     case 20: s = sansFont(25, 12, false); break;
     case 8: s = largeFonts ? sansFont(15, 8, false) : monoFont(12, 10); break;
-    case 14: s = largeFonts ? sansFont(16, 0, false) : monoFont(15, 12); break;
-    case 16: s = sansFont(16, 0, true); break;  // a bold sans of 13 pixels
+    case 14: s = largeFonts ? sansPixelFont(13, false, 16) : monoFont(15, 12); break;
+    case 16: s = sansPixelFont(13, !largeFonts, 16); break;
     default: s = monoFont(12, 10); break;
   }
   // The tiny candidate marks stay crisp, so that blanking their spot leaves nothing behind.
