@@ -5,9 +5,13 @@
 
 #include "puzzles/puzzle_file.h"
 
+// The resources live in a static library, so the linker keeps them only when asked to.
+static void initLevelResources() { Q_INIT_RESOURCE(levels); }
+
 namespace tessarix {
 
 std::vector<ShippedFile> shippedLevelFiles() {
+  initLevelResources();
   std::vector<ShippedFile> files;
   for (int level = 0; level < 4; ++level) {
     const std::string name = levelFileName(level);
