@@ -77,7 +77,8 @@ void QtPlatform::setMenuEnabled(bool enabled) {
 void QtPlatform::setMenuChecked(int id, bool checked) {
   const auto it = actions_.find(id);
   if (it == actions_.end()) return;
-  it->second->setCheckable(true);
+  // Only a checked item shows its mark; the others look like every other item.
+  it->second->setCheckable(checked);
   it->second->setChecked(checked);
 }
 

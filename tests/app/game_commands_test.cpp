@@ -219,6 +219,28 @@ TEST_F(GameTest, AnEmptyFieldEndsWithTheMessageAndNoRestartLoop) {
   EXPECT_EQ(s.digitCount[1], 0);
 }
 
+TEST_F(GameTest, AClashOfCluesIsWrongAndHeardThoughNoEntryDisagrees) {
+  GameState& s = game->state();
+  s = puzzleFrom(solvedField(), 4);
+  deriveSolution(s);
+  game->redrawBoard();
+  EXPECT_EQ(s.statusText, "Keine Fehler! ");
+  EXPECT_EQ(platform.beeps, 0);
+
+  // A clue that repeats another clue of its row; no player entry anywhere.
+  int empty = 0, other = 0;
+  for (int c = 1; c <= 9; ++c) {
+    const int i = cellIndex(1, c, 1);
+    if (s.givens[i] == 0 && !empty) empty = i;
+    if (s.givens[i] != 0 && !other) other = i;
+  }
+  ASSERT_TRUE(empty && other);
+  s.givens[empty] = s.board[empty] = s.givens[other];
+  game->redrawBoard();
+  EXPECT_EQ(s.statusText, "Falsche Zahl! ");
+  EXPECT_EQ(platform.beeps, 1);
+}
+
 // --- Candidates ---------------------------------------------------------------------------------
 
 TEST_F(NewGame, CandidatesToggleClearTheMarksAndVoidTheClock) {
