@@ -2,6 +2,7 @@
 // the panels, the counts and the status, the candidates.
 #include "app/game.h"
 
+#include "extras/clock_text.h"
 #include "logic/check.h"
 #include "logic/validity.h"
 #include "ui/board_drawing.h"
@@ -10,16 +11,6 @@
 #include "ui/panels.h"
 
 namespace tessarix {
-
-namespace {
-
-constexpr const char* hintChooseMenu = "Bitte Menupunkt auswählen!";
-constexpr const char* clockVoid = " 99:99:99";
-
-// The button-bar strip, captured empty at start-up and put back to erase the buttons.
-constexpr int buttonBarLeft = 159, buttonBarTop = 885, buttonBarRight = 982, buttonBarBottom = 912;
-
-}  // namespace
 
 Game::Game(Canvas& canvas, Platform& platform) : canvas_(canvas), platform_(platform) {}
 
@@ -39,7 +30,7 @@ void Game::startUp(MenuBuilder& menu) {
   buttonBarImage_ =
       canvas_.capture(buttonBarLeft, buttonBarTop, buttonBarRight, buttonBarBottom);
   hintText_ = hintChooseMenu;
-  setClockText(clockVoid);
+  setClockText(idleClockText);
   drawOpeningScreen();
   canvas_.setTextFont(16);
 }

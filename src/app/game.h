@@ -15,6 +15,14 @@
 
 namespace tessarix {
 
+// The help line between commands and while a command waits for a click on a cell.
+inline constexpr const char* hintChooseMenu = "Bitte Menupunkt auswählen!";
+inline constexpr const char* hintClickCell = "Bitte ein Feld anklicken!";
+
+// The strip of the button bar, captured empty at start-up and put back to erase the buttons.
+inline constexpr int buttonBarLeft = 159, buttonBarTop = 885;
+inline constexpr int buttonBarRight = 982, buttonBarBottom = 912;
+
 class Game : private EntryListener {
  public:
   // What the game is doing between two events: nothing (menu), a game loop, the own-board entry.

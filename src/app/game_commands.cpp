@@ -8,15 +8,10 @@
 #include "logic/shuffle.h"
 #include "logic/validity.h"
 #include "puzzles/puzzle_file.h"
-#include "ui/panels.h"
 
 namespace tessarix {
 
 namespace {
-
-constexpr const char* hintChooseMenu = "Bitte Menupunkt auswählen!";
-constexpr const char* hintClickCell = "Bitte ein Feld anklicken!";
-constexpr int buttonBarLeft = 159, buttonBarTop = 885;
 
 // The commands that show "Bitte ein Feld anklicken!" while they run.
 bool asksForCell(int id) {
