@@ -126,6 +126,7 @@ class Game : private EntryListener {
   bool gameSolved_ = false;
   bool ownBoardMode_ = false;
   bool quitting_ = false;
+  bool commandRunning_ = false;  // between a command's prologue and its end or its game loop
   int givenCount_ = 0;
 
   // The clock, in tenths of a second of the platform's monotonic clock.

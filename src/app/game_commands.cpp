@@ -26,8 +26,10 @@ bool asksForCell(int id) {
 // --- Dispatch -----------------------------------------------------------------------------------
 
 void Game::menuEvent(int id) {
-  // The menu bar is off while a command or its game loop runs, so no second command starts.
-  if (mode_ != Mode::Idle || quitting_) return;
+  // The menu bar is off while a command or its game loop runs, so no second command starts;
+  // neither does one that reaches the game from inside a message box of the first.
+  if (mode_ != Mode::Idle || quitting_ || commandRunning_) return;
+  commandRunning_ = true;
   ignoreEscape_ = false;
   platform_.setMenuEnabled(false);
   if (asksForCell(id)) {
@@ -87,6 +89,7 @@ void Game::menuEvent(int id) {
       // (or do not exist); the epilogue below still brings the window back to rest.
       break;
   }
+  commandRunning_ = false;
   if (quitting_) return;
   if (endsInLoop)
     playLoop();

@@ -10,6 +10,7 @@
 #include <memory>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -35,6 +36,8 @@ class ScriptedPlatform : public Platform {
   // Numbers randomInt returns first (each taken modulo n); then a seeded generator.
   std::deque<int> forcedRandom;
   int64_t now = 1000;  // tenths of a second
+  // Runs while a question is open, as events reaching the game from inside a message box.
+  std::function<void()> whileAsking;
 
   std::vector<Question> questions;
   std::vector<std::string> messages;
@@ -49,6 +52,7 @@ class ScriptedPlatform : public Platform {
   int ask(const std::string& text, const std::vector<std::string>& buttons, int defaultButton,
           MessageIcon) override {
     questions.push_back({text, buttons, defaultButton});
+    if (whileAsking) whileAsking();
     if (answers.empty()) return defaultButton;
     const int a = answers.front();
     answers.pop_front();

@@ -340,6 +340,17 @@ TEST_F(GameTest, DecliningTheCloseButtonOnlySetsIgnoreEscape) {
   EXPECT_FALSE(game->ignoreEscape());
 }
 
+TEST_F(GameTest, NoSecondCommandStartsWhileTheFirstAsks) {
+  platform.answers = {1};
+  platform.whileAsking = [this] { game->menuEvent(45); };
+  game->menuEvent(99);
+  EXPECT_TRUE(game->state().symmetryOn);
+  EXPECT_TRUE(platform.menuEnabled);
+  platform.whileAsking = nullptr;
+  game->menuEvent(45);  // afterwards commands run again
+  EXPECT_FALSE(game->state().symmetryOn);
+}
+
 TEST_F(GameTest, YesEndsTheProgramAndNoCommandRunsAfterwards) {
   platform.answers = {0};
   game->menuEvent(99);
