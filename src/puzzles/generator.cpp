@@ -29,7 +29,7 @@ const LevelRecipe& levelRecipe(int level) {
       {272, 298, 298, 0, 4, false, 1},   // Leicht
       {212, 238, 238, 5, 6, false, 1},   // Mittel
       {172, 193, 193, 7, 8, false, 1},   // Schwer
-      {0, 0, 169, 9, 10, true, 3},       // Extrem: as few as the bounds allow
+      {0, 0, 168, 9, 10, true, 3},       // Extrem: as few as the bounds allow
   }};
   return recipes[static_cast<size_t>(level)];
 }
