@@ -1,0 +1,254 @@
+// tessarix-puzzles run as a program on files in a temporary directory: its pictures, its
+// solve report, and its exit codes for bad files and bad usage.
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+#include "logic/random.h"
+#include "logic/solver.h"
+#include "puzzles/puzzle_file.h"
+#include "support/temp_directory.h"
+
+namespace tessarix {
+namespace {
+
+using testing::TempDirectory;
+
+struct ToolRun {
+  int code = -1;
+  std::string out, err;
+};
+
+ToolRun runTool(const TempDirectory& dir, const std::string& arguments) {
+  const std::string command = std::string("'") + TESSARIX_PUZZLES_TOOL + "' " + arguments + " >'" +
+                              dir.file("stdout") + "' 2>'" + dir.file("stderr") + "'";
+  const int status = std::system(command.c_str());
+  ToolRun r;
+  if (WIFEXITED(status)) r.code = WEXITSTATUS(status);
+  r.out = testing::readText(dir.file("stdout"));
+  r.err = testing::readText(dir.file("stderr"));
+  std::filesystem::remove(dir.file("stdout"));
+  std::filesystem::remove(dir.file("stderr"));
+  return r;
+}
+
+int lineCount(const std::string& text) {
+  int n = 0;
+  for (char c : text) n += c == '\n';
+  return n;
+}
+
+// A valid filling of the whole figure: every grid starts at a multiple of 6 cells, so this
+// one pattern is a Sudoku solution in each of the nine grids and agrees on shared boxes.
+int patternDigit(int x, int y) { return (3 * (y % 3) + y / 3 + x) % 9 + 1; }
+
+int globalX(int grid, int col) { return gridOffsetX[grid] + col - 1; }
+int globalY(int grid, int row) { return gridOffsetY[grid] + row - 1; }
+
+void fillWithPattern(CellArray& cells) {
+  for (int g = 1; g <= 9; ++g)
+    for (int col = 1; col <= 9; ++col)
+      for (int row = 1; row <= 9; ++row)
+        cells[cellIndex(g, col, row)] =
+            static_cast<uint8_t>(patternDigit(globalX(g, col), globalY(g, row)));
+}
+
+// The expected picture, from a function of the global position (0 = blank outside the grids).
+std::string picture(int (*digitAt)(int, int)) {
+  std::string p;
+  for (int y = 0; y < 33; ++y) {
+    for (int x = 0; x < 33; ++x) {
+      bool inside = false;
+      for (int g = 1; g <= 9; ++g)
+        inside = inside || (x >= gridOffsetX[g] && x < gridOffsetX[g] + 9 && y >= gridOffsetY[g] &&
+                            y < gridOffsetY[g] + 9);
+      const int d = digitAt(x, y);
+      p += !inside ? ' ' : d == 0 ? '.' : static_cast<char>('0' + d);
+    }
+    p += '\n';
+  }
+  return p;
+}
+
+// ---------------------------------------------------------------- show
+
+class ToolShow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    GameState s;
+    fillWithPattern(s.board);
+    s.board[cellIndex(5, 5, 5)] = 0;  // the centre of the figure: empty
+    // The lower copy of the box grids 1 and 2 share says otherwise: the upper copy shows.
+    for (int col = 7; col <= 9; ++col)
+      for (int row = 1; row <= 3; ++row) s.board[cellIndex(2, col, row)] = 0;
+    s.givens[cellIndex(9, 9, 9)] = 7;  // the bottom corner of the figure
+    SeededRandom random(1);
+    ASSERT_TRUE(saveSlot(dir.file("p.trx"), 2, s, random).ok);
+  }
+  TempDirectory dir;
+};
+
+TEST_F(ToolShow, BoardPicture) {
+  const ToolRun r = runTool(dir, "show '" + dir.file("p.trx") + "' 2");
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out, picture([](int x, int y) { return x == 16 && y == 16 ? 0 : patternDigit(x, y); }));
+  EXPECT_EQ(lineCount(r.out), 33);
+}
+
+TEST_F(ToolShow, GivensPicture) {
+  const ToolRun r = runTool(dir, "show --givens '" + dir.file("p.trx") + "' 2");
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, picture([](int x, int y) { return x == 20 && y == 32 ? 7 : 0; }));
+}
+
+TEST_F(ToolShow, EmptySlotOfTheSameFile) {
+  const ToolRun r = runTool(dir, "show '" + dir.file("p.trx") + "' 0");
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, picture([](int, int) { return 0; }));
+}
+
+// ---------------------------------------------------------------- solve
+
+struct SolveCase {
+  const char* name;
+  int removedPerGrid;  // cells drawn at random and emptied in each grid
+  bool solvable;       // what the derivation must find
+};
+
+// Failures name the case instead of dumping its bytes.
+std::ostream& operator<<(std::ostream& out, const SolveCase& c) { return out << c.name; }
+
+class ToolSolve : public ::testing::TestWithParam<SolveCase> {};
+
+TEST_P(ToolSolve, ReportsWhatDeriveSolutionFinds) {
+  TempDirectory dir;
+  GameState s;
+  fillWithPattern(s.board);
+  SeededRandom pick(3);
+  for (int g = 1; g <= 9; ++g)
+    for (int k = 0; k < GetParam().removedPerGrid; ++k)
+      s.board[cellIndex(g, 1 + pick.randomInt(9), 1 + pick.randomInt(9))] = 0;
+  syncSharedBoxes(s);  // the upper copies lead
+  s.givens = s.board;
+  SeededRandom random(2);
+  ASSERT_TRUE(saveSlot(dir.file("s.trx"), 1, s, random).ok);
+
+  // The same derivation in this process tells what the tool must print.
+  GameState expected;
+  ASSERT_EQ(loadSlot(dir.file("s.trx"), 1, expected).status, LoadStatus::Loaded);
+  const int passes = deriveSolution(expected);
+
+  const ToolRun r = runTool(dir, "solve '" + dir.file("s.trx") + "' 1");
+  EXPECT_EQ(r.code, 0) << r.err;
+  std::ostringstream tail;
+  tail << (expected.notSolvable ? "not solvable" : "solved") << "\npasses " << passes << "\n";
+  ASSERT_EQ(lineCount(r.out), 35) << r.out;
+  EXPECT_EQ(r.out.substr(33 * 34), tail.str());
+  EXPECT_EQ(expected.notSolvable, !GetParam().solvable);
+  if (GetParam().solvable) EXPECT_EQ(r.out.substr(0, 33 * 34), picture(patternDigit));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ToolSolve,
+                         ::testing::Values(SolveCase{"FewGaps", 3, true},
+                                           SolveCase{"ManyGaps", 40, true},
+                                           SolveCase{"AlmostEmpty", 400, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ToolSolveEmpty, EmptyBoardIsNotSolvable) {
+  TempDirectory dir;
+  SeededRandom random(2);
+  ASSERT_TRUE(saveSlot(dir.file("e.trx"), 0, GameState{}, random).ok);
+  const ToolRun r = runTool(dir, "solve '" + dir.file("e.trx") + "' 0");
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("\nnot solvable\npasses "), std::string::npos) << r.out;
+}
+
+// ---------------------------------------------------------------- errors and usage
+
+struct ErrorCase {
+  const char* name;
+  const char* arguments;  // {} stands for the file in the temporary directory
+  int code;
+};
+
+// Failures name the case instead of dumping its bytes.
+std::ostream& operator<<(std::ostream& out, const ErrorCase& c) { return out << c.name; }
+
+class ToolErrors : public ::testing::TestWithParam<ErrorCase> {
+ protected:
+  void SetUp() override {
+    std::vector<uint8_t> corrupt(48729, 0);
+    corrupt[2000 + 123] = 42;  // slot 1's board
+    testing::writeBytes(dir.file("corrupt.trx"), corrupt);
+    testing::writeBytes(dir.file("short.trx"), std::vector<uint8_t>(3000, 0));
+    testing::writeBytes(dir.file("good.trx"), std::vector<uint8_t>(48729, 0));
+    std::filesystem::create_directory(dir.file("folder.trx"));
+  }
+  TempDirectory dir;
+};
+
+TEST_P(ToolErrors, ExitCodeAndMessage) {
+  const ErrorCase c = GetParam();
+  std::string arguments = c.arguments;
+  for (size_t at; (at = arguments.find("{}")) != std::string::npos;)
+    arguments.replace(at, 2, dir.path().string());
+  const ToolRun r = runTool(dir, arguments);
+  EXPECT_EQ(r.code, c.code) << r.err;
+  EXPECT_EQ(r.out, "");
+  if (c.code == 1) {
+    EXPECT_EQ(lineCount(r.err), 1) << r.err;
+    EXPECT_EQ(r.err.rfind("tessarix-puzzles: ", 0), 0u) << r.err;
+  } else {
+    EXPECT_NE(r.err.find("usage: tessarix-puzzles"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("show FILE SLOT"), std::string::npos) << r.err;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ToolErrors,
+    ::testing::Values(ErrorCase{"MissingFile", "show {}/none.trx 0", 1},
+                      ErrorCase{"MissingFileSolve", "solve {}/none.trx 0", 1},
+                      ErrorCase{"CorruptSlot", "show {}/corrupt.trx 1", 1},
+                      ErrorCase{"CorruptSlotSolve", "solve {}/corrupt.trx 1", 1},
+                      ErrorCase{"TooShort", "show {}/short.trx 1", 1},
+                      ErrorCase{"Directory", "show {}/folder.trx 0", 1},
+                      ErrorCase{"SlotFour", "show {}/good.trx 4", 1},
+                      ErrorCase{"SlotBelowZero", "solve {}/good.trx -1", 1},
+                      ErrorCase{"NoArguments", "", 2},
+                      ErrorCase{"UnknownCommand", "frobnicate {}/good.trx 0", 2},
+                      ErrorCase{"SlotMissing", "show {}/good.trx", 2},
+                      ErrorCase{"SlotNotANumber", "show {}/good.trx zwei", 2},
+                      ErrorCase{"TooManyWords", "solve {}/good.trx 0 1", 2},
+                      ErrorCase{"UnknownOption", "show --clues {}/good.trx 0", 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ToolUsage, HelpGoesToStandardOutput) {
+  TempDirectory dir;
+  const ToolRun r = runTool(dir, "--help");
+  EXPECT_EQ(r.code, 0);
+  EXPECT_NE(r.out.find("show FILE SLOT [--givens]"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("solve FILE SLOT"), std::string::npos) << r.out;
+  EXPECT_EQ(r.err, "");
+}
+
+TEST(ToolFiles, CorruptSlotNamesTheFileAndLeavesItAlone) {
+  TempDirectory dir;
+  std::vector<uint8_t> corrupt(48729, 0);
+  corrupt[7999] = 10;
+  testing::writeBytes(dir.file("brett.trx"), corrupt);
+  const ToolRun r = runTool(dir, "show '" + dir.file("brett.trx") + "' 3");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("brett.trx"), std::string::npos) << r.err;
+  EXPECT_EQ(testing::readBytes(dir.file("brett.trx")), corrupt);
+}
+
+}  // namespace
+}  // namespace tessarix
