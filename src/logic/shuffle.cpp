@@ -208,18 +208,33 @@ void blocks4(P& p) { p.swapBands(9, 2, 3); }
 
 void symmetricCycle(FieldPermutation& p, RandomSource& random) {
   int r = drawR(random);
-  setA1(p, r), setA2(p, r), setA3(p, r), setA4(p, r);
+  setA1(p, r);
+  setA2(p, r);
+  setA3(p, r);
+  setA4(p, r);
   r = drawR(random);
-  setB1(p, r), setB2(p, r), setB3(p, r), setB4(p, r);
+  setB1(p, r);
+  setB2(p, r);
+  setB3(p, r);
+  setB4(p, r);
   r = drawR(random);
-  setC1(p, r), setC2(p, r);
+  setC1(p, r);
+  setC2(p, r);
   if (coin(random)) {
     p.swapRows(5, 4, 6);
     p.swapColumns(5, 4, 6);
   }
   r = drawR(random);
-  setD1(p, r), setD2(p, r), setD3(p, r), setD4(p, r);
-  if (coin(random)) blocks1(p), blocks2(p), blocks3(p), blocks4(p);
+  setD1(p, r);
+  setD2(p, r);
+  setD3(p, r);
+  setD4(p, r);
+  if (coin(random)) {
+    blocks1(p);
+    blocks2(p);
+    blocks3(p);
+    blocks4(p);
+  }
   p.relabel(drawDigitMap(random));
 }
 
