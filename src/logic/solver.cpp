@@ -114,6 +114,11 @@ class PassRunner {
     return dirty;
   }
 
+  void markDirty(int cell) {
+    const auto& units = t_.unitsOfCell[cell];
+    for (int w = 0; w < 4; ++w) dirty_[w] |= units[w];
+  }
+
   // The candidates of every empty cell, kept under its leading copy; 0 for a filled cell.
   void buildCandidates() {
     for (auto& w : dirty_) w = ~uint64_t{0};
@@ -185,13 +190,18 @@ class PassRunner {
       if (m) s_.board[m] = static_cast<uint8_t>(d);
       const uint16_t bit = static_cast<uint16_t>(1u << d);
       const uint16_t keep = static_cast<uint16_t>(~bit);
+      // Only units with a cell whose candidates really changed can find something new.
       for (int u : t_.seen[i]) {
         if (u == noUnit) continue;
         mask_[u] = static_cast<uint16_t>(mask_[u] | bit);
-        for (int c : t_.unitLeading[u]) cand_[c] &= keep;
-        for (int w = 0; w < 4; ++w) dirty_[w] |= t_.touched[u][w];
+        for (int c : t_.unitLeading[u])
+          if (cand_[c] & bit) {
+            cand_[c] &= keep;
+            markDirty(c);
+          }
       }
       cand_[t_.leading[i]] = 0;
+      markDirty(t_.leading[i]);
     } else {
       write(i, d);
       if (m) write(m, d);

@@ -42,12 +42,11 @@ const CellUnits& cellUnits() {
     }
     for (int u = 0; u < unitCount; ++u)
       for (int k = 0; k < 9; ++k) t.unitLeading[u][k] = t.leading[t.unitCells[u][k]];
-    for (int u = 0; u < unitCount; ++u)
-      for (int c : t.unitCells[u])
-        for (int copy : {c, static_cast<int>(mirrorOf(c))}) {
-          if (copy == 0) continue;
-          for (int w : t.of[copy]) t.touched[u][w / 64] |= uint64_t{1} << (w % 64);
-        }
+    for (int i : t.cells)
+      for (int copy : {i, static_cast<int>(mirrorOf(i))}) {
+        if (copy == 0) continue;
+        for (int w : t.of[copy]) t.unitsOfCell[i][w / 64] |= uint64_t{1} << (w % 64);
+      }
     return t;
   }();
   return table;

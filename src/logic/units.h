@@ -33,9 +33,8 @@ struct CellUnits {
   // otherwise. Per-cell facts of a shared cell are kept once, under this index.
   std::array<int16_t, 1000> leading{};
   std::array<std::array<int16_t, 9>, unitCount> unitLeading{};
-  // For each unit u: the units that hold a copy of some cell of u (as a 243-bit set). When a
-  // digit enters u, these are the units whose cells' candidates can change.
-  std::array<std::array<uint64_t, 4>, unitCount + 1> touched{};
+  // For each cell copy: the units that hold it or its mirror copy (as a 243-bit set).
+  std::array<std::array<uint64_t, 4>, 1000> unitsOfCell{};
 };
 const CellUnits& cellUnits();
 

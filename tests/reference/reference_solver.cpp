@@ -5,38 +5,38 @@
 
 namespace tessarix::reference {
 
-// Every column, then every row, then every box of every grid, each tallied on its own; the
-// first unit that holds a digit twice makes the field invalid. (The tally of one unit is kept
-// as a set of the digits seen so far: a digit met again is a second occurrence.)
+// Every column, then every row, then every box of every grid: the tally of the unit's values
+// is zeroed, the nine cells are tallied, and a digit counted twice or more makes the field
+// invalid at once.
 bool boardValid(const CellArray& b) {
+  uint8_t digitTally[10];
+  auto zero = [&] {
+    for (uint8_t& t : digitTally) t = 0;
+  };
+  auto repeated = [&] {
+    for (int d = 1; d <= 9; ++d)
+      if (digitTally[d] >= 2) return true;
+    return false;
+  };
   for (int g = 1; g <= 9; ++g)
     for (int x = 1; x <= 9; ++x) {
-      unsigned seen = 0;
-      for (int y = 1; y <= 9; ++y) {
-        const unsigned bit = (1u << b[cellIndex(g, x, y)]) & ~1u;
-        if (seen & bit) return false;
-        seen |= bit;
-      }
+      zero();
+      for (int y = 1; y <= 9; ++y) ++digitTally[b[cellIndex(g, x, y)]];
+      if (repeated()) return false;
     }
   for (int g = 1; g <= 9; ++g)
     for (int y = 1; y <= 9; ++y) {
-      unsigned seen = 0;
-      for (int x = 1; x <= 9; ++x) {
-        const unsigned bit = (1u << b[cellIndex(g, x, y)]) & ~1u;
-        if (seen & bit) return false;
-        seen |= bit;
-      }
+      zero();
+      for (int x = 1; x <= 9; ++x) ++digitTally[b[cellIndex(g, x, y)]];
+      if (repeated()) return false;
     }
   for (int g = 1; g <= 9; ++g)
     for (int x0 = 1; x0 <= 7; x0 += 3)
       for (int y0 = 1; y0 <= 7; y0 += 3) {
-        unsigned seen = 0;
+        zero();
         for (int x = x0; x < x0 + 3; ++x)
-          for (int y = y0; y < y0 + 3; ++y) {
-            const unsigned bit = (1u << b[cellIndex(g, x, y)]) & ~1u;
-            if (seen & bit) return false;
-            seen |= bit;
-          }
+          for (int y = y0; y < y0 + 3; ++y) ++digitTally[b[cellIndex(g, x, y)]];
+        if (repeated()) return false;
       }
   return true;
 }
