@@ -27,7 +27,7 @@ run: build
 	./$(BUILD)/src/qt/tessarix
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure --timeout 900
+	cd $(BUILD) && ctest --output-on-failure --timeout 900 -j$$(nproc)
 
 bench: build
 	./$(BUILD)/bench/bench_solver

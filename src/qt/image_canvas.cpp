@@ -206,7 +206,10 @@ void ImageCanvas::text(int x, int y, const std::string& utf8) {
   QFontMetrics fm(s.font);
   const int width = s.advance > 0 ? s.advance * static_cast<int>(chars.size())
                                   : fm.horizontalAdvance(t);
-  const QRect box(x, y, width, s.height);
+  // The opaque background covers the whole glyphs: accents may rise above the text's top, and a
+  // shorter text written over an older one must leave nothing of it behind.
+  const int top = std::min(y, y + s.baseline - fm.ascent());
+  const QRect box(QPoint(x, top), QPoint(x + width - 1, y + s.height - 1));
   if (!transparentText_) fillRect(box, fillColor_);
   QPainter p(&image_);
   p.setFont(s.font);
