@@ -1,4 +1,4 @@
-// The solver and the dead-end test: the game's mask-based code beside the literal whole-field
+// The solver, the dead-end test and the candidates: the game's mask-based code beside the literal whole-field
 // method on the same fields, with the ratio of their times printed after the runs.
 #include <benchmark/benchmark.h>
 
@@ -74,10 +74,35 @@ void noDeadEndLiteral(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(reference::noDeadEnd(s.board));
 }
 
+// The candidate refresh's computation: every digit tried in every empty cell copy, then the
+// shared cells merged.
+void candidatesFast(benchmark::State& state) {
+  const GameState s = field(static_cast<int>(state.range(0)));
+  state.SetLabel(fieldName(static_cast<int>(state.range(0))));
+  MarkArray marks;
+  for (auto _ : state) {
+    computeCandidates(s.board, marks);
+    mergeSharedCandidates(marks);
+    benchmark::DoNotOptimize(marks.data());
+  }
+}
+void candidatesLiteral(benchmark::State& state) {
+  GameState s = field(static_cast<int>(state.range(0)));
+  state.SetLabel(fieldName(static_cast<int>(state.range(0))));
+  MarkArray marks;
+  for (auto _ : state) {
+    reference::computeCandidates(s.board, marks);
+    mergeSharedCandidates(marks);
+    benchmark::DoNotOptimize(marks.data());
+  }
+}
+
 BENCHMARK(deriveFast)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(deriveLiteral)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(noDeadEndFast)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(noDeadEndLiteral)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(candidatesFast)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(candidatesLiteral)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
 
 // Keeps the medians, to print literal / fast after the usual report.
 class RatioReporter : public benchmark::ConsoleReporter {

@@ -3,6 +3,8 @@
 // had no duplicate and none of that copy's three units holds the digit.
 #include "logic/validity.h"
 
+#include <bit>
+
 #include "logic/units.h"
 
 namespace tessarix {
@@ -37,8 +39,8 @@ void computeCandidates(const CellArray& board, MarkArray& marks) {
   if (!buildUnitMasks(board.data(), masks)) return;
   for (int i : t.cells) {
     if (board[i] != 0) continue;
-    const uint16_t free = freeDigits(masks, t.of[i]);
-    for (int d = 1; d <= 9; ++d) marks[i + 1000 * d] = (free >> d) & 1;
+    for (unsigned free = freeDigits(masks, t.of[i]); free != 0; free &= free - 1)
+      marks[i + 1000 * std::countr_zero(free)] = 1;
   }
 }
 
