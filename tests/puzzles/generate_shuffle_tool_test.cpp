@@ -15,29 +15,17 @@
 #include "logic/solver.h"
 #include "puzzles/puzzle_file.h"
 #include "support/temp_directory.h"
+#include "support/tool_run.h"
 
 namespace tessarix {
 namespace {
 
 using testing::TempDirectory;
+using testing::ToolRun;
+using ToolResult = ToolRun;
 
-struct ToolResult {
-  int code = -1;
-  std::string out, err;
-};
-
-ToolResult tool(const TempDirectory& dir, const std::string& arguments) {
-  const std::string command = "cd '" + dir.path().string() + "' && '" +
-                              TESSARIX_PUZZLES_TOOL + "' " + arguments + " >'" +
-                              dir.file("stdout") + "' 2>'" + dir.file("stderr") + "'";
-  const int status = std::system(command.c_str());
-  ToolResult r;
-  if (WIFEXITED(status)) r.code = WEXITSTATUS(status);
-  r.out = testing::readText(dir.file("stdout"));
-  r.err = testing::readText(dir.file("stderr"));
-  std::filesystem::remove(dir.file("stdout"));
-  std::filesystem::remove(dir.file("stderr"));
-  return r;
+ToolRun tool(const TempDirectory& dir, const std::string& arguments) {
+  return testing::runTool(dir, arguments);
 }
 
 TEST(GenerateTool, WritesFourCleanPuzzlesAndRepeatsItselfForASeed) {

@@ -16,29 +16,14 @@
 #include "puzzles/puzzle_file.h"
 #include "reference/reference_solver.h"
 #include "support/temp_directory.h"
+#include "support/tool_run.h"
 
 namespace tessarix {
 namespace {
 
+using testing::runTool;
 using testing::TempDirectory;
-
-struct ToolRun {
-  int code = -1;
-  std::string out, err;
-};
-
-ToolRun runTool(const TempDirectory& dir, const std::string& arguments) {
-  const std::string command = std::string("'") + TESSARIX_PUZZLES_TOOL + "' " + arguments + " >'" +
-                              dir.file("stdout") + "' 2>'" + dir.file("stderr") + "'";
-  const int status = std::system(command.c_str());
-  ToolRun r;
-  if (WIFEXITED(status)) r.code = WEXITSTATUS(status);
-  r.out = testing::readText(dir.file("stdout"));
-  r.err = testing::readText(dir.file("stderr"));
-  std::filesystem::remove(dir.file("stdout"));
-  std::filesystem::remove(dir.file("stderr"));
-  return r;
-}
+using testing::ToolRun;
 
 int lineCount(const std::string& text) {
   int n = 0;
