@@ -8,7 +8,13 @@
 //
 // * On a clean field (no duplicate anywhere, both copies of every shared cell equal) a digit
 //   fits an empty cell exactly when no unit of either copy holds it. Placements keep a field
-//   clean, so a derivation that starts clean runs on masks alone.
+//   clean, so a derivation that starts clean runs on masks alone. The candidates are kept
+//   three ways and follow every placement at once: per distinct cell (a mask), per unit (how
+//   many of its cells take each digit, four bits a digit) and per grid and digit (a bit set of
+//   the grid's cells that take it, with the cells of one candidate as digit 0). A placement
+//   finds the cells that lose its digit by one AND with the bit set of the cell's neighbours;
+//   a unit has something to place exactly when a digit count is 1 (or, in a box, a cell has a
+//   single candidate), which each of the 243 units is asked in every pass with one test.
 // * A field that is not clean (a duplicate, or copies that disagree, as a hand-made file can
 //   have) is walked trial by trial on per-unit digit counts, which simulate the literal writes
 //   exactly, the emptying of a disagreeing copy by the trial included. The first placement
@@ -25,65 +31,101 @@ namespace tessarix {
 
 namespace {
 
+// Digit counts of a unit, four bits per digit (digit d at bit 4d): how many of its empty cells
+// still take d. singleDigits marks bit 4d where the count of d is exactly 1 (counts are 0..9).
+constexpr uint64_t countOnes = 0x1111111110;  // bit 4d for every digit 1..9
+constexpr uint64_t singleDigits(uint64_t counts) {
+  return counts & ~(counts >> 1 | counts >> 2 | counts >> 3) & countOnes;
+}
+constexpr uint64_t countOf(int d) { return uint64_t{1} << (4 * d); }
+
+// Digit counts of a candidate mask (bits 1..9), by mask >> 1.
+constexpr std::array<uint64_t, 512> countsOfMask = [] {
+  std::array<uint64_t, 512> t{};
+  for (int m = 0; m < 512; ++m)
+    for (int d = 1; d <= 9; ++d)
+      if (m >> (d - 1) & 1) t[m] += countOf(d);
+  return t;
+}();
+
+constexpr uint64_t gridLowWord = ~uint64_t{0} >> 1;         // bits 0..62
+constexpr uint64_t gridHighWord = (uint64_t{1} << 18) - 1;  // bits 64..81
+constexpr uint32_t allPlaces = (1u << 27) - 1;              // the 27 units of a grid
+
 class PassRunner {
  public:
-  PassRunner(GameState& s, EntryListener* listener) : s_(s), listener_(listener), t_(cellUnits()) {
-    clean_ = buildUnitMasks(s_.board.data(), mask_) && copiesAgree();
-    mask_[noUnit] = 0;
+  PassRunner(GameState& s, EntryListener* listener)
+      : s_(s),
+        listener_(listener),
+        t_(cellUnits()),
+        l_(scanLayout()),
+        quiet_(!listener && s.derivingSolution) {
+    clean_ = copiesAgree() && buildMasks();
     if (clean_)
       buildCandidates();
     else
       buildCounts();
   }
 
-  void box(int g, int x0, int y0) {
-    const int u = boxUnit(g, x0, y0);
+  // Units by scan number (27 per grid: nine boxes, then row 1, column 1, row 2, ...).
+  void visit(int u) {
+    const int g = u / 27 + 1, r = u % 27;
     if (!isClean()) {
-      singleCandidatesLiteral(t_.unitCells[u].data());
-      onlyPlaceLiteral(t_.unitCells[u].data());
+      const int16_t* cells = t_.unitCells[unitNumber(g, r)].data();
+      if (r < 9) singleCandidatesLiteral(cells);
+      onlyPlaceLiteral(cells);
       return;
     }
-    if (!takeDirty(u) || mask_[u] == allDigits) return;  // unchanged since it found nothing, or full
-    const int16_t* cells = t_.unitCells[u].data();
-    uint16_t cand[9];
-    for (int k = 0; k < 9; ++k) cand[k] = cand_[t_.unitLeading[u][k]];
-    // A cell with a single candidate takes it; the digit then leaves every cell of the box.
-    for (int k = 0; k < 9; ++k)
-      if (cand[k] && !(cand[k] & (cand[k] - 1))) {  // exactly one candidate
-        const uint16_t bit = cand[k];
-        place(cells[k], std::countr_zero(bit));
-        for (int j = 0; j < 9; ++j) cand[j] = static_cast<uint16_t>(cand[j] & ~bit);
-        cand[k] = 0;
-      }
-    onlyPlace(cells, cand);
+    if (r < 9) singleCandidates(g, r);
+    onlyPlace(g, r, u);
   }
 
-  void line(int u) {
-    if (!isClean()) {
-      onlyPlaceLiteral(t_.unitCells[u].data());
-      return;
+  // boardFull as the check does it, which also counts the digits and lets the lower copies
+  // follow the upper ones: on a clean field the copies agree already and the counts are kept.
+  bool boardFull() {
+    if (!clean_ || oddValues_) return tessarix::boardFull(s_);
+    if (!givensSynced_) syncGivens();
+    int empty = distinctCells + static_cast<int>(sharedPairs.size()) * 9;  // lower copies count 0
+    bool full = true;
+    for (int d = 1; d <= 9; ++d) {
+      empty -= placed_[d];
+      s_.digitCount[d] = static_cast<uint8_t>(placed_[d]);
+      full = full && s_.digitCount[d] == cellsPerDigit;
     }
-    if (!takeDirty(u) || mask_[u] == allDigits) return;
-    const int16_t* cells = t_.unitCells[u].data();
-    uint16_t cand[9];
-    for (int k = 0; k < 9; ++k) cand[k] = cand_[t_.unitLeading[u][k]];
-    onlyPlace(cells, cand);
+    s_.digitCount[0] = static_cast<uint8_t>(empty);
+    return full;
   }
 
+  // On a clean field each unit is first asked, with one test, whether it has anything to place
+  // at all; most have not.
   bool pass() {
     s_.boardChanged = false;
-    for (int g = 1; g <= 9; ++g) {
-      for (int x0 = 1; x0 <= 7; x0 += 3)
-        for (int y0 = 1; y0 <= 7; y0 += 3) box(g, x0, y0);
-      for (int j = 1; j <= 9; ++j) {
-        line(rowUnit(g, j));
-        line(columnUnit(g, j));
+    int u = 0;
+    for (; u < unitCount && !clean_; ++u) visit(u);
+    for (int g = u / 27 + 1, r = u % 27; g <= 9; ++g, r = 0) {
+      const int base = (g - 1) * 27;
+      for (; r < 9; ++r) {
+        const int bit = boxBitBase(r);
+        const uint64_t singles = where_[gridWord(g, 0, bit)] >> (bit & 63) & 0x1FF;
+        if (singles | singleDigits(counts_[base + r])) [[unlikely]] {
+          singleCandidates(g, r);
+          onlyPlace(g, r, base + r);
+        }
       }
+      for (; r < 27; ++r)
+        if (singleDigits(counts_[base + r])) [[unlikely]] onlyPlace(g, r, base + r);
     }
     return s_.boardChanged;
   }
 
  private:
+  // The unit of units.h for scan place r of grid g.
+  static int unitNumber(int g, int r) {
+    if (r < 9) return boxUnit(g, r / 3 * 3 + 1, r % 3 * 3 + 1);
+    const int j = (r - 9) / 2 + 1;
+    return (r - 9) % 2 ? columnUnit(g, j) : rowUnit(g, j);
+  }
+
   // ---- the field's state ------------------------------------------------------------------
 
   bool copiesAgree() const {
@@ -100,38 +142,98 @@ class PassRunner {
   bool isClean() {
     if (!clean_ && duplicates_ == 0 && copiesAgree()) {
       clean_ = true;
+      buildMasks();
       buildCandidates();
     }
     return clean_;
   }
 
-  // A unit whose cells' candidates have not changed since it was last looked at would find
-  // nothing again: it is skipped. Placements mark the units they can affect.
-  bool takeDirty(int u) {
-    const uint64_t bit = uint64_t{1} << (u % 64);
-    const bool dirty = dirty_[u / 64] & bit;
-    dirty_[u / 64] &= ~bit;
-    return dirty;
+  // Digit masks of the units (scan numbers) from the distinct cells, when both copies of every
+  // shared cell agree; false when a unit holds a digit twice. On the way, where_ gathers per
+  // grid the filled cells (digit 0) and the cells that see digit v (digit v), the empty cells
+  // are listed and the filled ones counted per digit; buildCandidates turns where_ round.
+  bool buildMasks() {
+    for (auto& m : mask_) m = 0;
+    for (auto& w : where_) w = 0;
+    for (auto& c : placed_) c = 0;
+    int empties = 0, filled = 0;
+    for (int n = 0; n < distinctCells; ++n) {
+      const int v = s_.board[l_.copies[n][0]];
+      empty_[empties] = static_cast<int16_t>(n);
+      filled_[filled] = static_cast<int16_t>(n);
+      empties += v == 0;
+      filled += v != 0;
+    }
+    empties_ = empties;
+    uint16_t twice = 0;
+    for (int f = 0; f < filled; ++f) {
+      const int n = filled_[f];
+      const ScanLayout::Cell& c = l_.cell[n];
+      const int v = s_.board[l_.copies[n][0]];
+      if (v > 9) {  // only 0..9 ever reach the field
+        oddValues_ = true;
+        continue;
+      }
+      ++placed_[v];
+      const uint16_t bit = static_cast<uint16_t>(1u << v);
+      for (int k = 0; k < (c.shared ? 6 : 3); ++k) {
+        twice = static_cast<uint16_t>(twice | (mask_[c.unit[k]] & bit));
+        mask_[c.unit[k]] = static_cast<uint16_t>(mask_[c.unit[k]] | bit);
+      }
+      for (int k = 0; k < (c.shared ? 2 : 1); ++k) {
+        uint64_t* grid = where_ + 20 * c.grid[k];
+        const GridBits& peers = l_.peers[c.bit[k]];
+        grid[2 * v] |= peers.w[0];
+        grid[2 * v + 1] |= peers.w[1];
+        grid[c.bit[k] / 64] |= c.mask[k];
+      }
+    }
+    return twice == 0;
   }
 
-  void markDirty(int cell) {
-    const auto& units = t_.unitsOfCell[cell];
-    for (int w = 0; w < 4; ++w) dirty_[w] |= units[w];
-  }
-
-  // The candidates of every empty cell, kept under its leading copy; 0 for a filled cell.
+  // The candidates of a clean field, three ways: per distinct cell; per unit, as digit counts;
+  // and per grid and digit, as the grid's cells that take the digit (digit 0: the cells with
+  // exactly one candidate). Filled cells take nothing.
   void buildCandidates() {
-    for (auto& w : dirty_) w = ~uint64_t{0};
-    for (int i : t_.cells)
-      if (t_.leading[i] == i) cand_[i] = s_.board[i] ? 0 : candidates(i);
-  }
-
-  // Digits that fit an empty cell of a clean field.
-  uint16_t candidates(int i) const {
-    const auto& u = t_.seen[i];
-    return static_cast<uint16_t>(
-        ~(mask_[u[0]] | mask_[u[1]] | mask_[u[2]] | mask_[u[3]] | mask_[u[4]] | mask_[u[5]]) &
-        allDigits);
+    for (int g = 1; g <= 9; ++g) {
+      uint64_t* grid = where_ + 20 * g;
+      const uint64_t emptyLow = ~grid[0] & gridLowWord, emptyHigh = ~grid[1] & gridHighWord;
+      for (int d = 1; d <= 9; ++d) {
+        grid[2 * d] = emptyLow & ~grid[2 * d];
+        grid[2 * d + 1] = emptyHigh & ~grid[2 * d + 1];
+      }
+      grid[0] = grid[1] = 0;
+    }
+    // A shared cell takes only what both of its grids allow.
+    for (const ScanLayout::SharedBox& b : l_.shared) {
+      uint64_t* upper = where_ + 20 * b.grid[0] + b.word[0];
+      uint64_t* lower = where_ + 20 * b.grid[1] + b.word[1];
+      for (int d = 2; d <= 18; d += 2) {
+        const uint64_t u = upper[d] >> b.shift[0] & 0x1FF, l = lower[d] >> b.shift[1] & 0x1FF;
+        upper[d] &= ~((u & ~l) << b.shift[0]);
+        lower[d] &= ~((l & ~u) << b.shift[1]);
+      }
+    }
+    for (auto& c : cand_) c = 0;
+    for (int e = 0; e < empties_; ++e) {
+      const int n = empty_[e];
+      const ScanLayout::Cell& c = l_.cell[n];
+      // A cell of one grid has the spare unit, which holds nothing, as its second copy's.
+      const unsigned used = mask_[c.unit[0]] | mask_[c.unit[1]] | mask_[c.unit[2]] |
+                            mask_[c.unit[3]] | mask_[c.unit[4]] | mask_[c.unit[5]];
+      const uint16_t free = static_cast<uint16_t>(~used & allDigits);
+      cand_[n] = free;
+      if (!(free & (free - 1)) && free) {
+        where_[c.word[0]] |= c.mask[0];
+        where_[c.word[1]] |= c.mask[1];
+      }
+    }
+    for (int u = 0; u < unitCount; ++u) {
+      const int16_t* cells = l_.unitDistinct[u].data();
+      uint64_t counts = 0;
+      for (int k = 0; k < 9; ++k) counts += countsOfMask[cand_[cells[k]] >> 1];
+      counts_[u] = counts;
+    }
   }
 
   // ---- per-unit digit counts, for a field that is not clean ---------------------------------
@@ -149,19 +251,15 @@ class PassRunner {
   }
   void add(int i, int v) {
     if (v == 0 || v > 9) return;
-    for (int u : t_.of[i]) {
+    for (int u : t_.of[i])
       if (++count_[u][v] == 2) ++duplicates_;
-      mask_[u] = static_cast<uint16_t>(mask_[u] | (1u << v));
-    }
   }
   void remove(int i, int v) {
     if (v == 0 || v > 9) return;
-    for (int u : t_.of[i]) {
+    for (int u : t_.of[i])
       if (count_[u][v]-- == 2) --duplicates_;
-      if (count_[u][v] == 0) mask_[u] = static_cast<uint16_t>(mask_[u] & ~(1u << v));
-    }
   }
-  // A write while the field is not clean keeps counts and masks.
+  // A write while the field is not clean keeps the counts.
   void write(int i, int v) {
     const int old = s_.board[i];
     if (old == v) return;
@@ -181,33 +279,97 @@ class PassRunner {
     return valid;
   }
 
+  // ---- placing on a clean field -----------------------------------------------------------
+  // Where it saves a branch, a cell of one grid is handled like a shared one: its second copy
+  // has the spare unit, grid 0, word 0 and an empty mask, so updating it changes nothing.
+
+  // A digit (count one, candidates keep, bit sets takesD) no longer fits distinct cell n: the
+  // counts of its units, the bit of a second copy and its single mark follow (the caller has
+  // cleared the bit of the copy it found).
+  [[gnu::always_inline]] void drop(int n, uint64_t* takesD, uint64_t one, uint16_t keep) {
+    const ScanLayout::Cell& c = l_.cell[n];
+    const uint16_t left = cand_[n] & keep;
+    cand_[n] = left;
+    counts_[c.unit[0]] -= one;
+    counts_[c.unit[1]] -= one;
+    counts_[c.unit[2]] -= one;
+    if (c.shared) {
+      counts_[c.unit[3]] -= one;
+      counts_[c.unit[4]] -= one;
+      counts_[c.unit[5]] -= one;
+      takesD[c.word[0]] &= ~c.mask[0];  // one of the two is in grid g, done already
+      takesD[c.word[1]] &= ~c.mask[1];
+    }
+    if (!(left & (left - 1))) [[unlikely]] markSingle(c, left);
+  }
+
+  // Distinct cell n is left with one candidate or none: its single mark follows.
+  [[gnu::noinline]] void markSingle(const ScanLayout::Cell& c, uint16_t left) {
+    if (left) {
+      where_[c.word[0]] |= c.mask[0];
+      where_[c.word[1]] |= c.mask[1];
+    } else {
+      where_[c.word[0]] &= ~c.mask[0];
+      where_[c.word[1]] &= ~c.mask[1];
+    }
+  }
+
+  // Digit d leaves the cells of grid g that share a unit with the grid's bit.
+  [[gnu::always_inline]] void dropAround(int g, int bit, int d) {
+    uint64_t* takesD = where_ + 2 * d;
+    uint64_t* takes = takesD + 20 * g;
+    const GridBits& peers = l_.peers[bit];
+    const int16_t* distinct = l_.distinctAt[g].data();
+    const uint64_t one = countOf(d);
+    const uint16_t keep = static_cast<uint16_t>(~(1u << d));
+    const uint64_t low = takes[0] & peers.w[0], high = takes[1] & peers.w[1];
+    // The copies in grid g leave d at once; drop sees to the counts and the other copy.
+    takes[0] &= ~low;
+    takes[1] &= ~high;
+    for (uint64_t rest = low; rest; rest &= rest - 1)
+      drop(distinct[std::countr_zero(rest)], takesD, one, keep);
+    for (uint64_t rest = high; rest; rest &= rest - 1)
+      drop(distinct[64 + std::countr_zero(rest)], takesD, one, keep);
+  }
+
+  // Distinct cell n takes d in both copies: it leaves every count and bit set, and d leaves
+  // every cell that shares a unit with either copy.
+  void fill(int n, int d) {
+    const ScanLayout::Cell& c = l_.cell[n];
+    const uint64_t counts = countsOfMask[cand_[n] >> 1];
+    cand_[n] = 0;
+    for (int k = 0; k < 6; ++k) counts_[c.unit[k]] -= counts;
+    uint64_t* word = where_ + c.word[0];
+    const uint64_t keep = ~c.mask[0];
+    for (int e = 0; e <= 18; e += 2) word[e] &= keep;
+    dropAround(c.grid[0], c.bit[0], d);
+    if (c.shared) {
+      word = where_ + c.word[1];
+      const uint64_t keep1 = ~c.mask[1];
+      for (int e = 0; e <= 18; e += 2) word[e] &= keep1;
+      dropAround(c.grid[1], c.bit[1], d);
+    }
+    s_.board[l_.copies[n][0]] = static_cast<uint8_t>(d);
+    s_.board[l_.copies[n][1]] = static_cast<uint8_t>(d);
+    ++placed_[d];
+  }
+
   // ---- placing --------------------------------------------------------------------------
 
-  void place(int i, int d) {
-    const int m = mirrorOf(i);
+  [[gnu::noinline]] void place(int i, int d) {
     if (clean_) {
-      s_.board[i] = static_cast<uint8_t>(d);
-      if (m) s_.board[m] = static_cast<uint8_t>(d);
-      const uint16_t bit = static_cast<uint16_t>(1u << d);
-      const uint16_t keep = static_cast<uint16_t>(~bit);
-      // Only units with a cell whose candidates really changed can find something new.
-      for (int u : t_.seen[i]) {
-        if (u == noUnit) continue;
-        mask_[u] = static_cast<uint16_t>(mask_[u] | bit);
-        for (int c : t_.unitLeading[u])
-          if (cand_[c] & bit) {
-            cand_[c] &= keep;
-            markDirty(c);
-          }
+      fill(l_.distinctOf[i], d);
+      if (quiet_) {  // deriving, nobody listening: what enterDigit does comes down to this
+        s_.boardChanged = true;
+        if (s_.solution[i] != 0) s_.wrongCount = 0;
+        if (!givensSynced_) syncGivens();
+        return;
       }
-      cand_[t_.leading[i]] = 0;
-      markDirty(t_.leading[i]);
     } else {
       write(i, d);
-      if (m) write(m, d);
+      if (const int m = mirrorOf(i)) write(m, d);
     }
-    const int g = cellGrid(i), x = cellCol(i), y = cellRow(i);
-    if (listener_) listener_->placed(g, x, y, d);
+    if (listener_) listener_->placed(cellGrid(i), cellCol(i), cellRow(i), d);
     // enterDigit: bookkeeping, then the lower copies follow the upper ones.
     s_.boardChanged = true;
     bool wrong = false;
@@ -222,19 +384,9 @@ class PassRunner {
         if (listener_) listener_->clockVoided();
       }
     }
-    if (listener_ && !s_.derivingSolution) listener_->entryDrawn(g, x, y, d, wrong);
-    syncAfterPlacement();
-  }
-
-  void syncAfterPlacement() {
-    if (!givensSynced_) {
-      for (const SharedPair& p : sharedPairs)
-        for (int c = 1; c <= 3; ++c)
-          for (int r = 1; r <= 3; ++r)
-            s_.givens[cellIndex(p.lower, c + p.lowerCol, r + p.lowerRow)] =
-                s_.givens[cellIndex(p.upper, c + p.upperCol, r + p.upperRow)];
-      givensSynced_ = true;
-    }
+    if (listener_ && !s_.derivingSolution)
+      listener_->entryDrawn(cellGrid(i), cellCol(i), cellRow(i), d, wrong);
+    if (!givensSynced_) syncGivens();
     if (clean_) return;  // on a clean field both copies already agree
     for (const SharedPair& p : sharedPairs)
       for (int c = 1; c <= 3; ++c)
@@ -243,29 +395,43 @@ class PassRunner {
                 s_.board[cellIndex(p.upper, c + p.upperCol, r + p.upperRow)]);
   }
 
-  // ---- the rules on a clean field ---------------------------------------------------------
+  void syncGivens() {
+    for (const SharedPair& p : sharedPairs)
+      for (int c = 1; c <= 3; ++c)
+        for (int r = 1; r <= 3; ++r)
+          s_.givens[cellIndex(p.lower, c + p.lowerCol, r + p.lowerRow)] =
+              s_.givens[cellIndex(p.upper, c + p.upperCol, r + p.upperRow)];
+    givensSynced_ = true;
+  }
 
-  // For d = 1..9: when exactly one empty cell of the unit takes d, d goes there. A placement
-  // fills its cell and otherwise changes only digit d, so the counts for the digits after it
-  // come from the same candidates with that cell left out.
-  void onlyPlace(const int16_t* cells, uint16_t* cand) {
-    int from = 1;
-    while (true) {
-      uint16_t once = 0, twice = 0;
-      for (int k = 0; k < 9; ++k) {
-        twice = static_cast<uint16_t>(twice | (once & cand[k]));
-        once = static_cast<uint16_t>(once | cand[k]);
-      }
-      const uint16_t single = static_cast<uint16_t>(once & ~twice & allDigits & ~((1u << from) - 1));
-      if (single == 0) return;
-      const int d = std::countr_zero(single);
-      for (int k = 0; k < 9; ++k)
-        if (cand[k] >> d & 1) {
-          place(cells[k], d);
-          cand[k] = 0;
-          break;
-        }
-      from = d + 1;
+  // ---- the rules on a clean field ---------------------------------------------------------
+  // Everything below reads the live candidates, so a placement is seen by every later cell
+  // and digit of the same unit, as in the literal scan.
+
+  // Box b of grid g: a cell with a single candidate takes it, cells in scan order.
+  void singleCandidates(int g, int b) {
+    const int base = boxBitBase(b);
+    const uint64_t& word = where_[gridWord(g, 0, base)];
+    const int shift = base & 63;
+    for (uint32_t left = static_cast<uint32_t>(word >> shift) & 0x1FF; left;) {
+      const int k = std::countr_zero(left);
+      const int bit = base + k;
+      place(l_.copyAt[g][bit], std::countr_zero(cand_[l_.distinctAt[g][bit]]));
+      left = static_cast<uint32_t>(word >> shift) & 0x1FF & (~0u << (k + 1));
+    }
+  }
+
+  // Unit u (scan place r of grid g): for d = 1..9, when exactly one empty cell takes d, d goes
+  // there.
+  void onlyPlace(int g, int r, int u) {
+    for (uint64_t digits = singleDigits(counts_[u]); digits;) {
+      const int d = std::countr_zero(digits) >> 2;
+      const GridBits& cells = l_.unitBits[r];
+      const uint64_t* takes = where_ + gridWord(g, d, 0);
+      const uint64_t low = takes[0] & cells.w[0];
+      const int bit = low ? std::countr_zero(low) : 64 + std::countr_zero(takes[1] & cells.w[1]);
+      place(l_.copyAt[g][bit], d);
+      digits = singleDigits(counts_[u]) & (~uint64_t{0} << (4 * d + 4));
     }
   }
 
@@ -303,29 +469,46 @@ class PassRunner {
   GameState& s_;
   EntryListener* listener_;
   const CellUnits& t_;
-  uint16_t mask_[unitCount + 1];
-  uint16_t cand_[1000];
-  uint64_t dirty_[4] = {};
-  uint8_t count_[unitCount][10];
-  int duplicates_ = 0;
+  const ScanLayout& l_;
+  const bool quiet_;
   bool clean_ = false;
   bool givensSynced_ = false;
+  // A clean field: unit digit masks and counts by scan number (one spare unit for the absent
+  // second copy of a cell of one grid), candidates per distinct cell, where_ as described in
+  // units.h (digit 0: the cells with one candidate), and the lists buildMasks makes.
+  uint64_t where_[200];
+  uint64_t counts_[unitCount + 1];
+  uint16_t cand_[distinctCells];
+  uint16_t mask_[unitCount + 1];
+  int16_t empty_[distinctCells + 1];
+  int16_t filled_[distinctCells + 1];
+  int placed_[10];          // distinct cells holding each digit
+  bool oddValues_ = false;  // a value above 9 somewhere: leave the counting to boardFull
+  int empties_ = 0;
+  // A field that is not clean.
+  uint8_t count_[unitCount][10];
+  int duplicates_ = 0;
 };
 
-int runPassesOn(GameState& s, EntryListener* listener) {
-  PassRunner runner(s, listener);
+int runPassesWith(PassRunner& runner) {
   int passes = 0;
   do ++passes;
   while (runner.pass() && passes < maxPasses);
   return passes;
 }
 
+int runPassesOn(GameState& s, EntryListener* listener) {
+  PassRunner runner(s, listener);
+  return runPassesWith(runner);
+}
+
 // One derivation from the board as it stands: solution, notSolvable, board left as it was.
 int deriveOnce(GameState& s) {
   s.boardBackup = s.board;
   s.derivingSolution = true;
-  const int passes = runPassesOn(s, nullptr);
-  s.notSolvable = !boardFull(s);
+  PassRunner runner(s, nullptr);
+  const int passes = runPassesWith(runner);
+  s.notSolvable = !runner.boardFull();
   s.solution = s.board;
   s.board = s.boardBackup;
   s.derivingSolution = false;
@@ -367,13 +550,13 @@ bool digitFits(CellArray& board, int grid, int col, int row, int digit) {
 }
 
 void solveBox(GameState& s, int grid, int x0, int y0, EntryListener* listener) {
-  PassRunner(s, listener).box(grid, x0, y0);
+  PassRunner(s, listener).visit((grid - 1) * 27 + scanBox(boxOfCell(x0, y0)));
 }
 void solveRow(GameState& s, int grid, int y, EntryListener* listener) {
-  PassRunner(s, listener).line(rowUnit(grid, y));
+  PassRunner(s, listener).visit((grid - 1) * 27 + scanRow(y));
 }
 void solveColumn(GameState& s, int grid, int x, EntryListener* listener) {
-  PassRunner(s, listener).line(columnUnit(grid, x));
+  PassRunner(s, listener).visit((grid - 1) * 27 + scanColumn(x));
 }
 bool solvePass(GameState& s, EntryListener* listener) { return PassRunner(s, listener).pass(); }
 
