@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 namespace tessarix {
 
@@ -14,8 +13,44 @@ class RandomSource {
   virtual int randomInt(int n) = 0;
 };
 
-// A reproducible source: the 32-bit Mersenne Twister (fully fixed by the C++ standard) with
-// rejection sampling, so that the same seed gives the same numbers with every library.
+// The 32-bit Mersenne Twister: the same numbers as std::mt19937 for the same seed (the C++
+// standard fixes them), generated with the twist split into its three straight runs, which
+// is several times faster than the library's general engine.
+class MersenneTwister {
+ public:
+  explicit MersenneTwister(uint32_t seed) {
+    state_[0] = seed;
+    for (uint32_t i = 1; i < size; ++i)
+      state_[i] = 1812433253u * (state_[i - 1] ^ (state_[i - 1] >> 30)) + i;
+  }
+  uint32_t operator()() {
+    if (next_ >= size) twist();
+    uint32_t y = state_[next_++];
+    y ^= y >> 11;
+    y ^= (y << 7) & 0x9d2c5680u;
+    y ^= (y << 15) & 0xefc60000u;
+    return y ^ (y >> 18);
+  }
+
+ private:
+  static constexpr uint32_t size = 624, shift = 397;
+  void step(uint32_t i, uint32_t j, uint32_t k) {
+    const uint32_t y = (state_[i] & 0x80000000u) | (state_[j] & 0x7fffffffu);
+    state_[i] = state_[k] ^ (y >> 1) ^ (-(y & 1u) & 0x9908b0dfu);
+  }
+  void twist() {
+    uint32_t i = 0;
+    for (; i < size - shift; ++i) step(i, i + 1, i + shift);
+    for (; i < size - 1; ++i) step(i, i + 1, i + shift - size);
+    step(size - 1, 0, shift - 1);
+    next_ = 0;
+  }
+  uint32_t state_[size];
+  uint32_t next_ = size;
+};
+
+// A reproducible source: the Mersenne Twister with rejection sampling, so that the same seed
+// gives the same numbers with every library.
 class SeededRandom : public RandomSource {
  public:
   explicit SeededRandom(uint32_t seed) : engine_(seed) {}
@@ -46,7 +81,7 @@ class SeededRandom : public RandomSource {
     return static_cast<int>(v % range);
   }
 
-  std::mt19937 engine_;
+  MersenneTwister engine_;
 };
 
 }  // namespace tessarix
