@@ -1,6 +1,8 @@
 // The Qt implementation of the game's windows-level services.
 #include "qt/qt_platform.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QDate>
@@ -92,10 +94,7 @@ std::string QtPlatform::dateText() {
   return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
 }
 
-int QtPlatform::randomInt(int n) {
-  if (n <= 1) return 0;
-  return std::uniform_int_distribution<int>(0, n - 1)(random_);
-}
+int QtPlatform::randomInt(int n) { return random_.randomInt(std::max(n, 1)); }
 
 void QtPlatform::pause(int milliseconds) {
   // What was drawn before the pause is on screen during it.

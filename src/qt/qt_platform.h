@@ -56,7 +56,7 @@ class QtPlatform : public Platform {
   std::map<int, QAction*> actions_;
   QPointer<QLabel> clockLabel_;
   QElapsedTimer clock_;
-  std::mt19937 random_;
+  SeededRandom random_;  // seeded from the system's entropy at start
   bool busy_ = false;
 };
 
