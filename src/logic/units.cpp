@@ -40,13 +40,6 @@ const CellUnits& cellUnits() {
       const int m = mirrorOf(i);
       t.leading[i] = static_cast<int16_t>(m && cellGrid(m) < cellGrid(i) ? m : i);
     }
-    for (int u = 0; u < unitCount; ++u)
-      for (int k = 0; k < 9; ++k) t.unitLeading[u][k] = t.leading[t.unitCells[u][k]];
-    for (int i : t.cells)
-      for (int copy : {i, static_cast<int>(mirrorOf(i))}) {
-        if (copy == 0) continue;
-        for (int w : t.of[copy]) t.unitsOfCell[i][w / 64] |= uint64_t{1} << (w % 64);
-      }
     return t;
   }();
   return table;

@@ -30,11 +30,8 @@ struct CellUnits {
   // column (outer) and row (inner).
   std::array<std::array<int16_t, 9>, unitCount> unitCells{};
   // The leading copy of each cell copy: the upper copy of a shared cell, the cell itself
-  // otherwise. Per-cell facts of a shared cell are kept once, under this index.
+  // otherwise. A shared cell is counted once, under this index.
   std::array<int16_t, 1000> leading{};
-  std::array<std::array<int16_t, 9>, unitCount> unitLeading{};
-  // For each cell copy: the units that hold it or its mirror copy (as a 243-bit set).
-  std::array<std::array<uint64_t, 4>, 1000> unitsOfCell{};
 };
 const CellUnits& cellUnits();
 
