@@ -59,7 +59,9 @@ class PassRunner {
         listener_(listener),
         t_(cellUnits()),
         l_(scanLayout()),
-        quiet_(!listener && s.derivingSolution) {
+        // Deriving with nobody listening (and the count of wrong entries at 0, as deriveSolution
+        // leaves it), a placement comes down to the arrays.
+        quiet_(!listener && s.derivingSolution && s.wrongCount == 0) {
     clean_ = copiesAgree() && buildMasks();
     if (clean_)
       buildCandidates();
@@ -100,9 +102,13 @@ class PassRunner {
   // at all; most have not.
   bool pass() {
     s_.boardChanged = false;
+    if (clean_ && empties_ == 0) return false;  // a full field has nothing to place
     int u = 0;
     for (; u < unitCount && !clean_; ++u) visit(u);
     for (int g = u / 27 + 1, r = u % 27; g <= 9; ++g, r = 0) {
+      // A grid whose last scan found nothing, untouched since, has nothing now.
+      if (!changed_[g]) continue;
+      changed_[g] = false;
       const int base = (g - 1) * 27;
       for (; r < 9; ++r) {
         const int bit = boxBitBase(r);
@@ -115,6 +121,8 @@ class PassRunner {
       for (; r < 27; ++r)
         if (singleDigits(counts_[base + r])) [[unlikely]] onlyPlace(g, r, base + r);
     }
+    // A quiet placement leaves the lower copies of the clues to the end of its pass.
+    if (s_.boardChanged && !givensSynced_) syncGivens();
     return s_.boardChanged;
   }
 
@@ -299,6 +307,7 @@ class PassRunner {
       counts_[c.unit[5]] -= one;
       takesD[c.word[0]] &= ~c.mask[0];  // one of the two is in grid g, done already
       takesD[c.word[1]] &= ~c.mask[1];
+      changed_[c.grid[0]] = changed_[c.grid[1]] = true;
     }
     if (!(left & (left - 1))) [[unlikely]] markSingle(c, left);
   }
@@ -323,6 +332,7 @@ class PassRunner {
     const uint64_t one = countOf(d);
     const uint16_t keep = static_cast<uint16_t>(~(1u << d));
     const uint64_t low = takes[0] & peers.w[0], high = takes[1] & peers.w[1];
+    changed_[g] = true;
     // The copies in grid g leave d at once; drop sees to the counts and the other copy.
     takes[0] &= ~low;
     takes[1] &= ~high;
@@ -352,25 +362,37 @@ class PassRunner {
     s_.board[l_.copies[n][0]] = static_cast<uint8_t>(d);
     s_.board[l_.copies[n][1]] = static_cast<uint8_t>(d);
     ++placed_[d];
+    --empties_;
   }
 
   // ---- placing --------------------------------------------------------------------------
 
+  // A placement on a clean field, at bit of grid g. Quiet, what enterDigit does comes down to
+  // boardChanged (the count of wrong entries is 0 and stays so; the clues' lower copies follow
+  // at the end of the pass).
+  [[gnu::always_inline]] void placeAt(int g, int bit, int d) {
+    fill(l_.distinctAt[g][bit], d);
+    if (quiet_) {
+      s_.boardChanged = true;
+      return;
+    }
+    announce(l_.copyAt[g][bit], d);
+  }
+
   [[gnu::noinline]] void place(int i, int d) {
     if (clean_) {
       fill(l_.distinctOf[i], d);
-      if (quiet_) {  // deriving, nobody listening: what enterDigit does comes down to this
-        s_.boardChanged = true;
-        if (s_.solution[i] != 0) s_.wrongCount = 0;
-        if (!givensSynced_) syncGivens();
-        return;
-      }
     } else {
       write(i, d);
       if (const int m = mirrorOf(i)) write(m, d);
     }
+    announce(i, d);
+  }
+
+  // What enterDigit does after a placement: the listener, the bookkeeping, then the lower
+  // copies follow the upper ones.
+  [[gnu::noinline]] void announce(int i, int d) {
     if (listener_) listener_->placed(cellGrid(i), cellCol(i), cellRow(i), d);
-    // enterDigit: bookkeeping, then the lower copies follow the upper ones.
     s_.boardChanged = true;
     bool wrong = false;
     if (s_.solution[i] != 0) {
@@ -416,7 +438,7 @@ class PassRunner {
     for (uint32_t left = static_cast<uint32_t>(word >> shift) & 0x1FF; left;) {
       const int k = std::countr_zero(left);
       const int bit = base + k;
-      place(l_.copyAt[g][bit], std::countr_zero(cand_[l_.distinctAt[g][bit]]));
+      placeAt(g, bit, std::countr_zero(cand_[l_.distinctAt[g][bit]]));
       left = static_cast<uint32_t>(word >> shift) & 0x1FF & (~0u << (k + 1));
     }
   }
@@ -430,7 +452,7 @@ class PassRunner {
       const uint64_t* takes = where_ + gridWord(g, d, 0);
       const uint64_t low = takes[0] & cells.w[0];
       const int bit = low ? std::countr_zero(low) : 64 + std::countr_zero(takes[1] & cells.w[1]);
-      place(l_.copyAt[g][bit], d);
+      placeAt(g, bit, d);
       digits = singleDigits(counts_[u]) & (~uint64_t{0} << (4 * d + 4));
     }
   }
@@ -485,6 +507,8 @@ class PassRunner {
   int placed_[10];          // distinct cells holding each digit
   bool oddValues_ = false;  // a value above 9 somewhere: leave the counting to boardFull
   int empties_ = 0;
+  // A clean field: whether anything in a grid changed since its scan last began.
+  bool changed_[10] = {true, true, true, true, true, true, true, true, true, true};
   // A field that is not clean.
   uint8_t count_[unitCount][10];
   int duplicates_ = 0;
