@@ -41,15 +41,18 @@ void swapBands(GameState& s, int grid, int b1, int b2) {
 }
 
 std::array<uint8_t, 10> drawDigitMap(RandomSource& random) {
+  // Digit i takes the first drawn digit that no earlier one took; a taken digit is drawn
+  // again. Whether a draw is taken cannot be foreseen, so it moves the count on instead of
+  // steering a branch: the loop only ends once, after the ninth.
   std::array<uint8_t, 10> digitMap{};
-  std::array<bool, 10> digitFree;
-  digitFree.fill(true);
-  for (int i = 1; i <= 9; ++i) {
-    int d;
-    do d = random.randomInt(9) + 1;
-    while (!digitFree[d]);
-    digitMap[i] = static_cast<uint8_t>(d);
-    digitFree[d] = false;
+  std::array<uint8_t, 10> digitFree;
+  digitFree.fill(1);
+  for (int i = 1; i <= 9;) {
+    const int d = random.randomInt(9) + 1;
+    const uint8_t free = digitFree[d];
+    digitMap[i] = free ? static_cast<uint8_t>(d) : digitMap[i];
+    digitFree[d] = 0;
+    i += free;
   }
   return digitMap;
 }
@@ -115,156 +118,188 @@ void FieldPermutation::applyTo(CellArray& cells) const {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The swap sets of a cycle. r is 1 or 2; each set swaps two adjacent rows or columns inside a
-// band or stack. Set names follow the order of the cycle: A, B, C, the centre, D, the blocks.
+// The cycles
 
 namespace {
-
-using P = FieldPermutation;
 
 bool coin(RandomSource& random) { return random.randomInt(2) == 0; }
 int drawR(RandomSource& random) { return random.randomInt(2) + 1; }
 
+// Swaps made always (symmetric cycles) or as a coin said (free cycles). A coin falls either way
+// as often, so a branch on it would be mispredicted half the time: the gated swaps exchange
+// through a mask instead.
+struct Always {
+  FieldPermutation& p;
+  void rows(int g, int a, int b) { p.swapRows(g, a, b); }
+  void columns(int g, int a, int b) { p.swapColumns(g, a, b); }
+};
+struct Gated {
+  FieldPermutation& p;
+  uint8_t mask = 0;  // 0xFF: swap
+  Gated& when(bool on) {
+    mask = static_cast<uint8_t>(-static_cast<int>(on));
+    return *this;
+  }
+  static void exchange(uint8_t& x, uint8_t& y, uint8_t mask) {
+    const uint8_t t = static_cast<uint8_t>((x ^ y) & mask);
+    x = static_cast<uint8_t>(x ^ t);
+    y = static_cast<uint8_t>(y ^ t);
+  }
+  void rows(int g, int a, int b) { exchange(p.rowFrom[g][a], p.rowFrom[g][b], mask); }
+  void columns(int g, int a, int b) { exchange(p.colFrom[g][a], p.colFrom[g][b], mask); }
+};
+
+// The swap sets of a cycle. r is 1 or 2; each set swaps two adjacent rows or columns inside a
+// band or stack. Set names follow the order of the cycle: A, B, C, the centre, D, the blocks.
+
 // A: the outer rows of grids 1 and 9, the outer columns of grids 4 and 6.
-void setA1(P& p, int r) { p.swapRows(1, r, r + 1); }
-void setA2(P& p, int r) { p.swapRows(9, 10 - r, 9 - r); }
-void setA3(P& p, int r) { p.swapColumns(4, r, r + 1); }
-void setA4(P& p, int r) { p.swapColumns(6, 10 - r, 9 - r); }
+template <class S> void setA1(S&& p, int r) { p.rows(1, r, r + 1); }
+template <class S> void setA2(S&& p, int r) { p.rows(9, 10 - r, 9 - r); }
+template <class S> void setA3(S&& p, int r) { p.columns(4, r, r + 1); }
+template <class S> void setA4(S&& p, int r) { p.columns(6, 10 - r, 9 - r); }
 
 // B: the global rows through the shared boxes of grid 1 with 2 and 3 (and their images).
-void setB1(P& p, int r) {
-  p.swapRows(2, r, r + 1);
-  p.swapRows(1, r + 6, r + 7);
-  p.swapRows(3, r, r + 1);
+template <class S> void setB1(S&& p, int r) {
+  p.rows(2, r, r + 1);
+  p.rows(1, r + 6, r + 7);
+  p.rows(3, r, r + 1);
 }
-void setB2(P& p, int r) {
-  p.swapRows(7, 10 - r, 9 - r);
-  p.swapRows(9, 4 - r, 3 - r);
-  p.swapRows(8, 10 - r, 9 - r);
+template <class S> void setB2(S&& p, int r) {
+  p.rows(7, 10 - r, 9 - r);
+  p.rows(9, 4 - r, 3 - r);
+  p.rows(8, 10 - r, 9 - r);
 }
-void setB3(P& p, int r) {
-  p.swapColumns(2, r, r + 1);
-  p.swapColumns(4, r + 6, r + 7);
-  p.swapColumns(7, r, r + 1);
+template <class S> void setB3(S&& p, int r) {
+  p.columns(2, r, r + 1);
+  p.columns(4, r + 6, r + 7);
+  p.columns(7, r, r + 1);
 }
-void setB4(P& p, int r) {
-  p.swapColumns(3, 10 - r, 9 - r);
-  p.swapColumns(6, 4 - r, 3 - r);
-  p.swapColumns(8, 10 - r, 9 - r);
+template <class S> void setB4(S&& p, int r) {
+  p.columns(3, 10 - r, 9 - r);
+  p.columns(6, 4 - r, 3 - r);
+  p.columns(8, 10 - r, 9 - r);
 }
 
 // C: the middle bands of grids 2, 3, 7, 8 and the middle stacks of the same grids.
-void setC1(P& p, int r) {
-  p.swapRows(2, r + 3, r + 4);
-  p.swapRows(3, r + 3, r + 4);
-  p.swapRows(7, 7 - r, 6 - r);
-  p.swapRows(8, 7 - r, 6 - r);
+template <class S> void setC1(S&& p, int r) {
+  p.rows(2, r + 3, r + 4);
+  p.rows(3, r + 3, r + 4);
+  p.rows(7, 7 - r, 6 - r);
+  p.rows(8, 7 - r, 6 - r);
 }
-void setC2(P& p, int r) {
-  p.swapColumns(2, r + 3, r + 4);
-  p.swapColumns(7, r + 3, r + 4);
-  p.swapColumns(3, 7 - r, 6 - r);
-  p.swapColumns(8, 7 - r, 6 - r);
+template <class S> void setC2(S&& p, int r) {
+  p.columns(2, r + 3, r + 4);
+  p.columns(7, r + 3, r + 4);
+  p.columns(3, 7 - r, 6 - r);
+  p.columns(8, 7 - r, 6 - r);
 }
 
 // D: the global rows through the shared boxes of grids 2 and 3 with 4, 5 and 6 (five grids
 // each), and the matching columns.
-void setD1(P& p, int r) {
-  p.swapRows(4, r, r + 1);
-  p.swapRows(2, r + 6, r + 7);
-  p.swapRows(5, r, r + 1);
-  p.swapRows(3, r + 6, r + 7);
-  p.swapRows(6, r, r + 1);
+template <class S> void setD1(S&& p, int r) {
+  p.rows(4, r, r + 1);
+  p.rows(2, r + 6, r + 7);
+  p.rows(5, r, r + 1);
+  p.rows(3, r + 6, r + 7);
+  p.rows(6, r, r + 1);
 }
-void setD2(P& p, int r) {
-  p.swapRows(4, 10 - r, 9 - r);
-  p.swapRows(7, 4 - r, 3 - r);
-  p.swapRows(5, 10 - r, 9 - r);
-  p.swapRows(8, 4 - r, 3 - r);
-  p.swapRows(6, 10 - r, 9 - r);
+template <class S> void setD2(S&& p, int r) {
+  p.rows(4, 10 - r, 9 - r);
+  p.rows(7, 4 - r, 3 - r);
+  p.rows(5, 10 - r, 9 - r);
+  p.rows(8, 4 - r, 3 - r);
+  p.rows(6, 10 - r, 9 - r);
 }
-void setD3(P& p, int r) {
-  p.swapColumns(1, r, r + 1);
-  p.swapColumns(2, r + 6, r + 7);
-  p.swapColumns(5, r, r + 1);
-  p.swapColumns(7, r + 6, r + 7);
-  p.swapColumns(9, r, r + 1);
+template <class S> void setD3(S&& p, int r) {
+  p.columns(1, r, r + 1);
+  p.columns(2, r + 6, r + 7);
+  p.columns(5, r, r + 1);
+  p.columns(7, r + 6, r + 7);
+  p.columns(9, r, r + 1);
 }
-void setD4(P& p, int r) {
-  p.swapColumns(1, 10 - r, 9 - r);
-  p.swapColumns(3, 4 - r, 3 - r);
-  p.swapColumns(5, 10 - r, 9 - r);
-  p.swapColumns(8, 4 - r, 3 - r);
-  p.swapColumns(9, 10 - r, 9 - r);
+template <class S> void setD4(S&& p, int r) {
+  p.columns(1, 10 - r, 9 - r);
+  p.columns(3, 4 - r, 3 - r);
+  p.columns(5, 10 - r, 9 - r);
+  p.columns(8, 4 - r, 3 - r);
+  p.columns(9, 10 - r, 9 - r);
 }
 
-// The blocks that touch no shared box.
-void blocks1(P& p) { p.swapStacks(4, 1, 2); }
-void blocks2(P& p) { p.swapStacks(6, 3, 2); }
-void blocks3(P& p) { p.swapBands(1, 1, 2); }
-void blocks4(P& p) { p.swapBands(9, 2, 3); }
+// The blocks that touch no shared box: a stack or band exchanged, column by column.
+template <class S> void stacks(S&& p, int g, int s1, int s2) {
+  for (int c = 1; c <= 3; ++c) p.columns(g, 3 * (s1 - 1) + c, 3 * (s2 - 1) + c);
+}
+template <class S> void bands(S&& p, int g, int b1, int b2) {
+  for (int c = 1; c <= 3; ++c) p.rows(g, 3 * (b1 - 1) + c, 3 * (b2 - 1) + c);
+}
+template <class S> void blocks1(S&& p) { stacks(p, 4, 1, 2); }
+template <class S> void blocks2(S&& p) { stacks(p, 6, 3, 2); }
+template <class S> void blocks3(S&& p) { bands(p, 1, 1, 2); }
+template <class S> void blocks4(S&& p) { bands(p, 9, 2, 3); }
 
 }  // namespace
 
 void symmetricCycle(FieldPermutation& p, RandomSource& random) {
+  Always a{p};
   int r = drawR(random);
-  setA1(p, r);
-  setA2(p, r);
-  setA3(p, r);
-  setA4(p, r);
+  setA1(a, r);
+  setA2(a, r);
+  setA3(a, r);
+  setA4(a, r);
   r = drawR(random);
-  setB1(p, r);
-  setB2(p, r);
-  setB3(p, r);
-  setB4(p, r);
+  setB1(a, r);
+  setB2(a, r);
+  setB3(a, r);
+  setB4(a, r);
   r = drawR(random);
-  setC1(p, r);
-  setC2(p, r);
+  setC1(a, r);
+  setC2(a, r);
   if (coin(random)) {
     p.swapRows(5, 4, 6);
     p.swapColumns(5, 4, 6);
   }
   r = drawR(random);
-  setD1(p, r);
-  setD2(p, r);
-  setD3(p, r);
-  setD4(p, r);
+  setD1(a, r);
+  setD2(a, r);
+  setD3(a, r);
+  setD4(a, r);
   if (coin(random)) {
-    blocks1(p);
-    blocks2(p);
-    blocks3(p);
-    blocks4(p);
+    blocks1(a);
+    blocks2(a);
+    blocks3(a);
+    blocks4(a);
   }
   p.relabel(drawDigitMap(random));
 }
 
 void freeCycle(FieldPermutation& p, RandomSource& random) {
+  Gated g{p};
   int r = drawR(random);
-  if (coin(random)) setA1(p, r);
-  if (coin(random)) setA2(p, r);
-  if (coin(random)) setA3(p, r);
-  if (coin(random)) setA4(p, r);
+  setA1(g.when(coin(random)), r);
+  setA2(g.when(coin(random)), r);
+  setA3(g.when(coin(random)), r);
+  setA4(g.when(coin(random)), r);
   r = drawR(random);
-  if (coin(random)) setB1(p, r);
-  if (coin(random)) setB2(p, r);
-  if (coin(random)) setB3(p, r);
-  if (coin(random)) setB4(p, r);
+  setB1(g.when(coin(random)), r);
+  setB2(g.when(coin(random)), r);
+  setB3(g.when(coin(random)), r);
+  setB4(g.when(coin(random)), r);
   r = drawR(random);
-  if (coin(random)) setC1(p, r);
-  if (coin(random)) setC2(p, r);
-  if (coin(random)) p.swapRows(5, 4, 6);
-  if (coin(random)) p.swapRows(5, 4, 5);
-  if (coin(random)) p.swapColumns(5, 4, 6);
-  if (coin(random)) p.swapColumns(5, 4, 5);
+  setC1(g.when(coin(random)), r);
+  setC2(g.when(coin(random)), r);
+  g.when(coin(random)).rows(5, 4, 6);
+  g.when(coin(random)).rows(5, 4, 5);
+  g.when(coin(random)).columns(5, 4, 6);
+  g.when(coin(random)).columns(5, 4, 5);
   r = drawR(random);
-  if (coin(random)) setD1(p, r);
-  if (coin(random)) setD2(p, r);
-  if (coin(random)) setD3(p, r);
-  if (coin(random)) setD4(p, r);
-  if (coin(random)) blocks1(p);
-  if (coin(random)) blocks2(p);
-  if (coin(random)) blocks3(p);
-  if (coin(random)) blocks4(p);
+  setD1(g.when(coin(random)), r);
+  setD2(g.when(coin(random)), r);
+  setD3(g.when(coin(random)), r);
+  setD4(g.when(coin(random)), r);
+  blocks1(g.when(coin(random)));
+  blocks2(g.when(coin(random)));
+  blocks3(g.when(coin(random)));
+  blocks4(g.when(coin(random)));
   p.relabel(drawDigitMap(random));
 }
 
