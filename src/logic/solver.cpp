@@ -446,14 +446,19 @@ class PassRunner {
   // Unit u (scan place r of grid g): for d = 1..9, when exactly one empty cell takes d, d goes
   // there.
   void onlyPlace(int g, int r, int u) {
-    for (uint64_t digits = singleDigits(counts_[u]); digits;) {
+    // The unit's counts are followed here as well as in counts_, so that the next digit need
+    // not wait for the placement's stores: placing its single d in cell c empties d's count
+    // (no other cell of the unit takes d) and takes one off each other candidate of c.
+    uint64_t counts = counts_[u];
+    for (uint64_t digits = singleDigits(counts); digits;) {
       const int d = std::countr_zero(digits) >> 2;
       const GridBits& cells = l_.unitBits[r];
       const uint64_t* takes = where_ + gridWord(g, d, 0);
       const uint64_t low = takes[0] & cells.w[0];
       const int bit = low ? std::countr_zero(low) : 64 + std::countr_zero(takes[1] & cells.w[1]);
+      counts -= countsOfMask[cand_[l_.distinctAt[g][bit]] >> 1];
       placeAt(g, bit, d);
-      digits = singleDigits(counts_[u]) & (~uint64_t{0} << (4 * d + 4));
+      digits = singleDigits(counts) & (~uint64_t{0} << (4 * d + 4));
     }
   }
 
