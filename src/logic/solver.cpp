@@ -14,17 +14,19 @@
 //   the grid's cells that take it, with the cells of one candidate as digit 0). A placement
 //   finds the cells that lose its digit by one AND with the bit set of the cell's neighbours;
 //   a unit has something to place exactly when a digit count is 1 (or, in a box, a cell has a
-//   single candidate), which each of the 243 units is asked in every pass with one test.
+//   single candidate), which each unit is asked with one test, in every pass in which its
+//   grid changed.
 // * A field that is not clean (a duplicate, or copies that disagree, as a hand-made file can
-//   have) is walked trial by trial on per-unit digit counts, which simulate the literal writes
-//   exactly, the emptying of a disagreeing copy by the trial included. The first placement
-//   refreshes the lower copies, and duplicates never come back, so such a field usually turns
-//   clean within a few units; each unit checks again when it starts.
+//   have) is walked trial by trial on per-unit digit counts (TrialCounts), which simulate the
+//   literal writes exactly, the emptying of a disagreeing copy by the trial included. The
+//   first placement refreshes the lower copies, and duplicates never come back, so such a
+//   field usually turns clean within a few units; each unit checks again when it starts.
 #include "logic/solver.h"
 
 #include <bit>
 
 #include "logic/check.h"
+#include "logic/trial_counts.h"
 #include "logic/units.h"
 
 namespace tessarix {
@@ -61,12 +63,13 @@ class PassRunner {
         l_(scanLayout()),
         // Deriving with nobody listening (and the count of wrong entries at 0, as deriveSolution
         // leaves it), a placement comes down to the arrays.
-        quiet_(!listener && s.derivingSolution && s.wrongCount == 0) {
+        quiet_(!listener && s.derivingSolution && s.wrongCount == 0),
+        trials_(s.board) {
     clean_ = copiesAgree() && buildMasks();
     if (clean_)
       buildCandidates();
     else
-      buildCounts();
+      trials_.recount();
   }
 
   // Units by scan number (27 per grid: nine boxes, then row 1, column 1, row 2, ...).
@@ -148,7 +151,7 @@ class PassRunner {
 
   // Once clean, always clean: placements only add digits that fit, to both copies.
   bool isClean() {
-    if (!clean_ && duplicates_ == 0 && copiesAgree()) {
+    if (!clean_ && !trials_.anyDuplicate() && copiesAgree()) {
       clean_ = true;
       buildMasks();
       buildCandidates();
@@ -242,49 +245,6 @@ class PassRunner {
       for (int k = 0; k < 9; ++k) counts += countsOfMask[cand_[cells[k]] >> 1];
       counts_[u] = counts;
     }
-  }
-
-  // ---- per-unit digit counts, for a field that is not clean ---------------------------------
-
-  void buildCounts() {
-    for (auto& unit : count_)
-      for (auto& c : unit) c = 0;
-    duplicates_ = 0;
-    for (int i : t_.cells) {
-      const int v = s_.board[i];
-      if (v == 0 || v > 9) continue;
-      for (int u : t_.of[i])
-        if (++count_[u][v] == 2) ++duplicates_;
-    }
-  }
-  void add(int i, int v) {
-    if (v == 0 || v > 9) return;
-    for (int u : t_.of[i])
-      if (++count_[u][v] == 2) ++duplicates_;
-  }
-  void remove(int i, int v) {
-    if (v == 0 || v > 9) return;
-    for (int u : t_.of[i])
-      if (count_[u][v]-- == 2) --duplicates_;
-  }
-  // A write while the field is not clean keeps the counts.
-  void write(int i, int v) {
-    const int old = s_.board[i];
-    if (old == v) return;
-    remove(i, old);
-    s_.board[i] = static_cast<uint8_t>(v);
-    add(i, v);
-  }
-
-  // The literal trial on counts: both copies take d, the field is checked, both get 0.
-  bool fitsLiteral(int i, int d) {
-    const int m = mirrorOf(i);
-    write(i, d);
-    if (m) write(m, d);
-    const bool valid = duplicates_ == 0;
-    write(i, 0);
-    if (m) write(m, 0);
-    return valid;
   }
 
   // ---- placing on a clean field -----------------------------------------------------------
@@ -383,8 +343,8 @@ class PassRunner {
     if (clean_) {
       fill(l_.distinctOf[i], d);
     } else {
-      write(i, d);
-      if (const int m = mirrorOf(i)) write(m, d);
+      trials_.write(i, d);
+      if (const int m = mirrorOf(i)) trials_.write(m, d);
     }
     announce(i, d);
   }
@@ -413,7 +373,7 @@ class PassRunner {
     for (const SharedPair& p : sharedPairs)
       for (int c = 1; c <= 3; ++c)
         for (int r = 1; r <= 3; ++r)
-          write(cellIndex(p.lower, c + p.lowerCol, r + p.lowerRow),
+          trials_.write(cellIndex(p.lower, c + p.lowerCol, r + p.lowerRow),
                 s_.board[cellIndex(p.upper, c + p.upperCol, r + p.upperRow)]);
   }
 
@@ -470,7 +430,7 @@ class PassRunner {
       if (s_.board[i] != 0) continue;
       int found = 0, last = 0;
       for (int d = 1; d <= 9; ++d)
-        if (fitsLiteral(i, d)) {
+        if (trials_.fits(i, d)) {
           ++found;
           last = d;
         }
@@ -484,7 +444,7 @@ class PassRunner {
       for (int k = 0; k < 9; ++k) {
         const int i = cells[k];
         if (s_.board[i] != 0) continue;
-        if (fitsLiteral(i, d)) {
+        if (trials_.fits(i, d)) {
           ++found;
           last = i;
         }
@@ -514,9 +474,8 @@ class PassRunner {
   int empties_ = 0;
   // A clean field: whether anything in a grid changed since its scan last began.
   bool changed_[10] = {true, true, true, true, true, true, true, true, true, true};
-  // A field that is not clean.
-  uint8_t count_[unitCount][10];
-  int duplicates_ = 0;
+  // A field that is not clean is walked trial by trial on these.
+  TrialCounts trials_;
 };
 
 int runPassesWith(PassRunner& runner) {
