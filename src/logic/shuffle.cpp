@@ -254,21 +254,20 @@ void symmetricCycle(FieldPermutation& p, RandomSource& random) {
   r = drawR(random);
   setC1(a, r);
   setC2(a, r);
-  if (coin(random)) {
-    p.swapRows(5, 4, 6);
-    p.swapColumns(5, 4, 6);
-  }
+  Gated gated{p};
+  gated.when(coin(random));
+  gated.rows(5, 4, 6);
+  gated.columns(5, 4, 6);
   r = drawR(random);
   setD1(a, r);
   setD2(a, r);
   setD3(a, r);
   setD4(a, r);
-  if (coin(random)) {
-    blocks1(a);
-    blocks2(a);
-    blocks3(a);
-    blocks4(a);
-  }
+  gated.when(coin(random));
+  blocks1(gated);
+  blocks2(gated);
+  blocks3(gated);
+  blocks4(gated);
   p.relabel(drawDigitMap(random));
 }
 
