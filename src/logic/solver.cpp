@@ -374,7 +374,7 @@ class PassRunner {
       for (int c = 1; c <= 3; ++c)
         for (int r = 1; r <= 3; ++r)
           trials_.write(cellIndex(p.lower, c + p.lowerCol, r + p.lowerRow),
-                s_.board[cellIndex(p.upper, c + p.upperCol, r + p.upperRow)]);
+                        s_.board[cellIndex(p.upper, c + p.upperCol, r + p.upperRow)]);
   }
 
   void syncGivens() {
@@ -471,7 +471,7 @@ class PassRunner {
   int16_t filled_[distinctCells + 1];
   int placed_[10];          // distinct cells holding each digit
   bool oddValues_ = false;  // a value above 9 somewhere: leave the counting to boardFull
-  int empties_ = 0;
+  int empties_ = 0;  // empty distinct cells: empty_'s length once built, then one less a placement
   // A clean field: whether anything in a grid changed since its scan last began.
   bool changed_[10] = {true, true, true, true, true, true, true, true, true, true};
   // A field that is not clean is walked trial by trial on these.
