@@ -1,0 +1,57 @@
+// The keypad's geometry, its hit test and its nine buttons.
+#include "ui/digit_picker.h"
+
+#include "logic/geometry.h"
+#include "ui/board_drawing.h"
+#include "ui/palette.h"
+
+namespace tessarix {
+
+namespace {
+
+// The band 0..2 that holds `v` when the bands start at `start`, or -1 outside all three.
+int band(int start, int v) {
+  const int d = v - start;
+  if (d < 0 || d >= pickerSize) return -1;
+  return d / pickerButtonSize;
+}
+
+}  // namespace
+
+PickerCorner pickerCorner(int grid, int col, int row) {
+  return {anchorX[grid] + (col - 1) * cellWidth - 8, anchorY[grid] + (row - 1) * cellHeight - 8};
+}
+
+bool insidePicker(int left, int top, int x, int y) {
+  return band(left, x) >= 0 && band(top, y) >= 0;
+}
+
+int pickerButtonAt(int left, int top, int x, int y) {
+  const int i = band(top, y);
+  const int j = band(left, x);
+  if (i < 0 || j < 0) return 0;
+  return 3 * i + j + 1;
+}
+
+std::unique_ptr<CapturedPixels> capturePickerBackground(Canvas& canvas, int left, int top) {
+  return canvas.capture(left, top, left + pickerSize, top + pickerSize);
+}
+
+void drawDigitPicker(Canvas& canvas, int left, int top, int highlighted, bool digitMode) {
+  for (int n = 1; n <= 9; ++n) {
+    const int bx = left + pickerButtonSize * ((n - 1) % 3);
+    const int by = top + pickerButtonSize * ((n - 1) / 3);
+    canvas.setLineColor(colorBlack);
+    canvas.setFillColor(n == highlighted ? colorLightGrey : colorWhite);
+    canvas.setTransparentText(false);
+    canvas.filledBox(bx, by, bx + pickerButtonSize, by + pickerButtonSize);
+    canvas.setTextFont(6);
+    canvas.setTransparentText(true);
+    int dx = 3;
+    if (!digitMode) dx = n == 9 ? 6 : 2;  // the narrow "I" is moved to the middle
+    canvas.text(bx + dx, by + 1, cellCharacter(digitMode, n));
+  }
+  canvas.setTransparentText(false);
+}
+
+}  // namespace tessarix
