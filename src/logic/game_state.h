@@ -18,7 +18,6 @@ struct GameState {
   CellArray board{};        // clues and the player's entries; 0 = empty
   CellArray givens{};       // the clues; non-zero marks a clue cell
   CellArray solution{};     // derived by deriveSolution; 0 = not derived
-  CellArray boardBackup{};  // deriveSolution's copy of board
   MarkArray marks{};        // candidate or pencil marks
 
   // Counting and checking.
@@ -29,9 +28,8 @@ struct GameState {
   std::string statusText;
   int statusColor = 0;  // palette entry of the status message
 
-  // Solver bookkeeping.
+  // Set by every entry and placement; a pass that leaves it false placed nothing.
   bool boardChanged = false;
-  bool derivingSolution = false;
 
   // Options and timing that the rules read.
   int level = 0;  // 0 Leicht .. 3 Extrem
@@ -40,7 +38,6 @@ struct GameState {
   bool showCandidates = false;
   bool clockRunning = false;
 
-  uint8_t& cell(CellArray& a, int grid, int col, int row) { return a[cellIndex(grid, col, row)]; }
   bool mark(int grid, int col, int row, int digit) const {
     return marks[markIndex(grid, col, row, digit)] != 0;
   }

@@ -26,8 +26,8 @@
 #include <bit>
 
 #include "logic/check.h"
+#include "logic/solver_layout.h"
 #include "logic/trial_counts.h"
-#include "logic/units.h"
 
 namespace tessarix {
 
@@ -56,14 +56,17 @@ constexpr uint32_t allPlaces = (1u << 27) - 1;              // the 27 units of a
 
 class PassRunner {
  public:
-  PassRunner(GameState& s, EntryListener* listener)
+  // deriving: the run derives the solution, so its placements are not drawn and count no
+  // wrong entry.
+  PassRunner(GameState& s, EntryListener* listener, bool deriving = false)
       : s_(s),
         listener_(listener),
         t_(cellUnits()),
         l_(scanLayout()),
+        deriving_(deriving),
         // Deriving with nobody listening (and the count of wrong entries at 0, as deriveSolution
         // leaves it), a placement comes down to the arrays.
-        quiet_(!listener && s.derivingSolution && s.wrongCount == 0),
+        quiet_(!listener && deriving && s.wrongCount == 0),
         trials_(s.board) {
     clean_ = copiesAgree() && buildMasks();
     if (clean_)
@@ -140,13 +143,9 @@ class PassRunner {
   // ---- the field's state ------------------------------------------------------------------
 
   bool copiesAgree() const {
-    for (const SharedPair& p : sharedPairs)
-      for (int c = 1; c <= 3; ++c)
-        for (int r = 1; r <= 3; ++r)
-          if (s_.board[cellIndex(p.upper, c + p.upperCol, r + p.upperRow)] !=
-              s_.board[cellIndex(p.lower, c + p.lowerCol, r + p.lowerRow)])
-            return false;
-    return true;
+    bool agree = true;
+    forEachSharedCell([&](int u, int l) { agree = agree && s_.board[u] == s_.board[l]; });
+    return agree;
   }
 
   // Once clean, always clean: placements only add digits that fit, to both copies.
@@ -360,29 +359,21 @@ class PassRunner {
         wrong = true;
         ++s_.wrongCount;
       }
-      if (s_.derivingSolution) s_.wrongCount = 0;
+      if (deriving_) s_.wrongCount = 0;
       if (s_.wrongCount == 3) {
         s_.clockRunning = false;
         if (listener_) listener_->clockVoided();
       }
     }
-    if (listener_ && !s_.derivingSolution)
+    if (listener_ && !deriving_)
       listener_->entryDrawn(cellGrid(i), cellCol(i), cellRow(i), d, wrong);
     if (!givensSynced_) syncGivens();
     if (clean_) return;  // on a clean field both copies already agree
-    for (const SharedPair& p : sharedPairs)
-      for (int c = 1; c <= 3; ++c)
-        for (int r = 1; r <= 3; ++r)
-          trials_.write(cellIndex(p.lower, c + p.lowerCol, r + p.lowerRow),
-                        s_.board[cellIndex(p.upper, c + p.upperCol, r + p.upperRow)]);
+    forEachSharedCell([&](int u, int l) { trials_.write(l, s_.board[u]); });
   }
 
   void syncGivens() {
-    for (const SharedPair& p : sharedPairs)
-      for (int c = 1; c <= 3; ++c)
-        for (int r = 1; r <= 3; ++r)
-          s_.givens[cellIndex(p.lower, c + p.lowerCol, r + p.lowerRow)] =
-              s_.givens[cellIndex(p.upper, c + p.upperCol, r + p.upperRow)];
+    forEachSharedCell([&](int u, int l) { s_.givens[l] = s_.givens[u]; });
     givensSynced_ = true;
   }
 
@@ -457,12 +448,13 @@ class PassRunner {
   EntryListener* listener_;
   const CellUnits& t_;
   const ScanLayout& l_;
+  const bool deriving_;
   const bool quiet_;
   bool clean_ = false;
   bool givensSynced_ = false;
   // A clean field: unit digit masks and counts by scan number (one spare unit for the absent
   // second copy of a cell of one grid), candidates per distinct cell, where_ as described in
-  // units.h (digit 0: the cells with one candidate), and the lists buildMasks makes.
+  // solver_layout.h (digit 0: the cells with one candidate), and the lists buildMasks makes.
   uint64_t where_[200];
   uint64_t counts_[unitCount + 1];
   uint16_t cand_[distinctCells];
@@ -492,14 +484,12 @@ int runPassesOn(GameState& s, EntryListener* listener) {
 
 // One derivation from the board as it stands: solution, notSolvable, board left as it was.
 int deriveOnce(GameState& s) {
-  s.boardBackup = s.board;
-  s.derivingSolution = true;
-  PassRunner runner(s, nullptr);
+  const CellArray boardBackup = s.board;
+  PassRunner runner(s, nullptr, true);
   const int passes = runPassesWith(runner);
   s.notSolvable = !runner.boardFull();
   s.solution = s.board;
-  s.board = s.boardBackup;
-  s.derivingSolution = false;
+  s.board = boardBackup;
   return passes;
 }
 
@@ -515,13 +505,12 @@ void enterDigit(GameState& s, int grid, int col, int row, int digit, bool countW
       wrong = true;
       if (countWrong) ++s.wrongCount;
     }
-    if (s.derivingSolution) s.wrongCount = 0;
     if (countWrong && s.wrongCount == 3) {
       s.clockRunning = false;
       if (listener) listener->clockVoided();
     }
   }
-  if (listener && !s.derivingSolution) listener->entryDrawn(grid, col, row, digit, wrong);
+  if (listener) listener->entryDrawn(grid, col, row, digit, wrong);
   syncSharedBoxes(s);
 }
 

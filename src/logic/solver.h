@@ -13,10 +13,11 @@ class EntryListener {
  public:
   virtual ~EntryListener() = default;
   // The solver placed digit in cell (grid, col, row) (both copies of a shared cell). Called in
-  // order for every placement, also while the solution is being derived.
+  // order for every placement. deriveSolution takes no listener: a derivation is neither drawn
+  // nor heard.
   virtual void placed(int /*grid*/, int /*col*/, int /*row*/, int /*digit*/) {}
   // enterDigit draws a non-clue cell (digit 0 blanks it); wrong: it differs from a derived
-  // solution digit. Not called while the solution is being derived.
+  // solution digit.
   virtual void entryDrawn(int /*grid*/, int /*col*/, int /*row*/, int /*digit*/, bool /*wrong*/) {}
   // The third wrong entry has just stopped the clock (clockRunning is now false).
   virtual void clockVoided() {}

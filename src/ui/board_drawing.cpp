@@ -144,7 +144,7 @@ void drawEntryCell(Canvas& canvas, const GameState& s, int grid, int col, int ro
   if (digit != 0) {
     canvas.setTransparentText(true);
     if (wrong) canvas.setLineColor(colorBrightRed);
-    if (!s.derivingSolution) drawCellCharacter(canvas, s.digitMode, grid, col, row, digit);
+    drawCellCharacter(canvas, s.digitMode, grid, col, row, digit);
     canvas.setTransparentText(false);
   }
   canvas.setLineColor(colorBlack);

@@ -36,8 +36,8 @@ void drawCellCharacter(Canvas& canvas, bool digitMode, int grid, int col, int ro
 // Leaves opaque text, black on white, font 20.
 void drawGivenCell(Canvas& canvas, GameState& s, int grid, int col, int row, int digit);
 // The drawing half of an entry: blanked, then the digit or letter in blue, or bright red
-// (entry 9) when `wrong`; digit 0 only blanks, and while s.derivingSolution is set the cell is
-// only blanked. Judging and counting stay with the caller. Leaves opaque text, black on white.
+// (entry 9) when `wrong`; digit 0 only blanks. Judging and counting stay with the caller.
+// Leaves opaque text, black on white.
 void drawEntryCell(Canvas& canvas, const GameState& s, int grid, int col, int row, int digit,
                    bool wrong);
 

@@ -5,6 +5,11 @@
 
 namespace tessarix::reference {
 
+namespace {
+// Set while deriveSolution runs its passes: they count no wrong entry and draw nothing.
+bool derivingSolution = false;
+}  // namespace
+
 // Every column, then every row, then every box of every grid: the tally of the unit's values
 // is zeroed, the nine cells are tallied, and a digit counted twice or more makes the field
 // invalid at once.
@@ -94,13 +99,13 @@ void enterDigit(GameState& s, int grid, int col, int row, int digit, bool countW
       wrong = true;
       if (countWrong) ++s.wrongCount;
     }
-    if (s.derivingSolution) s.wrongCount = 0;
+    if (derivingSolution) s.wrongCount = 0;
     if (countWrong && s.wrongCount == 3) {
       s.clockRunning = false;
       if (listener) listener->clockVoided();
     }
   }
-  if (listener && !s.derivingSolution) listener->entryDrawn(grid, col, row, digit, wrong);
+  if (listener && !derivingSolution) listener->entryDrawn(grid, col, row, digit, wrong);
   syncSharedBoxes(s);
 }
 
@@ -202,17 +207,17 @@ int solveBoard(GameState& s, EntryListener* listener) {
 
 namespace {
 int deriveOnce(GameState& s) {
-  s.boardBackup = s.board;
-  s.derivingSolution = true;
+  const CellArray boardBackup = s.board;
+  derivingSolution = true;
   const int passes = reference::runPasses(s, nullptr);
   s.notSolvable = true;
   if (reference::boardFull(s)) s.notSolvable = false;
   s.solution.fill(0);
   for (int i = 0; i < 1000; ++i) {
     s.solution[i] = s.board[i];
-    s.board[i] = s.boardBackup[i];
+    s.board[i] = boardBackup[i];
   }
-  s.derivingSolution = false;
+  derivingSolution = false;
   return passes;
 }
 }  // namespace

@@ -172,7 +172,6 @@ TEST(GivenCell, DigitZeroOnlyBlanksAndClearsTheClue) {
 struct EntryCase {
   int digit;
   bool wrong;
-  bool deriving;
   int textColor;  // -1: no text
 };
 
@@ -181,7 +180,6 @@ class EntryCellTest : public ::testing::TestWithParam<EntryCase> {};
 TEST_P(EntryCellTest, BlueOrRedOrNothing) {
   const EntryCase& c = GetParam();
   GameState s;
-  s.derivingSolution = c.deriving;
   RecordingCanvas canvas;
   drawEntryCell(canvas, s, 2, 4, 7, c.digit, c.wrong);
   EXPECT_EQ(canvas.of(OpKind::FilledBox).size(), 1u) << "the cell is always blanked";
@@ -201,11 +199,10 @@ TEST_P(EntryCellTest, BlueOrRedOrNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, EntryCellTest,
-                         ::testing::Values(EntryCase{6, false, false, colorBlue},
-                                           EntryCase{6, true, false, colorBrightRed},
-                                           EntryCase{0, false, false, -1},
-                                           EntryCase{0, true, false, -1},
-                                           EntryCase{6, false, true, -1}));
+                         ::testing::Values(EntryCase{6, false, colorBlue},
+                                           EntryCase{6, true, colorBrightRed},
+                                           EntryCase{0, false, -1},
+                                           EntryCase{0, true, -1}));
 
 TEST(CellCharacter, DigitsLettersAndOutOfRange) {
   EXPECT_EQ(cellCharacter(true, 1), "1");
