@@ -3,17 +3,6 @@
 
 namespace tessarix {
 
-namespace {
-template <class F>
-void forEachSharedCell(F f) {
-  for (int c = 1; c <= 3; ++c)
-    for (int r = 1; r <= 3; ++r)
-      for (const SharedPair& p : sharedPairs)
-        f(cellIndex(p.upper, c + p.upperCol, r + p.upperRow),
-          cellIndex(p.lower, c + p.lowerCol, r + p.lowerRow));
-}
-}  // namespace
-
 void syncSharedBoxes(GameState& s) {
   forEachSharedCell([&](int u, int l) {
     s.board[l] = s.board[u];

@@ -60,10 +60,23 @@ inline constexpr std::array<SharedPair, 12> sharedPairs = {{
 // Indexed by cellIndex; entries with an index 0 in any dimension are 0.
 const std::array<int16_t, 1000>& mirrorTable();
 inline int mirrorOf(int index) { return mirrorTable()[index]; }
-// True for the copy in the lower-numbered grid of a shared cell.
-inline bool isUpperCopy(int index) {
-  int m = mirrorOf(index);
-  return m != 0 && cellGrid(index) < cellGrid(m);
+// The leading copy of a cell copy: the upper copy (the one in the lower-numbered grid) of a
+// shared cell, the cell itself when it belongs to one grid only. A shared cell is counted and
+// stored once, under this index.
+inline int leadingCopy(int index) {
+  const int m = mirrorOf(index);
+  return m != 0 && cellGrid(m) < cellGrid(index) ? m : index;
+}
+
+// Calls f(upper, lower) with the cell indices of both copies of every shared cell: the twelve
+// boxes in the order of sharedPairs, each box by column (outer) and row (inner).
+template <class F>
+void forEachSharedCell(F&& f) {
+  for (const SharedPair& p : sharedPairs)
+    for (int c = 1; c <= 3; ++c)
+      for (int r = 1; r <= 3; ++r)
+        f(cellIndex(p.upper, c + p.upperCol, r + p.upperRow),
+          cellIndex(p.lower, c + p.lowerCol, r + p.lowerRow));
 }
 
 }  // namespace tessarix

@@ -45,17 +45,13 @@ void computeCandidates(const CellArray& board, MarkArray& marks) {
 }
 
 void mergeSharedCandidates(MarkArray& marks) {
-  for (const SharedPair& p : sharedPairs)
-    for (int c = 1; c <= 3; ++c)
-      for (int r = 1; r <= 3; ++r) {
-        const int u = cellIndex(p.upper, c + p.upperCol, r + p.upperRow);
-        const int l = cellIndex(p.lower, c + p.lowerCol, r + p.lowerRow);
-        for (int d = 1; d <= 9; ++d) {
-          const uint8_t both = (marks[u + 1000 * d] && marks[l + 1000 * d]) ? 1 : 0;
-          marks[u + 1000 * d] = both;
-          marks[l + 1000 * d] = both;
-        }
-      }
+  forEachSharedCell([&](int u, int l) {
+    for (int d = 1; d <= 9; ++d) {
+      const uint8_t both = (marks[u + 1000 * d] && marks[l + 1000 * d]) ? 1 : 0;
+      marks[u + 1000 * d] = both;
+      marks[l + 1000 * d] = both;
+    }
+  });
 }
 
 }  // namespace tessarix

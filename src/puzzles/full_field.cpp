@@ -21,11 +21,6 @@ const std::vector<int>& distinctCellList() {
   return cells;
 }
 
-int leadingCopy(int index) {
-  const int m = mirrorOf(index);
-  return m != 0 && cellGrid(m) < cellGrid(index) ? m : index;
-}
-
 void setCellBoth(CellArray& cells, int index, uint8_t v) {
   cells[index] = v;
   if (const int m = mirrorOf(index)) cells[m] = v;

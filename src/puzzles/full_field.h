@@ -12,9 +12,6 @@ namespace tessarix {
 // the order of the cell copies (grids outermost, then column, then row).
 const std::vector<int>& distinctCellList();
 
-// The upper copy of a cell copy (the cell itself when it belongs to one grid only).
-int leadingCopy(int index);
-
 // Writes v into a cell and into the other copy of a shared cell.
 void setCellBoth(CellArray& cells, int index, uint8_t v);
 
