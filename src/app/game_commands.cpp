@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "logic/board_resets.h"
 #include "logic/check.h"
 #include "logic/shuffle.h"
 #include "logic/validity.h"

@@ -1,4 +1,4 @@
-// Shuffling and the board resets.
+// Shuffling a field into an equivalent one.
 //
 // A cycle is a fixed list of swap sets. Each set exchanges two adjacent global rows (or
 // columns) of the 33 x 33 figure in every grid that holds them, so both copies of a shared box
@@ -15,31 +15,6 @@
 
 namespace tessarix {
 
-// ---------------------------------------------------------------------------------------------
-// The single operations, literally
-
-void swapRows(GameState& s, int grid, int y1, int y2) {
-  for (int x = 1; x <= 9; ++x) {
-    std::swap(s.board[cellIndex(grid, x, y1)], s.board[cellIndex(grid, x, y2)]);
-    std::swap(s.givens[cellIndex(grid, x, y1)], s.givens[cellIndex(grid, x, y2)]);
-  }
-}
-
-void swapColumns(GameState& s, int grid, int x1, int x2) {
-  for (int y = 1; y <= 9; ++y) {
-    std::swap(s.board[cellIndex(grid, x1, y)], s.board[cellIndex(grid, x2, y)]);
-    std::swap(s.givens[cellIndex(grid, x1, y)], s.givens[cellIndex(grid, x2, y)]);
-  }
-}
-
-void swapStacks(GameState& s, int grid, int s1, int s2) {
-  for (int c = 1; c <= 3; ++c) swapColumns(s, grid, 3 * (s1 - 1) + c, 3 * (s2 - 1) + c);
-}
-
-void swapBands(GameState& s, int grid, int b1, int b2) {
-  for (int c = 1; c <= 3; ++c) swapRows(s, grid, 3 * (b1 - 1) + c, 3 * (b2 - 1) + c);
-}
-
 std::array<uint8_t, 10> drawDigitMap(RandomSource& random) {
   // Digit i takes the first drawn digit that no earlier one took; a taken digit is drawn
   // again. Whether a draw is taken cannot be foreseen, so it moves the count on instead of
@@ -55,23 +30,6 @@ std::array<uint8_t, 10> drawDigitMap(RandomSource& random) {
     i += free;
   }
   return digitMap;
-}
-
-namespace {
-void relabelCells(CellArray& cells, const std::array<uint8_t, 10>& digitMap) {
-  for (int g = 1; g <= 9; ++g)
-    for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) {
-        uint8_t& v = cells[cellIndex(g, x, y)];
-        if (v <= 9) v = digitMap[v];
-      }
-}
-}  // namespace
-
-void relabelDigits(GameState& s, RandomSource& random) {
-  const std::array<uint8_t, 10> digitMap = drawDigitMap(random);
-  relabelCells(s.board, digitMap);
-  relabelCells(s.givens, digitMap);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -303,7 +261,7 @@ void freeCycle(FieldPermutation& p, RandomSource& random) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The shuffle and the resets
+// The shuffle
 
 void shuffleBoard(GameState& s, RandomSource& random) {
   s.clearMarks();
@@ -318,22 +276,6 @@ void shuffleBoard(GameState& s, RandomSource& random) {
   p.applyTo(s.board);
   p.applyTo(s.givens);
   deriveSolution(s);
-}
-
-void restartBoard(GameState& s) {
-  s.clearMarks();
-  for (int g = 1; g <= 9; ++g)
-    for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y)
-        if (s.givens[cellIndex(g, x, y)] == 0) s.board[cellIndex(g, x, y)] = 0;
-}
-
-void clearBoard(GameState& s) {
-  s.notSolvable = false;
-  s.board.fill(0);
-  s.givens.fill(0);
-  s.clearMarks();
-  s.solution.fill(0);
 }
 
 }  // namespace tessarix

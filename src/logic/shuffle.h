@@ -1,5 +1,5 @@
 // Shuffling a field into an equivalent one (rows, columns, bands, stacks and digits exchanged,
-// the twelve shared boxes kept consistent), and the two board resets.
+// the twelve shared boxes kept consistent).
 #pragma once
 
 #include <array>
@@ -15,14 +15,7 @@ namespace tessarix {
 // otherwise, relabels the digits once per cycle, and ends with deriveSolution.
 void shuffleBoard(GameState& s, RandomSource& random);
 
-// The single operations, each on one grid, in board and givens (solution is not touched).
-void swapRows(GameState& s, int grid, int y1, int y2);
-void swapColumns(GameState& s, int grid, int x1, int x2);
-void swapStacks(GameState& s, int grid, int s1, int s2);  // stack s holds columns 3s-2..3s
-void swapBands(GameState& s, int grid, int b1, int b2);   // band b holds rows 3b-2..3b
-// Draws a permutation of 1..9 (digitMap[0] stays 0) and applies it to board and givens.
-void relabelDigits(GameState& s, RandomSource& random);
-// Draws the permutation alone, taking the random numbers exactly as relabelDigits does.
+// Draws the permutation of 1..9 a relabelling applies (digitMap[0] stays 0).
 std::array<uint8_t, 10> drawDigitMap(RandomSource& random);
 
 // Everything a run of cycles does to the field, composed: for each grid the row and column
@@ -47,11 +40,5 @@ struct FieldPermutation {
 // The cycles alone, drawing their random numbers in the game's order, composed into p.
 void symmetricCycle(FieldPermutation& p, RandomSource& random);
 void freeCycle(FieldPermutation& p, RandomSource& random);
-
-// "N&eustart": marks cleared, every player entry removed; clues and solution stay.
-void restartBoard(GameState& s);
-// "B&rett löschen", the part on the state: an empty field without clues, marks or solution
-// (so no later entry is judged against the puzzle that was there), notSolvable cleared.
-void clearBoard(GameState& s);
 
 }  // namespace tessarix
