@@ -58,23 +58,17 @@ class SeededRandom : public RandomSource {
     // The game's common ranges get constant divisors (a multiply instead of a division); the
     // numbers are the same either way.
     switch (n) {
-      case 2: return draw<2>();
-      case 4: return draw<4>();
-      case 9: return draw<9>();
-      case 150: return draw<150>();
-      default: return drawIn(static_cast<uint32_t>(n));
+      case 2: return draw(2u);
+      case 4: return draw(4u);
+      case 9: return draw(9u);
+      case 150: return draw(150u);
+      default: return draw(static_cast<uint32_t>(n));
     }
   }
 
  private:
-  template <uint32_t Range>
-  int draw() {
-    constexpr uint32_t limit = UINT32_MAX - UINT32_MAX % Range;
-    uint32_t v;
-    do v = static_cast<uint32_t>(engine_()); while (v >= limit);
-    return static_cast<int>(v % Range);
-  }
-  int drawIn(uint32_t range) {
+  // Inlined into each case above, where range is a constant.
+  [[gnu::always_inline]] int draw(uint32_t range) {
     const uint32_t limit = UINT32_MAX - UINT32_MAX % range;
     uint32_t v;
     do v = static_cast<uint32_t>(engine_()); while (v >= limit);
