@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "logic/random.h"
 #include "puzzles/generator.h"
+#include "puzzles/levels.h"
 #include "puzzles/puzzle_file.h"
 #include "tool_support.h"
 
@@ -15,12 +16,10 @@ namespace {
 
 // 0..3 or the level's name ("leicht" or "Leicht" ...).
 std::optional<int> parseLevel(const std::string& word) {
-  static const char* const names[] = {"leicht", "mittel", "schwer", "extrem"};
-  for (int level = 0; level < 4; ++level) {
-    std::string lower = word;
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lower == names[level]) return level;
-  }
+  std::string lower = word;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (int level = 0; level < levelCount; ++level)
+    if (lower == levels[level].toolName) return level;
   const std::optional<int> number = parseNumber(word);
   if (number && *number >= 0 && *number <= 3) return number;
   return std::nullopt;

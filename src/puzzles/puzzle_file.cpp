@@ -26,11 +26,6 @@ void drawFiller(std::vector<uint8_t>& image, RandomSource& random) {
 
 }  // namespace
 
-std::string levelFileName(int level) {
-  static const char* const names[] = {"leicht.trx", "mittel.trx", "schwer.trx", "extrem.trx"};
-  return level >= 0 && level < 4 ? names[level] : "";
-}
-
 LoadResult loadSlot(const std::string& path, int slot, GameState& s) {
   s.clockRunning = false;
   LoadResult result;

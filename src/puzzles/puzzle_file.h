@@ -7,6 +7,7 @@
 
 #include "logic/game_state.h"
 #include "logic/random.h"
+#include "puzzles/levels.h"
 
 namespace tessarix {
 
@@ -23,9 +24,6 @@ constexpr int givensOffset(int slot) { return 2000 * slot + 1000; }
 constexpr int marksOffset(int slot) { return 8729 + 10000 * slot; }
 
 inline constexpr const char* savedBoardFile = "brett.trx";
-
-// "leicht.trx", "mittel.trx", "schwer.trx", "extrem.trx" for level 0..3; "" otherwise.
-std::string levelFileName(int level);
 
 enum class LoadStatus {
   Loaded,   // board and givens replaced (and the marks, when the file is complete)

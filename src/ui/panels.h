@@ -6,12 +6,17 @@
 #include <string>
 
 #include "logic/game_state.h"
+#include "puzzles/levels.h"
 #include "ui/canvas.h"
 
 namespace tessarix {
 
-inline constexpr std::array<const char*, 4> levelNames = {" Leicht ", " Mittel ", "Schwer ",
-                                                          "Extrem "};
+// The level panel's texts: each level's display name.
+inline constexpr std::array<const char*, levelCount> levelNames = [] {
+  std::array<const char*, levelCount> names{};
+  for (int level = 0; level < levelCount; ++level) names[level] = levels[level].displayName;
+  return names;
+}();
 
 // One panel from its corner (x0, y0), width w and height h: raised frame, sunken frame, the
 // caption at x0 + tx in style 16, the white writing area. Leaves opaque text, black on white,

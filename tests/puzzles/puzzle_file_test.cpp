@@ -65,15 +65,6 @@ void expectSameState(const GameState& a, const GameState& b) {
   EXPECT_EQ(a.showCandidates, b.showCandidates);
 }
 
-TEST(LevelFiles, NamesPerLevel) {
-  EXPECT_EQ(levelFileName(0), "leicht.trx");
-  EXPECT_EQ(levelFileName(1), "mittel.trx");
-  EXPECT_EQ(levelFileName(2), "schwer.trx");
-  EXPECT_EQ(levelFileName(3), "extrem.trx");
-  EXPECT_EQ(levelFileName(4), "");
-  EXPECT_EQ(levelFileName(-1), "");
-}
-
 // ---------------------------------------------------------------- saving
 
 TEST(SaveSlot, NewFileHasEveryBlockAtItsOffset) {
