@@ -1,8 +1,10 @@
 // Finding, creating and seeding the game directory.
 #include "app/game_directory.h"
 
-#include <fstream>
+#include <cstdint>
 #include <system_error>
+
+#include "puzzles/file_io.h"
 
 namespace tessarix {
 
@@ -14,32 +16,6 @@ fs::path defaultGameDirectory(const char* xdgDataHome, const char* home) {
   if (home != nullptr && *home != '\0') return fs::path(home) / ".local" / "share" / "tessarix";
   return fs::path("tessarix");
 }
-
-namespace {
-
-// Written to a temporary file beside the target and renamed over it, so that an interrupted
-// seeding never leaves half a level file behind.
-bool writeWhole(const fs::path& target, const std::string& bytes) {
-  fs::path temp = target;
-  temp += ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      fs::remove(temp, ignored);
-      return false;
-    }
-  }
-  std::error_code ec;
-  fs::rename(temp, target, ec);
-  if (ec) fs::remove(temp, ec);
-  return !ec;
-}
-
-}  // namespace
 
 std::string prepareGameDirectory(const fs::path& dir, const std::vector<ShippedFile>& shipped) {
   std::error_code ec;
@@ -53,7 +29,8 @@ std::string prepareGameDirectory(const fs::path& dir, const std::vector<ShippedF
       continue;
     const fs::path target = dir / file.name;
     if (fs::exists(fs::symlink_status(target, ec))) continue;
-    if (!writeWhole(target, file.bytes))
+    // Written through a temporary file, so an interrupted seeding never leaves half a file.
+    if (!replaceFile(target.string(), std::vector<uint8_t>(file.bytes.begin(), file.bytes.end())))
       return "Die Datei " + file.name + " kann im Spielverzeichnis " + dir.string() +
              " nicht angelegt werden.";
   }
