@@ -6,8 +6,8 @@
 namespace tessarix {
 
 ChampionResult recordChampion(HallOfFame& h, int level, const std::string& finishTime,
-                              std::string& championName, ChampionPrompt& prompt,
-                              const std::string& path) {
+                              const std::string& date, std::string& championName,
+                              ChampionPrompt& prompt, const std::string& path) {
   ChampionResult result;
   result.rank = championRank(h, level, finishTime);
   if (result.rank > 0) {
@@ -16,7 +16,7 @@ ChampionResult recordChampion(HallOfFame& h, int level, const std::string& finis
       championName = blankControlCharacters(answer.name);
       // The table shows the name as the file will keep it.
       const std::string stored = windows1252ToUtf8(utf8ToWindows1252(championName));
-      insertChampion(h, level, result.rank, stored, prompt.dateText(), finishTime);
+      insertChampion(h, level, result.rank, stored, date, finishTime);
       result.nameAccepted = true;
     }
   }

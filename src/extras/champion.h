@@ -18,8 +18,6 @@ class ChampionPrompt {
   virtual ~ChampionPrompt() = default;
   // The name dialog, pre-filled with the last accepted name of this run.
   virtual Answer askChampionName(const std::string& championName) = 0;
-  // Today's date as stored in the hall of fame.
-  virtual std::string dateText() = 0;
 };
 
 struct ChampionResult {
@@ -29,13 +27,14 @@ struct ChampionResult {
 };
 
 // Places finishTime in the level's ten best: at the first rank it sorts strictly before,
-// the name is asked for. Accepted: the entry goes in (control characters of the name as
-// blanks, and only characters the file can hold), championName keeps the name, and the
-// file at path is written. Otherwise (no rank, or cancelled) the tables are read back from
+// the name is asked for. Accepted: the entry goes in, dated with date (today's "TT.MM.JJJJ",
+// which the caller has from the Platform), the name with its control characters as blanks
+// and only characters the file can hold; championName keeps the name, and the file at path
+// is written. Otherwise (no rank, or cancelled) the tables are read back from
 // the file, or reset when there is none, so they end equal to it. The caller shows the hall
 // of fame afterwards in every case.
 ChampionResult recordChampion(HallOfFame& h, int level, const std::string& finishTime,
-                              std::string& championName, ChampionPrompt& prompt,
-                              const std::string& path);
+                              const std::string& date, std::string& championName,
+                              ChampionPrompt& prompt, const std::string& path);
 
 }  // namespace tessarix

@@ -10,6 +10,8 @@ namespace {
 
 using testing::TempDirectory;
 
+constexpr const char* today = "24.12.2024";
+
 class ScriptedPrompt : public ChampionPrompt {
  public:
   ScriptedPrompt(bool accept, std::string name) : accept_(accept), name_(std::move(name)) {}
@@ -18,7 +20,6 @@ class ScriptedPrompt : public ChampionPrompt {
     prefilled = championName;
     return {accept_, name_};
   }
-  std::string dateText() override { return "24.12.2024"; }
   int asked = 0;
   std::string prefilled;
 
@@ -56,7 +57,7 @@ class RecordChampion : public ::testing::Test {
 TEST_F(RecordChampion, AcceptedNameIsEnteredAndSaved) {
   writeFile();
   ScriptedPrompt prompt(true, "Clara");
-  const ChampionResult r = recordChampion(h, 2, "00:04:00.0", championName, prompt, path);
+  const ChampionResult r = recordChampion(h, 2, "00:04:00.0", today, championName, prompt, path);
   EXPECT_EQ(r.rank, 1);
   EXPECT_TRUE(r.nameAccepted);
   EXPECT_TRUE(r.file.ok);
@@ -64,7 +65,7 @@ TEST_F(RecordChampion, AcceptedNameIsEnteredAndSaved) {
   EXPECT_EQ(prompt.prefilled, "Vorige");
   EXPECT_EQ(championName, "Clara");
   EXPECT_EQ(h.fameNames[1][2], "Clara");
-  EXPECT_EQ(h.fameDates[1][2], "24.12.2024");
+  EXPECT_EQ(h.fameDates[1][2], today);
   EXPECT_EQ(h.fameTimes[1][2], "00:04:00.0");
   EXPECT_EQ(h.fameNames[2][2], "Alt");
   HallOfFame reread;
@@ -76,7 +77,7 @@ TEST_F(RecordChampion, AcceptedNameIsEnteredAndSaved) {
 
 TEST_F(RecordChampion, NameIsCleanedForTheFile) {
   ScriptedPrompt prompt(true, "Zoë\r\nŁ\t");
-  recordChampion(h, 0, "00:04:00.0", championName, prompt, path);
+  recordChampion(h, 0, "00:04:00.0", today, championName, prompt, path);
   EXPECT_EQ(championName, "Zoë  Ł ");
   EXPECT_EQ(h.fameNames[1][0], "Zoë  ? ");  // the table shows what the file keeps
   EXPECT_EQ(testing::readText(path).substr(0, 9), "Zo\xEB  ? \r\n");
@@ -84,7 +85,7 @@ TEST_F(RecordChampion, NameIsCleanedForTheFile) {
 
 TEST_F(RecordChampion, EmptyNameIsAccepted) {
   ScriptedPrompt prompt(true, "");
-  const ChampionResult r = recordChampion(h, 3, "00:04:00.0", championName, prompt, path);
+  const ChampionResult r = recordChampion(h, 3, "00:04:00.0", today, championName, prompt, path);
   EXPECT_TRUE(r.nameAccepted);
   EXPECT_EQ(h.fameNames[1][3], "");
   EXPECT_EQ(h.fameTimes[1][3], "00:04:00.0");
@@ -94,7 +95,7 @@ TEST_F(RecordChampion, CancelLeavesTablesEqualToTheFile) {
   writeFile();
   h.fameNames[7][1] = "not in the file";  // whatever the tables held is replaced by the file
   ScriptedPrompt prompt(false, "Ignored");
-  const ChampionResult r = recordChampion(h, 1, "00:04:00.0", championName, prompt, path);
+  const ChampionResult r = recordChampion(h, 1, "00:04:00.0", today, championName, prompt, path);
   EXPECT_EQ(r.rank, 1);
   EXPECT_FALSE(r.nameAccepted);
   EXPECT_EQ(prompt.asked, 1);
@@ -111,7 +112,7 @@ TEST_F(RecordChampion, CancelWithoutFileResetsAndCreatesNothing) {
   h.fameNames[1][0] = "only in memory";
   h.fameTimes[1][0] = "00:09:00.0";
   ScriptedPrompt prompt(false, "Ignored");
-  recordChampion(h, 0, "00:04:00.0", championName, prompt, path);
+  recordChampion(h, 0, "00:04:00.0", today, championName, prompt, path);
   HallOfFame empty;
   resetHallOfFame(empty);
   EXPECT_EQ(h.fameNames, empty.fameNames);
@@ -124,7 +125,7 @@ TEST_F(RecordChampion, NoRankAsksNothingAndWritesNothing) {
   for (int r = 1; r <= 10; ++r) h.fameTimes[r][0] = "00:00:0" + std::to_string(r % 10) + ".0";
   ScriptedPrompt prompt(true, "Nobody");
   // Against the full in-memory column nothing qualifies; the tables then follow the file.
-  const ChampionResult r = recordChampion(h, 0, "00:30:00.0", championName, prompt, path);
+  const ChampionResult r = recordChampion(h, 0, "00:30:00.0", today, championName, prompt, path);
   EXPECT_EQ(r.rank, 0);
   EXPECT_FALSE(r.nameAccepted);
   EXPECT_EQ(prompt.asked, 0);
@@ -135,7 +136,7 @@ TEST_F(RecordChampion, NoRankAsksNothingAndWritesNothing) {
 TEST_F(RecordChampion, FailedSaveIsReported) {
   std::filesystem::create_directory(path);
   ScriptedPrompt prompt(true, "Clara");
-  const ChampionResult r = recordChampion(h, 0, "00:04:00.0", championName, prompt, path);
+  const ChampionResult r = recordChampion(h, 0, "00:04:00.0", today, championName, prompt, path);
   EXPECT_TRUE(r.nameAccepted);
   EXPECT_FALSE(r.file.ok);
   EXPECT_NE(r.file.message.find("Champions.Rhm"), std::string::npos);
