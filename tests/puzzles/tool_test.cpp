@@ -15,6 +15,7 @@
 #include "logic/solver.h"
 #include "puzzles/puzzle_file.h"
 #include "reference/reference_solver.h"
+#include "support/solved_field.h"
 #include "support/temp_directory.h"
 #include "support/tool_run.h"
 
@@ -24,26 +25,12 @@ namespace {
 using testing::runTool;
 using testing::TempDirectory;
 using testing::ToolRun;
+using testing::solvedDigit;
 
 int lineCount(const std::string& text) {
   int n = 0;
   for (char c : text) n += c == '\n';
   return n;
-}
-
-// A valid filling of the whole figure: every grid starts at a multiple of 6 cells, so this
-// one pattern is a Sudoku solution in each of the nine grids and agrees on shared boxes.
-int patternDigit(int x, int y) { return (3 * (y % 3) + y / 3 + x) % 9 + 1; }
-
-int globalX(int grid, int col) { return gridOffsetX[grid] + col - 1; }
-int globalY(int grid, int row) { return gridOffsetY[grid] + row - 1; }
-
-void fillWithPattern(CellArray& cells) {
-  for (int g = 1; g <= 9; ++g)
-    for (int col = 1; col <= 9; ++col)
-      for (int row = 1; row <= 9; ++row)
-        cells[cellIndex(g, col, row)] =
-            static_cast<uint8_t>(patternDigit(globalX(g, col), globalY(g, row)));
 }
 
 // The expected picture, from a function of the global position (0 = blank outside the grids).
@@ -69,7 +56,7 @@ class ToolShow : public ::testing::Test {
  protected:
   void SetUp() override {
     GameState s;
-    fillWithPattern(s.board);
+    s.board = testing::solvedField();
     s.board[cellIndex(5, 5, 5)] = 0;  // the centre of the figure: empty
     // The lower copy of the box grids 1 and 2 share says otherwise: the upper copy shows.
     for (int col = 7; col <= 9; ++col)
@@ -85,7 +72,7 @@ TEST_F(ToolShow, BoardPicture) {
   const ToolRun r = runTool(dir, "show '" + dir.file("p.trx") + "' 2");
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.out, picture([](int x, int y) { return x == 16 && y == 16 ? 0 : patternDigit(x, y); }));
+  EXPECT_EQ(r.out, picture([](int x, int y) { return x == 16 && y == 16 ? 0 : solvedDigit(x, y); }));
   EXPECT_EQ(lineCount(r.out), 33);
 }
 
@@ -117,7 +104,7 @@ class ToolSolve : public ::testing::TestWithParam<SolveCase> {};
 TEST_P(ToolSolve, ReportsWhatDeriveSolutionFinds) {
   TempDirectory dir;
   GameState s;
-  fillWithPattern(s.board);
+  s.board = testing::solvedField();
   SeededRandom pick(3);
   for (int g = 1; g <= 9; ++g)
     for (int k = 0; k < GetParam().removedPerGrid; ++k)
@@ -139,7 +126,7 @@ TEST_P(ToolSolve, ReportsWhatDeriveSolutionFinds) {
   ASSERT_EQ(lineCount(r.out), 35) << r.out;
   EXPECT_EQ(r.out.substr(33 * 34), tail.str());
   EXPECT_EQ(expected.notSolvable, !GetParam().solvable);
-  if (GetParam().solvable) EXPECT_EQ(r.out.substr(0, 33 * 34), picture(patternDigit));
+  if (GetParam().solvable) EXPECT_EQ(r.out.substr(0, 33 * 34), picture(solvedDigit));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ToolSolve,
