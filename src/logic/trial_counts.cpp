@@ -1,3 +1,4 @@
+// The per-unit digit counts of the literal trial, followed write by write.
 #include "logic/trial_counts.h"
 
 namespace tessarix {
