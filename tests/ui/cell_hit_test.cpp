@@ -60,8 +60,7 @@ TEST(CellHit, EveryCellIsFoundAtItsCornersAndMiddle) {
   for (int g = 1; g <= gridCount; ++g)
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
-        int index = cellIndex(g, c, r);
-        if (mirrorOf(index) != 0 && !isUpperCopy(index)) index = mirrorOf(index);
+        const int index = leadingCopy(cellIndex(g, c, r));
         const CellRef want{cellGrid(index), cellCol(index), cellRow(index)};
         const int x = anchorX[g] + (c - 1) * cellWidth;
         const int y = anchorY[g] + (r - 1) * cellHeight;
