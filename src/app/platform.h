@@ -11,6 +11,7 @@
 namespace tessarix {
 
 enum class MessageIcon { None, Question, Information, Warning };
+enum class SlotPurpose { Load, Save };
 
 class Platform : public RandomSource {
  public:
@@ -19,6 +20,9 @@ class Platform : public RandomSource {
                   int defaultButton, MessageIcon icon) = 0;
   // A plain message with one OK button.
   virtual void showMessage(const std::string& text) = 0;
+  // The slot dialog: returns the chosen slot 0..3, or -1 when cancelled. `preselected` is
+  // boardSlot, the slot chosen last.
+  virtual int chooseSlot(SlotPurpose purpose, int preselected) = 0;
 
   virtual void setBusyCursor(bool busy) = 0;
   virtual void setMenuEnabled(bool enabled) = 0;

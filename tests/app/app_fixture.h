@@ -30,9 +30,15 @@ class ScriptedPlatform : public Platform {
     std::vector<std::string> buttons;
     int defaultButton;
   };
+  struct SlotRequest {
+    SlotPurpose purpose;
+    int preselected;
+  };
 
   // Answers to ask(), in order; without one left the default button is chosen.
   std::deque<int> answers;
+  // Answers to chooseSlot(), in order; without one left the dialog counts as cancelled (-1).
+  std::deque<int> slotAnswers;
   // Numbers randomInt returns first (each taken modulo n); then a seeded generator.
   std::deque<int> forcedRandom;
   int64_t now = 1000;  // tenths of a second
@@ -41,6 +47,7 @@ class ScriptedPlatform : public Platform {
 
   std::vector<Question> questions;
   std::vector<std::string> messages;
+  std::vector<SlotRequest> slotRequests;
   std::map<int, bool> checks;
   bool menuEnabled = true;
   bool busy = false;
@@ -59,6 +66,13 @@ class ScriptedPlatform : public Platform {
     return a;
   }
   void showMessage(const std::string& text) override { messages.push_back(text); }
+  int chooseSlot(SlotPurpose purpose, int preselected) override {
+    slotRequests.push_back({purpose, preselected});
+    if (slotAnswers.empty()) return -1;
+    const int a = slotAnswers.front();
+    slotAnswers.pop_front();
+    return a;
+  }
   void setBusyCursor(bool b) override {
     if (b && !busy) ++busyCount;
     busy = b;
