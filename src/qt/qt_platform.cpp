@@ -11,7 +11,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
+
+#include "qt/slot_dialog.h"
 
 namespace tessarix {
 
@@ -61,6 +64,16 @@ void QtPlatform::showMessage(const std::string& text) {
     return;
   }
   QMessageBox::information(window_, QStringLiteral("Tessarix"), QString::fromStdString(text));
+}
+
+int QtPlatform::chooseSlot(SlotPurpose purpose, int preselected) {
+  QWidget* mainWindow = window_ ? window_->window() : nullptr;
+  SlotDialog dialog(purpose, preselected, mainWindow);
+  // The dialog's frame sits 960 and 600 pixels right of and below the main window's frame.
+  if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + QPoint(960, 600));
+  if (slotDialogHook) QTimer::singleShot(0, &dialog, [this, &dialog] { slotDialogHook(&dialog); });
+  dialog.exec();
+  return dialog.chosenSlot();
 }
 
 void QtPlatform::setBusyCursor(bool busy) {

@@ -15,6 +15,7 @@
 #include "app/platform.h"
 
 class QAction;
+class QDialog;
 
 namespace tessarix {
 
@@ -31,6 +32,7 @@ class QtPlatform : public Platform {
   int ask(const std::string& text, const std::vector<std::string>& buttons, int defaultButton,
           MessageIcon icon) override;
   void showMessage(const std::string& text) override;
+  int chooseSlot(SlotPurpose purpose, int preselected) override;
   void setBusyCursor(bool busy) override;
   void setMenuEnabled(bool enabled) override;
   void setMenuChecked(int id, bool checked) override;
@@ -47,6 +49,9 @@ class QtPlatform : public Platform {
   std::function<int(const std::string&, const std::vector<std::string>&, int)> answerHook;
   std::function<void(const std::string&)> messageHook;
   std::function<void()> quitHook;
+  // Runs once the real slot dialog is shown, from inside its modal loop, so that a test can send
+  // it real key and mouse events; the dialog must be closed by the time it returns.
+  std::function<void(QDialog*)> slotDialogHook;
   // Questions and messages seen, in order (kept with or without hooks).
   std::vector<std::string> asked;
 
