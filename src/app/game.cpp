@@ -6,8 +6,10 @@
 #include "logic/check.h"
 #include "logic/validity.h"
 #include "ui/board_drawing.h"
+#include "ui/button_bar_strip.h"
 #include "ui/candidates_drawing.h"
 #include "ui/frames.h"
+#include "ui/hint_texts.h"
 #include "ui/panels.h"
 
 namespace tessarix {
@@ -24,7 +26,7 @@ void Game::startUp(MenuBuilder& menu) {
   state_ = GameState{};
   state_.digitMode = true;
   state_.symmetryOn = true;
-  loadHallOfFame();
+  readHallOfFame();
   buildMenu(menu);
   updateMenuChecks(state_, platform_);
   buttonBarImage_ =
@@ -32,11 +34,11 @@ void Game::startUp(MenuBuilder& menu) {
   hintText_ = hintChooseMenu;
   setClockText(idleClockText);
   drawOpeningScreen();
-  canvas_.setTextFont(16);
+  canvas_.setTextFont(FontStyle::Caption);
 }
 
-void Game::loadHallOfFame() {
-  const FameFileResult loaded = tessarix::loadHallOfFame(hallOfFame_, hallOfFameFile);
+void Game::readHallOfFame() {
+  const FameFileResult loaded = loadHallOfFame(hallOfFame_, hallOfFameFile);
   if (!loaded.ok) platform_.showMessage(loaded.message);
 }
 
@@ -90,7 +92,7 @@ void Game::drawStatistics() {
 }
 
 void Game::showDigitCounts() {
-  countDigits(state_);
+  countDigits(state_, state_.digitCount);
   drawDigitCounts(canvas_, state_);
   checkAndShowStatus();
 }
@@ -101,13 +103,7 @@ void Game::checkAndShowStatus() {
   drawStatusText(canvas_, s);
   // Every entry agrees with the solution, yet the field breaks a rule (a clue clashes): the
   // status stays "Falsche Zahl! " and the player hears it.
-  if (s.notSolvable || boardValid(s.board)) return;
-  for (int g = 1; g <= 9; ++g)
-    for (int c = 1; c <= 9; ++c)
-      for (int r = 1; r <= 9; ++r) {
-        const int i = cellIndex(g, c, r);
-        if (s.board[i] != 0 && s.givens[i] == 0 && s.board[i] != s.solution[i]) return;
-      }
+  if (s.notSolvable || boardValid(s.board) || anyWrongEntry(s)) return;
   platform_.beep();
 }
 

@@ -15,14 +15,6 @@
 
 namespace tessarix {
 
-// The help line between commands and while a command waits for a click on a cell.
-inline constexpr const char* hintChooseMenu = "Bitte Menupunkt auswählen!";
-inline constexpr const char* hintClickCell = "Bitte ein Feld anklicken!";
-
-// The strip of the button bar, captured empty at start-up and put back to erase the buttons.
-inline constexpr int buttonBarLeft = 159, buttonBarTop = 885;
-inline constexpr int buttonBarRight = 982, buttonBarBottom = 912;
-
 class Game : private EntryListener {
  public:
   // What the game is doing between two events: nothing (menu), a game loop, the own-board entry.
@@ -50,8 +42,9 @@ class Game : private EntryListener {
   void menuEvent(int id);
 
   // --- The clock ---------------------------------------------------------------------------
-  // Every 50 ms from the front end's timer: while a timed game runs, the label follows the
-  // elapsed time whenever its second has moved on; once the clock stops it writes nothing.
+  // Every 50 ms from the front end's timer, which runs only while a timed game runs: the label
+  // follows the elapsed time whenever its second has moved on; once the clock stops it writes
+  // nothing.
   void clockTick();
   void updateClock();
 
@@ -67,7 +60,9 @@ class Game : private EntryListener {
   void refreshCandidates();
 
   // --- The solve command -------------------------------------------------------------------
-  void solveBoard();
+  // The solver's passes on the field as it stands, drawn as they place; the counts and the
+  // status; the message when the field is not solved.
+  void solveAndReport();
 
   // --- State, for the front end and the tests ----------------------------------------------
   GameState& state() { return state_; }
@@ -78,7 +73,7 @@ class Game : private EntryListener {
   const std::string& finishTime() const { return finishTime_; }
   bool ignoreEscape() const { return ignoreEscape_; }
   bool gameSolved() const { return gameSolved_; }
-  bool ownBoardMode() const { return ownBoardMode_; }
+  bool ownBoardMode() const { return mode_ == Mode::OwnBoard; }
   int givenCount() const { return givenCount_; }
   int64_t startTime() const { return startTime_; }
   const std::string& clockText() const { return clockText_; }
@@ -90,13 +85,12 @@ class Game : private EntryListener {
   void entryDrawn(int grid, int col, int row, int digit, bool wrong) override;
   void clockVoided() override;
 
-  // The command steps that more than one command shares.
+  // The handlers of the commands, some of them also steps of another command.
   void newGame();
   void solveCommand();
-  void loadLevelSlot();
-  void shuffleBoard();
-  void restartBoard();
-  void clearBoard();
+  void shuffleCommand();
+  void restartCommand();
+  void clearCommand();
   // The status panel's text after checkBoard, and the beep of a field that breaks a rule
   // although every entry agrees with the solution.
   void checkAndShowStatus();
@@ -108,10 +102,12 @@ class Game : private EntryListener {
   void commandEpilogue();
 
   void setClockText(const std::string& text);
+  // The front end's clock tick runs exactly while a timed game's clock runs.
+  void followClock();
   // The hall of fame from "Champions.Rhm" at start-up; a file that cannot be read is reported.
-  void loadHallOfFame();
+  void readHallOfFame();
   // The seam where a solved timed game hands its finish time to the hall of fame.
-  void recordChampion();
+  void enterChampion();
 
   Canvas& canvas_;
   Platform& platform_;
@@ -124,7 +120,6 @@ class Game : private EntryListener {
   std::string finishTime_;
   bool ignoreEscape_ = false;
   bool gameSolved_ = false;
-  bool ownBoardMode_ = false;
   bool quitting_ = false;
   bool commandRunning_ = false;  // between a command's prologue and its end or its game loop
   int givenCount_ = 0;
@@ -132,6 +127,7 @@ class Game : private EntryListener {
   // The clock, in tenths of a second of the platform's monotonic clock.
   int64_t startTime_ = 0;
   int64_t lastClockSecond_ = -1;
+  bool clockTicking_ = false;  // the front end's tick, as last asked for
   std::string clockText_;
 
   std::unique_ptr<CapturedPixels> buttonBarImage_;

@@ -1,4 +1,5 @@
-// The game clock: the label of a timed game, the finish time of a solved one, the 50 ms tick.
+// The game clock: the label of a timed game, the finish time of a solved one, the 50 ms tick
+// and when the front end runs it.
 #include "app/game.h"
 
 #include "extras/clock_text.h"
@@ -14,9 +15,20 @@ void Game::setClockText(const std::string& text) {
   platform_.setClockText(text);
 }
 
+void Game::followClock() {
+  const bool timed = state_.clockRunning && !gameSolved_;
+  if (timed == clockTicking_) return;
+  clockTicking_ = timed;
+  if (timed)
+    platform_.startClockTick();
+  else
+    platform_.stopClockTick();
+}
+
 void Game::updateClock() {
   if (!state_.clockRunning) {
     setClockText(idleClockText);
+    followClock();
     return;
   }
   const int64_t elapsed = platform_.nowTenths() - startTime_;
@@ -24,6 +36,7 @@ void Game::updateClock() {
     // While the clock runs the label always shows the elapsed time (" 00:00:00" at the start).
     lastClockSecond_ = elapsed / tenthsPerSecond;
     setClockText(clockDisplayText(lastClockSecond_));
+    followClock();
     return;
   }
   // A solved finish: the finish time is shown and kept, the clock stops, the hall of fame
@@ -31,18 +44,22 @@ void Game::updateClock() {
   finishTime_ = finishTimeText(elapsed);
   setClockText(finishTime_);
   state_.clockRunning = false;
-  recordChampion();
+  followClock();
+  enterChampion();
   setClockText(idleClockText);
 }
 
-void Game::recordChampion() {
+void Game::enterChampion() {
   // The name dialog and the hall of fame's dialog belong to the game's completion, which is
   // not built yet: until then a solved game's finish time stays in finishTime only.
 }
 
 void Game::clockTick() {
   // A stopped clock writes nothing: the last time shown stays (or the idle text).
-  if (!state_.clockRunning || gameSolved_) return;
+  if (!state_.clockRunning || gameSolved_) {
+    followClock();
+    return;
+  }
   const int64_t second = (platform_.nowTenths() - startTime_) / tenthsPerSecond;
   if (second == lastClockSecond_) return;
   lastClockSecond_ = second;

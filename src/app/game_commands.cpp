@@ -9,6 +9,8 @@
 #include "logic/shuffle.h"
 #include "logic/validity.h"
 #include "puzzles/puzzle_file.h"
+#include "ui/button_bar_strip.h"
+#include "ui/hint_texts.h"
 
 namespace tessarix {
 
@@ -48,16 +50,16 @@ void Game::menuEvent(int id) {
       solveCommand();
       break;
     case 24:
-      shuffleBoard();
+      shuffleCommand();
       redrawBoard();
       showDigitCounts();
       break;
     case 25:
-      restartBoard();
+      restartCommand();
       endsInLoop = true;
       break;
     case 26:
-      clearBoard();
+      clearCommand();
       break;
     case 30:
     case 31:
@@ -113,7 +115,7 @@ void Game::commandEpilogue() {
 void Game::playLoop() {
   mode_ = Mode::Playing;
   redrawBoard();
-  // A timed game's clock advances through clockTick from here on; the tick needs no start.
+  // A timed game's clock advances through clockTick from here on; newGame started the tick.
   // The game loop's own events (the button bar, the keys, clicks on cells) are not routed yet:
   // until they are, the loop is left at once, and the command's epilogue runs now.
   leaveMode();
@@ -121,7 +123,6 @@ void Game::playLoop() {
 
 void Game::leaveMode() {
   mode_ = Mode::Idle;
-  ownBoardMode_ = false;
   commandEpilogue();
 }
 
@@ -132,8 +133,10 @@ void Game::newGame() {
   const int slot = platform_.randomInt(slotCount);
   const LoadResult loaded = loadSlot(dataFile_, slot, state_);
   if (loaded.status == LoadStatus::Refused) platform_.showMessage(loaded.message);
+  // A slot's lower copies of the shared boxes follow the upper ones before the shuffle.
+  syncSharedBoxes(state_);
   refreshPanels();
-  shuffleBoard();
+  shuffleCommand();
   // A puzzle that could not be loaded is not timed.
   if (loaded.status != LoadStatus::Loaded) {
     updateClock();
@@ -146,25 +149,25 @@ void Game::newGame() {
   updateClock();
 }
 
-void Game::shuffleBoard() {
+void Game::shuffleCommand() {
   platform_.setBusyCursor(true);
-  tessarix::shuffleBoard(state_, platform_);
+  shuffleBoard(state_, platform_);
   platform_.setBusyCursor(false);
 }
 
-void Game::restartBoard() { tessarix::restartBoard(state_); }
+void Game::restartCommand() { restartBoard(state_); }
 
-void Game::clearBoard() {
-  tessarix::clearBoard(state_);
+void Game::clearCommand() {
+  clearBoard(state_);
   redrawBoard();
 }
 
-void Game::solveBoard() {
+void Game::solveAndReport() {
   GameState& s = state_;
   platform_.setBusyCursor(true);
   runPasses(s, this);
   showDigitCounts();
-  if (s.statusText.empty() || s.statusText.front() != 'B')
+  if (!isSolved(s.status))
     platform_.ask("Das Brett läßt sich nicht eindeutig lösen?", {"&Schade"}, 0,
                   MessageIcon::Information);
   if (s.showCandidates) refreshCandidates();
@@ -172,15 +175,15 @@ void Game::solveBoard() {
 }
 
 void Game::solveCommand() {
-  solveBoard();
+  solveAndReport();
   // Both tests run, in this order. The entries have led into a contradiction when an empty
   // cell can take no digit, or when the field is full but breaks a rule: then only the clues
   // stay, and the solver starts again from them.
   const bool c1 = !(state_.boardComplete && boardValid(state_.board));
   const bool c2 = !noDeadEnd(state_.board) || !boardValid(state_.board);
   if (c1 && c2) {
-    restartBoard();
-    solveBoard();
+    restartCommand();
+    solveAndReport();
   }
 }
 
@@ -192,6 +195,7 @@ bool Game::confirmQuit() {
   if (answer != 0) return false;
   quitting_ = true;
   state_.clockRunning = false;
+  followClock();
   buttonBarImage_.reset();
   platform_.quit();
   return true;

@@ -28,6 +28,10 @@ class Platform : public RandomSource {
   virtual void setMenuEnabled(bool enabled) = 0;
   virtual void setMenuChecked(int id, bool checked) = 0;
   virtual void setClockText(const std::string& text) = 0;
+  // The 50 ms clock tick (Game::clockTick): the game starts it when a timed game starts and
+  // stops it when the clock stops; it does not run while the game is idle.
+  virtual void startClockTick() = 0;
+  virtual void stopClockTick() = 0;
 
   // A monotonic clock in tenths of a second, and today's date as "TT.MM.JJJJ".
   virtual int64_t nowTenths() = 0;

@@ -1,4 +1,4 @@
-// Counting the digits over the distinct cells, judging the entries, the status message.
+// Counting the digits over the distinct cells, judging the entries, the outcome of the check.
 #include "logic/check.h"
 
 #include <cstdio>
@@ -7,58 +7,72 @@
 
 namespace tessarix {
 
-void countDigits(GameState& s) {
-  unsyncSharedBoxes(s);
-  s.digitCount.fill(0);
+namespace {
+
+// The copy in the higher-numbered grid of a shared cell: it follows the upper one and is not a
+// cell of its own when counting.
+bool isLowerCopy(int index) {
+  const int m = mirrorOf(index);
+  return m != 0 && cellGrid(m) < cellGrid(index);
+}
+
+}  // namespace
+
+void countDigits(const GameState& s, DigitCounts& counts) {
+  counts.fill(0);
   for (int g = 1; g <= 9; ++g)
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) ++s.digitCount[s.board[cellIndex(g, x, y)]];
-  syncSharedBoxes(s);
+      for (int y = 1; y <= 9; ++y) {
+        const int i = cellIndex(g, x, y);
+        ++counts[isLowerCopy(i) ? 0 : s.board[i]];
+      }
+}
+
+bool anyWrongEntry(const GameState& s) {
+  for (int g = 1; g <= 9; ++g)
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) {
+        const int i = cellIndex(g, x, y);
+        if (s.board[i] != 0 && s.givens[i] == 0 && s.board[i] != s.solution[i]) return true;
+      }
+  return false;
 }
 
 void checkBoard(GameState& s) {
   syncSharedBoxes(s);
-  s.statusColor = 9;
-  s.statusText = statusWrong;
   if (s.notSolvable) {
-    s.statusText = statusNotSolvable;
+    s.status = CheckOutcome::NotSolvable;
     return;
   }
-  bool entryWrong = false;
-  for (int g = 1; g <= 9 && !entryWrong; ++g)
-    for (int x = 1; x <= 9 && !entryWrong; ++x)
-      for (int y = 1; y <= 9; ++y) {
-        const int i = cellIndex(g, x, y);
-        if (s.board[i] != 0 && s.givens[i] == 0 && s.board[i] != s.solution[i]) {
-          entryWrong = true;
-          break;
-        }
-      }
+  const bool entryWrong = anyWrongEntry(s);
   const bool valid = boardValid(s.board);
-  if (!entryWrong && valid) {
-    s.statusColor = 0;
-    s.statusText = statusNoErrors;
-  }
   s.boardComplete = true;
   for (int d = 1; d <= 9; ++d)
     if (s.digitCount[d] != cellsPerDigit) s.boardComplete = false;
-  if (s.boardComplete && valid) s.statusText = statusSolved;
+  if (s.boardComplete && valid)
+    s.status = entryWrong ? CheckOutcome::SolvedDespiteWrongEntry : CheckOutcome::Solved;
+  else if (!entryWrong && valid)
+    s.status = CheckOutcome::NoErrors;
+  else
+    s.status = CheckOutcome::WrongEntry;
 }
 
 bool boardFull(GameState& s) {
-  countDigits(s);
+  countDigits(s, s.digitCount);
+  syncSharedBoxes(s);
   for (int d = 1; d <= 9; ++d)
     if (s.digitCount[d] != cellsPerDigit) return false;
   return true;
 }
 
-int countGivens(GameState& s) {
-  unsyncSharedBoxes(s);
+int countGivens(const GameState& s) {
   int n = 0;
   for (int g = 1; g <= 9; ++g)
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) n += s.givens[cellIndex(g, x, y)] != 0;
-  syncSharedBoxes(s);
+      for (int y = 1; y <= 9; ++y) {
+        const int i = cellIndex(g, x, y);
+        n += !isLowerCopy(i) && s.givens[i] != 0;
+      }
   return n;
 }
 

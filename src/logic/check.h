@@ -1,25 +1,34 @@
 // Counting the digits, judging the entries and recognising a solved field.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "logic/game_state.h"
 
 namespace tessarix {
 
-inline constexpr const char* statusWrong = "Falsche Zahl! ";
-inline constexpr const char* statusNotSolvable = "Nicht lösbar!!!";
-inline constexpr const char* statusNoErrors = "Keine Fehler! ";
-inline constexpr const char* statusSolved = "Brett gelöst!!! ";
+using DigitCounts = std::array<uint8_t, 10>;
 
-// digitCount over the 621 distinct cells (lower copies emptied for the count, then refreshed).
-void countDigits(GameState& s);
-// statusText, statusColor and boardComplete from the latest count; syncs the shared boxes.
+// Whether the field is solved: a full, valid field, also when an entry differs from the derived
+// solution (the field then has another solution).
+constexpr bool isSolved(CheckOutcome outcome) {
+  return outcome == CheckOutcome::Solved || outcome == CheckOutcome::SolvedDespiteWrongEntry;
+}
+
+// The count per value over the 621 distinct cells: each lower copy of a shared box is left out
+// of the digits and counted under [0], with the empty cells. The state is not changed.
+void countDigits(const GameState& s, DigitCounts& counts);
+// status and boardComplete from the latest count; syncs the shared boxes.
 void checkBoard(GameState& s);
-// Counts and reports whether every digit holds its 69 cells.
+// Counts into digitCount, lets the lower copies follow the upper ones, and reports whether every
+// digit holds its 69 cells.
 bool boardFull(GameState& s);
 // Number of distinct clue cells.
-int countGivens(GameState& s);
+int countGivens(const GameState& s);
+// Whether some player entry differs from the derived solution (clues are never wrong).
+bool anyWrongEntry(const GameState& s);
 
 // "Fehler: 2/3": the wrong-entry line.
 std::string wrongEntryLine(int wrongCount);

@@ -13,6 +13,10 @@ namespace tessarix {
 using CellArray = std::array<uint8_t, 1000>;   // [grid][col][row], value 0..9
 using MarkArray = std::array<uint8_t, 10000>;  // [grid][col][row][digit], 0 or 1
 
+// What the check found: nothing yet, a wrong entry or a broken rule, a field without a solution,
+// no errors, a solved field, or a solved field whose entries differ from the derived solution.
+enum class CheckOutcome { None, WrongEntry, NotSolvable, NoErrors, Solved, SolvedDespiteWrongEntry };
+
 struct GameState {
   // The field.
   CellArray board{};        // clues and the player's entries; 0 = empty
@@ -25,8 +29,7 @@ struct GameState {
   int wrongCount = 0;                    // wrong entries of this game; at 3 the game is no longer timed
   bool notSolvable = false;
   bool boardComplete = false;
-  std::string statusText;
-  int statusColor = 0;  // palette entry of the status message
+  CheckOutcome status = CheckOutcome::None;
 
   // Set by every entry and placement; a pass that leaves it false placed nothing.
   bool boardChanged = false;

@@ -541,7 +541,7 @@ int runPasses(GameState& s, EntryListener* listener) { return runPassesOn(s, lis
 
 int solveBoard(GameState& s, EntryListener* listener) {
   const int passes = runPassesOn(s, listener);
-  countDigits(s);
+  countDigits(s, s.digitCount);
   checkBoard(s);
   return passes;
 }

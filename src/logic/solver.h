@@ -44,7 +44,7 @@ bool solvePass(GameState& s, EntryListener* listener = nullptr);
 int runPasses(GameState& s, EntryListener* listener = nullptr);
 
 // The solve command's solving part: the passes, then the count and the check. Returns the
-// passes that ran; the caller shows the message when statusText does not begin with "B".
+// passes that ran; the caller shows the message when the status is not a solved field.
 int solveBoard(GameState& s, EntryListener* listener = nullptr);
 
 // Derives solution and notSolvable from the board as it stands (board itself is left as it

@@ -76,19 +76,22 @@ StyleFont sansPixelFont(int pixelSize, bool bold, int height) {
   return s;
 }
 
-StyleFont styleFontFor(int style, bool largeFonts) {
+StyleFont styleFontFor(FontStyle style, bool largeFonts) {
   StyleFont s;
   switch (style) {
-    case 4: s = sansFont(10, 5, false); break;
-    case 6: s = sansFont(15, 8, false); break;
-    case 20: s = sansFont(25, 12, false); break;
-    case 8: s = largeFonts ? sansFont(15, 8, false) : monoFont(12, 10); break;
-    case 14: s = largeFonts ? sansPixelFont(13, false, 16) : monoFont(15, 12); break;
-    case 16: s = sansPixelFont(13, !largeFonts, 16); break;
+    case FontStyle::Marks: s = sansFont(10, 5, false); break;
+    case FontStyle::Keypad: s = sansFont(15, 8, false); break;
+    case FontStyle::Cell: s = sansFont(25, 12, false); break;
+    case FontStyle::Panel: s = largeFonts ? sansFont(15, 8, false) : monoFont(12, 10); break;
+    case FontStyle::Button:
+      s = largeFonts ? sansPixelFont(13, false, 16) : monoFont(15, 12);
+      break;
+    case FontStyle::Caption: s = sansPixelFont(13, !largeFonts, 16); break;
     default: s = monoFont(12, 10); break;
   }
   // The tiny candidate marks stay crisp, so that blanking their spot leaves nothing behind.
-  s.font.setStyleStrategy(style == 4 ? QFont::NoAntialias : QFont::PreferAntialias);
+  s.font.setStyleStrategy(style == FontStyle::Marks ? QFont::NoAntialias
+                                                    : QFont::PreferAntialias);
   s.font.setHintingPreference(QFont::PreferFullHinting);
   // Glyph metrics may exceed the nominal cell; the opaque background covers the whole glyph.
   QFontMetrics fm(s.font);
@@ -97,8 +100,8 @@ StyleFont styleFontFor(int style, bool largeFonts) {
 }
 
 // Fonts are made once per style and display kind; only the main thread draws.
-const StyleFont& cachedStyleFont(int style, bool largeFonts) {
-  static std::map<std::pair<int, bool>, StyleFont> cache;
+const StyleFont& cachedStyleFont(FontStyle style, bool largeFonts) {
+  static std::map<std::pair<FontStyle, bool>, StyleFont> cache;
   const auto key = std::make_pair(style, largeFonts);
   auto it = cache.find(key);
   if (it == cache.end()) it = cache.emplace(key, styleFontFor(style, largeFonts)).first;
@@ -120,7 +123,7 @@ QColor paletteColor(int index) {
   return QColor(paletteRed(i), paletteGreen(i), paletteBlue(i));
 }
 
-QFont styleFont(int style, bool largeFonts) { return cachedStyleFont(style, largeFonts).font; }
+QFont styleFont(FontStyle style, bool largeFonts) { return cachedStyleFont(style, largeFonts).font; }
 
 ImageCanvas::ImageCanvas() : ImageCanvas(canvasWidth, canvasHeight) {}
 
@@ -135,7 +138,7 @@ void ImageCanvas::setLineColor(int paletteIndex) { lineColor_ = rgbOf(paletteInd
 void ImageCanvas::setFillColor(int paletteIndex) { fillColor_ = rgbOf(paletteIndex); }
 void ImageCanvas::setLineWidth(int width) { lineWidth_ = std::max(1, width); }
 void ImageCanvas::setTransparentText(bool transparent) { transparentText_ = transparent; }
-void ImageCanvas::setTextFont(int style) { fontStyle_ = style; }
+void ImageCanvas::setTextFont(FontStyle style) { fontStyle_ = style; }
 
 void ImageCanvas::dirty(const QRect& r) {
   if (dirtyListener_) dirtyListener_(r.intersected(image_.rect()));

@@ -17,8 +17,8 @@ inline constexpr int canvasHeight = 946;
 
 // QColor of a palette entry (0x00BBGGRR).
 QColor paletteColor(int index);
-// The font of a text style code (4, 6, 8, 14, 16, 20); styles 8, 14 and 16 change on large fonts.
-QFont styleFont(int style, bool largeFonts);
+// The font of a text style; the panel, button and caption fonts change on large fonts.
+QFont styleFont(FontStyle style, bool largeFonts);
 
 class ImageCanvas : public Canvas {
  public:
@@ -39,7 +39,7 @@ class ImageCanvas : public Canvas {
   void setFillColor(int paletteIndex) override;
   void setLineWidth(int width) override;
   void setTransparentText(bool transparent) override;
-  void setTextFont(int style) override;
+  void setTextFont(FontStyle style) override;
 
   void line(int x1, int y1, int x2, int y2) override;
   void outlineBox(int x1, int y1, int x2, int y2) override;
@@ -59,7 +59,7 @@ class ImageCanvas : public Canvas {
   QRgb fillColor_;
   int lineWidth_ = 1;
   bool transparentText_ = false;
-  int fontStyle_ = 8;
+  FontStyle fontStyle_ = FontStyle::Panel;
   bool largeFonts_ = false;
   std::function<void(const QRect&)> dirtyListener_;
 };

@@ -43,8 +43,10 @@ MainWindow::MainWindow(QWidget* parent)
 
   game_ = std::make_unique<Game>(canvasWidget_->canvas(), platform_);
 
+  // The game starts the timer when a timed game starts and stops it with the clock.
   clockTimer_.setInterval(50);
   connect(&clockTimer_, &QTimer::timeout, this, [this] { game_->clockTick(); });
+  platform_.setClockTimer(&clockTimer_);
 }
 
 MainWindow::~MainWindow() = default;
@@ -66,7 +68,6 @@ void MainWindow::start() {
     const WindowPosition p = centredWindowPosition(s.width(), s.height());
     move(s.x() + p.x, s.y() + p.y);
   }
-  clockTimer_.start();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -21,8 +21,8 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Builds the menu, draws the opening screen and starts the clock timer; placed on the
-  // screen as the game places it. Call once, before show().
+  // Builds the menu and draws the opening screen; placed on the screen as the game places it.
+  // The clock timer waits for a timed game. Call once, before show().
   void start();
 
   Game& game() { return *game_; }

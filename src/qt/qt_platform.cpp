@@ -101,6 +101,14 @@ void QtPlatform::setClockText(const std::string& text) {
   if (clockLabel_) clockLabel_->setText(QString::fromStdString(text));
 }
 
+void QtPlatform::startClockTick() {
+  if (clockTimer_) clockTimer_->start();
+}
+
+void QtPlatform::stopClockTick() {
+  if (clockTimer_) clockTimer_->stop();
+}
+
 int64_t QtPlatform::nowTenths() { return clock_.elapsed() / 100; }
 
 std::string QtPlatform::dateText() {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -28,6 +29,9 @@ class QtPlatform : public Platform {
   void setMenuBar(QMenuBar* bar) { menuBar_ = bar; }
   void addMenuAction(int id, QAction* action) { actions_[id] = action; }
   void setClockLabel(QLabel* label) { clockLabel_ = label; }
+  // The window's clock timer, which the game starts and stops.
+  void setClockTimer(QTimer* timer) { clockTimer_ = timer; }
+  bool clockTickRunning() const { return clockTimer_ && clockTimer_->isActive(); }
 
   int ask(const std::string& text, const std::vector<std::string>& buttons, int defaultButton,
           MessageIcon icon) override;
@@ -37,6 +41,8 @@ class QtPlatform : public Platform {
   void setMenuEnabled(bool enabled) override;
   void setMenuChecked(int id, bool checked) override;
   void setClockText(const std::string& text) override;
+  void startClockTick() override;
+  void stopClockTick() override;
   int64_t nowTenths() override;
   std::string dateText() override;
   int randomInt(int n) override;
@@ -60,6 +66,7 @@ class QtPlatform : public Platform {
   QPointer<QMenuBar> menuBar_;
   std::map<int, QAction*> actions_;
   QPointer<QLabel> clockLabel_;
+  QPointer<QTimer> clockTimer_;
   QElapsedTimer clock_;
   SeededRandom random_;  // seeded from the system's entropy at start
   bool busy_ = false;

@@ -60,7 +60,7 @@ void drawFieldOutline(Canvas& canvas) {
 }
 
 void drawEmptyField(Canvas& canvas) {
-  for (const Segment& w : wells) drawFrame3D(canvas, 1, 2, w.x1, w.y1, w.x2, w.y2);
+  for (const Segment& w : wells) drawFrame3D(canvas, true, 2, w.x1, w.y1, w.x2, w.y2);
   drawFieldOutline(canvas);
   canvas.setLineColor(colorBlack);
   canvas.setFillColor(colorWhite);
@@ -122,8 +122,8 @@ void drawCellCharacter(Canvas& canvas, bool digitMode, int grid, int col, int ro
   canvas.text(x + dx, y, cellCharacter(digitMode, digit));
 }
 
-void drawGivenCell(Canvas& canvas, GameState& s, int grid, int col, int row, int digit) {
-  canvas.setTextFont(20);
+void drawGivenCell(Canvas& canvas, const GameState& s, int grid, int col, int row, int digit) {
+  canvas.setTextFont(FontStyle::Cell);
   blankCell(canvas, grid, col, row);
   canvas.setLineColor(colorBlack);
   canvas.setFillColor(colorWhite);
@@ -132,12 +132,11 @@ void drawGivenCell(Canvas& canvas, GameState& s, int grid, int col, int row, int
   canvas.setTransparentText(false);
   canvas.setLineColor(colorBlack);
   canvas.setFillColor(colorWhite);
-  s.givens[cellIndex(grid, col, row)] = static_cast<uint8_t>(digit);
 }
 
 void drawEntryCell(Canvas& canvas, const GameState& s, int grid, int col, int row, int digit,
                    bool wrong) {
-  canvas.setTextFont(20);
+  canvas.setTextFont(FontStyle::Cell);
   blankCell(canvas, grid, col, row);
   canvas.setLineColor(colorBlue);
   canvas.setFillColor(colorWhite);

@@ -26,18 +26,19 @@ int cellInnerY(int grid, int row);
 // Blanks the interior of a cell in white, keeping the 2-pixel box lines after columns and rows
 // 3, 6 and 9. Leaves line and fill colour white.
 void blankCell(Canvas& canvas, int grid, int col, int row);
-// The character that shows value `digit` (1..9): "1".."9", or "A".."I" in letters mode.
+// The character that shows value `digit` (1..9): "1".."9", or "A".."I" in letters mode; the
+// cells, the statistics' head row and the candidate marks all show values by it.
 std::string cellCharacter(bool digitMode, int digit);
-// Draws the digit or letter of a cell in the current line colour and text settings (font 20),
+// Draws the digit or letter of a cell in the current line colour and text settings (cell font),
 // the letter "I" further right.
 void drawCellCharacter(Canvas& canvas, bool digitMode, int grid, int col, int row, int digit);
 
-// A clue cell: blanked, the clue in black (digit 0 only blanks), and givens := digit.
-// Leaves opaque text, black on white, font 20.
-void drawGivenCell(Canvas& canvas, GameState& s, int grid, int col, int row, int digit);
+// A clue cell: blanked, the clue in black (digit 0 only blanks). Storing the clue is the
+// caller's. Leaves opaque text, black on white, the cell font.
+void drawGivenCell(Canvas& canvas, const GameState& s, int grid, int col, int row, int digit);
 // The drawing half of an entry: blanked, then the digit or letter in blue, or bright red
-// (entry 9) when `wrong`; digit 0 only blanks. Judging and counting stay with the caller.
-// Leaves opaque text, black on white.
+// (entry 9) when `wrong`; digit 0 only blanks. Judging and counting stay with the caller (the
+// solver does not draw while it derives the solution). Leaves opaque text, black on white.
 void drawEntryCell(Canvas& canvas, const GameState& s, int grid, int col, int row, int digit,
                    bool wrong);
 

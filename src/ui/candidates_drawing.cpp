@@ -1,15 +1,14 @@
 // The candidate and pencil marks of the empty cells, drawn small at nine spots of each cell.
 #include "ui/candidates_drawing.h"
 
-#include <string>
-
 #include "logic/geometry.h"
+#include "ui/board_drawing.h"
 #include "ui/palette.h"
 
 namespace tessarix {
 
 void drawCandidates(Canvas& canvas, const GameState& s) {
-  canvas.setTextFont(4);
+  canvas.setTextFont(FontStyle::Marks);
   for (int g = 1; g <= gridCount; ++g)
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y) {
@@ -24,8 +23,7 @@ void drawCandidates(Canvas& canvas, const GameState& s) {
             // Transparent, so the character box does not reach over the cell's lines below.
             canvas.setLineColor(colorBlack);
             canvas.setTransparentText(true);
-            const char c = static_cast<char>((s.digitMode ? '0' : '@') + d);
-            canvas.text(px + (!s.digitMode && d == 9 ? 1 : 0), py, std::string(1, c));
+            canvas.text(px + (!s.digitMode && d == 9 ? 1 : 0), py, cellCharacter(s.digitMode, d));
             canvas.setTransparentText(false);
           } else {
             canvas.filledBox(px, py + 2, px + 6, py + 7);
@@ -35,7 +33,7 @@ void drawCandidates(Canvas& canvas, const GameState& s) {
         }
       }
   // The board's normal text settings.
-  canvas.setTextFont(20);
+  canvas.setTextFont(FontStyle::Cell);
   canvas.setTransparentText(false);
   canvas.setLineColor(colorBlack);
   canvas.setFillColor(colorWhite);

@@ -7,6 +7,10 @@
 
 namespace tessarix {
 
+// The text fonts, by their style codes: the candidate marks, the keypad's labels, the panel
+// texts, the button bar's captions, the panel captions, and the cells and the status message.
+enum class FontStyle { Marks = 4, Keypad = 6, Panel = 8, Button = 14, Caption = 16, Cell = 20 };
+
 // A rectangle of pixels taken from a canvas, to be put back later.
 class CapturedPixels {
  public:
@@ -23,8 +27,7 @@ class Canvas {
   virtual void setFillColor(int paletteIndex) = 0;
   virtual void setLineWidth(int width) = 0;
   virtual void setTransparentText(bool transparent) = 0;
-  // Text font by style code: 4, 6, 8, 14, 16 or 20.
-  virtual void setTextFont(int style) = 0;
+  virtual void setTextFont(FontStyle style) = 0;
 
   // Line from (x1, y1) to (x2, y2), the end point included.
   virtual void line(int x1, int y1, int x2, int y2) = 0;
@@ -48,7 +51,7 @@ class NullCanvas : public Canvas {
   void setFillColor(int) override {}
   void setLineWidth(int) override {}
   void setTransparentText(bool) override {}
-  void setTextFont(int) override {}
+  void setTextFont(FontStyle) override {}
   void line(int, int, int, int) override {}
   void outlineBox(int, int, int, int) override {}
   void filledBox(int, int, int, int) override {}

@@ -7,12 +7,12 @@
 
 namespace tessarix {
 
-void drawFrame3D(Canvas& canvas, int sunken, int thickness, int x1, int y1, int x2, int y2) {
+void drawFrame3D(Canvas& canvas, bool sunken, int thickness, int x1, int y1, int x2, int y2) {
   canvas.setLineWidth(1);
   int light = colorWhite;
   int dark = colorDarkGrey;
-  if (sunken == 1) std::swap(light, dark);
-  const int n = thickness - sunken;
+  if (sunken) std::swap(light, dark);
+  const int n = sunken ? thickness - 1 : thickness;
   canvas.setLineColor(light);
   for (int i = 0; i <= n; ++i) {
     canvas.line(x1 + i, y1 + i, x2, y1 + i);  // top
@@ -38,23 +38,23 @@ static void drawTwoLayers(Canvas& canvas, int upperColor, int x, int y, const st
   canvas.text(x - 1, y - 1, text);
 }
 
-void drawPanelTitle(Canvas& canvas, int style, int colorIndex, int& x, int& y,
+void drawPanelTitle(Canvas& canvas, FontStyle style, int colorIndex, int& x, int& y,
                     const std::string& text) {
   canvas.setTextFont(style);
-  if (canvas.largeFonts() && style == 14) x += 21;
+  if (canvas.largeFonts() && style == FontStyle::Button) x += 21;
   y -= 14;
   drawTwoLayers(canvas, colorIndex, x, y, text);
   canvas.setTransparentText(false);
   canvas.setLineColor(colorBlack);
   canvas.setFillColor(colorLightGrey);
-  canvas.setTextFont(8);
+  canvas.setTextFont(FontStyle::Panel);
 }
 
-void drawEmbossedText(Canvas& canvas, int flag, int style, int& x, int& y,
+void drawEmbossedText(Canvas& canvas, bool red, FontStyle style, int& x, int& y,
                       const std::string& text) {
   canvas.setTextFont(style);
   y -= 14;
-  drawTwoLayers(canvas, flag != 0 ? colorRed : colorTeal, x, y, text);
+  drawTwoLayers(canvas, red ? colorRed : colorTeal, x, y, text);
   canvas.setTransparentText(false);
   canvas.setLineColor(colorBlack);
   canvas.setFillColor(colorWhite);

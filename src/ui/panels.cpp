@@ -8,6 +8,7 @@
 #include "ui/board_drawing.h"
 #include "ui/frames.h"
 #include "ui/palette.h"
+#include "ui/status_text.h"
 
 namespace tessarix {
 
@@ -30,11 +31,11 @@ void panelTextColors(Canvas& canvas) {
 }  // namespace
 
 void drawPanel(Canvas& canvas, int x0, int y0, int w, int h, int tx, const std::string& caption) {
-  drawFrame3D(canvas, 0, 2, x0, y0, x0 + w, y0 + h);
-  drawFrame3D(canvas, 1, 2, x0 + 6, y0 + 22, x0 + w - 6, y0 + h - 6);
+  drawFrame3D(canvas, false, 2, x0, y0, x0 + w, y0 + h);
+  drawFrame3D(canvas, true, 2, x0 + 6, y0 + 22, x0 + w - 6, y0 + h - 6);
   int x = x0 + tx;
   int y = y0 + 20;
-  drawPanelTitle(canvas, 16, colorBlack, x, y, caption);
+  drawPanelTitle(canvas, FontStyle::Caption, colorBlack, x, y, caption);
   canvas.setLineColor(colorBlack);
   canvas.setFillColor(colorWhite);
   canvas.filledBox(x0 + 6, y0 + 22, x0 + w - 7, y0 + h - 7);
@@ -58,7 +59,7 @@ void drawStatisticsPanel(Canvas& canvas, const GameState& s) {
 }
 
 void drawDigitCounts(Canvas& canvas, const GameState& s) {
-  canvas.setTextFont(8);
+  canvas.setTextFont(FontStyle::Panel);
   panelTextColors(canvas);
   for (int d = 1; d <= 9; ++d) {
     const int x = 95 + 24 * d - (canvas.largeFonts() ? 4 : 0);
@@ -71,12 +72,12 @@ void drawStatusPanel(Canvas& canvas) {
 }
 
 void drawStatusText(Canvas& canvas, const GameState& s) {
-  canvas.setTextFont(20);
+  canvas.setTextFont(FontStyle::Cell);
   canvas.setTransparentText(false);
-  canvas.setLineColor(s.statusColor);
+  canvas.setLineColor(statusColor(s.status));
   canvas.setFillColor(colorWhite);
-  canvas.text(1052, 253, s.statusText);
-  canvas.setTextFont(8);
+  canvas.text(1052, 253, statusText(s.status));
+  canvas.setTextFont(FontStyle::Panel);
   panelTextColors(canvas);
   canvas.text(1088, 277, wrongEntryLine(s.wrongCount));
 }
@@ -88,12 +89,12 @@ void drawLevelPanel(Canvas& canvas, int givenCount) {
 }
 
 void writeLevelLine(Canvas& canvas, int givenCount, int level) {
-  canvas.setTextFont(8);
+  canvas.setTextFont(FontStyle::Panel);
   panelTextColors(canvas);
   std::string count = twoDigits(givenCount) + " ";
   if (canvas.largeFonts() && givenCount < 10) count += "   ";
   canvas.text(1202, 635, count);
-  canvas.setTextFont(20);
+  canvas.setTextFont(FontStyle::Cell);
   panelTextColors(canvas);
   const int shown = level >= 0 && level < static_cast<int>(levelNames.size()) ? level : 0;
   canvas.text(1082, 649, std::string(levelNames[shown]) + "  ");
@@ -105,7 +106,7 @@ void showHintPanel(Canvas& canvas) {
 
 void writeHint(Canvas& canvas, const std::string& hintText) {
   panelTextColors(canvas);
-  canvas.setTextFont(8);
+  canvas.setTextFont(FontStyle::Panel);
   canvas.text(1028, 746, hintText);
 }
 
@@ -114,13 +115,13 @@ void drawClockPanel(Canvas& canvas) {
 }
 
 void drawBottomStrip(Canvas& canvas) {
-  drawFrame3D(canvas, 0, 2, 0, 922, 1277, 944);
+  drawFrame3D(canvas, false, 2, 0, 922, 1277, 944);
   canvas.setLineColor(colorBlack);
   canvas.setFillColor(colorBlue);
-  canvas.setTextFont(8);
+  canvas.setTextFont(FontStyle::Panel);
   int x = 10;
   int y = 940;
-  drawPanelTitle(canvas, 16, colorBlack, x, y, "Tessarix V6.0");
+  drawPanelTitle(canvas, FontStyle::Caption, colorBlack, x, y, "Tessarix V6.0");
 }
 
 }  // namespace tessarix

@@ -32,7 +32,7 @@ void drawDigitCounts(Canvas& canvas, const GameState& s);
 
 // The empty status panel.
 void drawStatusPanel(Canvas& canvas);
-// s.statusText in palette entry s.statusColor on white at (1052, 253), font 20; then the
+// The text of s.status in its palette colour on white at (1052, 253), font 20; then the
 // wrong-entry line in black at (1088, 277), font 8.
 void drawStatusText(Canvas& canvas, const GameState& s);
 

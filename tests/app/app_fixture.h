@@ -1,6 +1,6 @@
-// What the Game's tests share: a Platform with scripted answers, a canvas that records what is
-// written and put back, a solved field with puzzles cut from it, and a temporary game directory
-// that is the working directory while a test runs.
+// What the Game's tests share: a Platform with scripted answers, and a temporary game directory
+// that is the working directory while a test runs; the recording canvas, the text menu builder
+// and the solved field come from the tests' support folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,6 +19,9 @@
 #include "app/platform.h"
 #include "logic/game_state.h"
 #include "logic/random.h"
+#include "support/recording_canvas.h"
+#include "support/solved_field.h"
+#include "support/text_menu_builder.h"
 #include "ui/canvas.h"
 
 namespace tessarix::testing {
@@ -55,6 +58,8 @@ class ScriptedPlatform : public Platform {
   std::vector<std::string> clockTexts;
   int beeps = 0;
   int quits = 0;
+  bool ticking = false;  // the clock tick, as the game last started or stopped it
+  int tickStarts = 0;
 
   int ask(const std::string& text, const std::vector<std::string>& buttons, int defaultButton,
           MessageIcon) override {
@@ -80,6 +85,11 @@ class ScriptedPlatform : public Platform {
   void setMenuEnabled(bool enabled) override { menuEnabled = enabled; }
   void setMenuChecked(int id, bool checked) override { checks[id] = checked; }
   void setClockText(const std::string& text) override { clockTexts.push_back(text); }
+  void startClockTick() override {
+    ticking = true;
+    ++tickStarts;
+  }
+  void stopClockTick() override { ticking = false; }
   int64_t nowTenths() override { return now; }
   std::string dateText() override { return "10.12.2026"; }
   int randomInt(int n) override {
@@ -104,57 +114,6 @@ class ScriptedPlatform : public Platform {
  private:
   SeededRandom seeded_{20261210};
 };
-
-// Draws nothing, but keeps the texts written and the pixels put back.
-class RecordingCanvas : public NullCanvas {
- public:
-  struct Text {
-    int x, y;
-    std::string text;
-  };
-  struct Restore {
-    int x, y;
-  };
-  std::vector<Text> texts;
-  std::vector<Restore> restores;
-  std::vector<std::array<int, 4>> captures;
-
-  void text(int x, int y, const std::string& utf8) override { texts.push_back({x, y, utf8}); }
-  std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) override {
-    captures.push_back({x1, y1, x2, y2});
-    return std::make_unique<CapturedPixels>();
-  }
-  void restore(const CapturedPixels&, int x, int y) override { restores.push_back({x, y}); }
-
-  // The last text written at (x, y), or "" when none was.
-  std::string lastTextAt(int x, int y) const {
-    for (auto it = texts.rbegin(); it != texts.rend(); ++it)
-      if (it->x == x && it->y == y) return it->text;
-    return {};
-  }
-};
-
-// A MenuBuilder that writes the bar as one line: "[title" ... "]" around drop-down menus,
-// "id:text" items and "-" separators, separated by blanks.
-class TextMenuBuilder : public MenuBuilder {
- public:
-  std::string text;
-  void appendItem(int id, const std::string& t) override { add(std::to_string(id) + ":" + t); }
-  void appendSeparator() override { add("-"); }
-  void beginPopup(const std::string& title) override { add("[" + title); }
-  void endPopup() override { add("]"); }
-
- private:
-  void add(const std::string& part) { text += (text.empty() ? "" : " ") + part; }
-};
-
-// A complete valid field: value (3 (Y mod 3) + Y div 3 + X) mod 9 + 1 at global column X and
-// row Y. Every grid starts at a multiple of 3 in both directions, so each grid is a shifted
-// pattern Sudoku and both copies of a shared cell agree.
-CellArray solvedField();
-// The solved field with every cell whose global position hashes to 0 modulo `every` emptied,
-// in board and givens alike.
-GameState puzzleFrom(const CellArray& solved, int every);
 
 // A temporary game directory that is the working directory for the test's lifetime.
 class GameDirectoryTest : public ::testing::Test {

@@ -7,6 +7,7 @@
 #include "app_fixture.h"
 #include "logic/check.h"
 #include "logic/validity.h"
+#include "reference/reference_solver.h"
 
 namespace tessarix::testing {
 namespace {
@@ -21,16 +22,16 @@ class Epilogue : public GameTest, public ::testing::WithParamInterface<int> {};
 TEST_P(Epilogue, RunsForEveryIdEvenUnknownOnes) {
   const int id = GetParam();
   platform.busy = true;
-  canvas.restores.clear();
-  canvas.texts.clear();
+  canvas.ops.clear();
   game->menuEvent(id);
   EXPECT_TRUE(platform.menuEnabled);
   EXPECT_FALSE(platform.busy);
   EXPECT_EQ(game->hintText(), chooseMenu);
   EXPECT_EQ(canvas.lastTextAt(1028, 746), chooseMenu);
-  ASSERT_FALSE(canvas.restores.empty());
-  EXPECT_EQ(canvas.restores.back().x, 159);
-  EXPECT_EQ(canvas.restores.back().y, 885);
+  const auto restores = canvas.of(OpKind::Restore);
+  ASSERT_FALSE(restores.empty());
+  EXPECT_EQ(restores.back().x1, 159);
+  EXPECT_EQ(restores.back().y1, 885);
   EXPECT_EQ(game->mode(), Game::Mode::Idle);
   EXPECT_FALSE(game->ignoreEscape());
   // The clue count and the level name are rewritten.
@@ -41,24 +42,26 @@ INSTANTIATE_TEST_SUITE_P(Ids, Epilogue, ::testing::Values(0, 1, 7, 10, 11, 12, 2
                                                          60, 45, 1234));
 
 TEST_F(GameTest, CommandsThatWaitForACellAskForOneFirst) {
-  canvas.texts.clear();
+  canvas.ops.clear();
   game->menuEvent(10);
-  canvas.texts.clear();
+  canvas.ops.clear();
   game->menuEvent(50);
   // 50 is not one of them: the help line only ever reads the menu prompt.
-  for (const auto& t : canvas.texts)
-    if (t.x == 1028 && t.y == 746) EXPECT_EQ(t.text, chooseMenu);
-  canvas.texts.clear();
+  for (const auto& t : canvas.texts())
+    if (t.x1 == 1028 && t.y1 == 746) EXPECT_EQ(t.text, chooseMenu);
+  canvas.ops.clear();
   game->menuEvent(24);
   std::vector<std::string> hints;
-  for (const auto& t : canvas.texts)
-    if (t.x == 1028 && t.y == 746) hints.push_back(t.text);
+  for (const auto& t : canvas.texts())
+    if (t.x1 == 1028 && t.y1 == 746) hints.push_back(t.text);
   EXPECT_EQ(hints, (std::vector<std::string>{clickCell, chooseMenu}));
 }
 
 TEST_F(GameTest, StartUpCapturesTheEmptyButtonBarAndShowsTheIdleClock) {
-  ASSERT_EQ(canvas.captures.size(), 1u);
-  EXPECT_EQ(canvas.captures[0], (std::array<int, 4>{159, 885, 982, 912}));
+  const auto captures = canvas.of(OpKind::Capture);
+  ASSERT_EQ(captures.size(), 1u);
+  EXPECT_EQ(std::make_tuple(captures[0].x1, captures[0].y1, captures[0].x2, captures[0].y2),
+            std::make_tuple(159, 885, 982, 912));
   EXPECT_EQ(game->clockText(), " 99:99:99");
   EXPECT_EQ(canvas.lastTextAt(1028, 746), chooseMenu);
   EXPECT_EQ(game->hallOfFame().fameTimes[1][0], "9");  // no "Champions.Rhm": empty tables
@@ -96,7 +99,8 @@ TEST_F(NewGame, DealsTheDrawnSlotShuffledAndStartsTheClock) {
   EXPECT_EQ(game->startTime(), 5000);
   EXPECT_EQ(game->finishTime(), "X");
   EXPECT_EQ(game->clockText(), " 00:00:00");
-  EXPECT_EQ(s.statusText, "Keine Fehler! ");
+  EXPECT_EQ(s.status, CheckOutcome::NoErrors);
+  EXPECT_EQ(canvas.lastTextAt(1052, 253), "Keine Fehler! ");
   EXPECT_EQ(platform.busyCount, 1);  // the hourglass while shuffling
   EXPECT_FALSE(platform.busy);
   // The dealt board is drawn and the panels count its clues.
@@ -121,9 +125,30 @@ TEST_F(NewGame, TheClockTicksOnlyWhenItsSecondMoves) {
   EXPECT_EQ(platform.clockTexts, (std::vector<std::string>{" 01:02:03"}));
 }
 
+TEST_F(NewGame, TheTickRunsOnlyWhileATimedGameRuns) {
+  EXPECT_FALSE(platform.ticking);  // idle after start-up
+  EXPECT_EQ(platform.tickStarts, 0);
+  writeLevelFile("leicht.trx", slots);
+  game->menuEvent(8);
+  EXPECT_TRUE(platform.ticking);
+  game->menuEvent(44);  // the candidates void the timing
+  EXPECT_FALSE(platform.ticking);
+  game->menuEvent(44);
+  game->menuEvent(8);
+  EXPECT_TRUE(platform.ticking);
+  EXPECT_EQ(platform.tickStarts, 2);
+  platform.answers = {1};
+  game->menuEvent(99);  // declined: the game and its clock go on
+  EXPECT_TRUE(platform.ticking);
+  platform.answers = {0};
+  game->menuEvent(99);
+  EXPECT_FALSE(platform.ticking);
+}
+
 TEST_F(NewGame, AMissingLevelFileStartsNoClock) {
   game->menuEvent(8);
   EXPECT_FALSE(game->state().clockRunning);
+  EXPECT_FALSE(platform.ticking);
   EXPECT_EQ(game->clockText(), " 99:99:99");
   EXPECT_TRUE(platform.messages.empty());
   platform.clockTexts.clear();
@@ -142,6 +167,7 @@ TEST_F(NewGame, ARefusedLevelFileSaysSoAndStartsNoClock) {
   }
   game->menuEvent(8);
   EXPECT_FALSE(game->state().clockRunning);
+  EXPECT_FALSE(platform.ticking);
   EXPECT_EQ(game->clockText(), " 99:99:99");
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].find("leicht.trx"), std::string::npos);
@@ -155,16 +181,17 @@ TEST_F(GameTest, SolveFillsASolvableBoardWithoutAMessage) {
   deriveSolution(s);
   ASSERT_FALSE(s.notSolvable);
   const int emptyCells = distinctCells - countGivens(s);
-  canvas.texts.clear();
+  canvas.ops.clear();
   game->menuEvent(22);
   EXPECT_EQ(s.board, solvedField());
-  EXPECT_EQ(s.statusText, "Brett gelöst!!! ");
+  EXPECT_EQ(s.status, CheckOutcome::Solved);
   EXPECT_TRUE(platform.questions.empty());
   EXPECT_EQ(platform.busyCount, 1);
   EXPECT_FALSE(platform.busy);
   // Every cell the solver filled is drawn once, as it is placed, inside the field.
   int cellTexts = 0;
-  for (const auto& t : canvas.texts) cellTexts += t.text.size() == 1 && t.x < 1133 && t.y < 874;
+  for (const auto& t : canvas.texts())
+    cellTexts += t.text.size() == 1 && t.x1 < 1133 && t.y1 < 874;
   EXPECT_EQ(cellTexts, emptyCells);
   EXPECT_EQ(canvas.lastTextAt(1052, 253), "Brett gelöst!!! ");
 }
@@ -190,7 +217,7 @@ TEST_F(GameTest, SolveOnADeadEndRestartsFromTheCluesAndSolvesAgain) {
   EXPECT_EQ(platform.questions[0].text, "Das Brett läßt sich nicht eindeutig lösen?");
   EXPECT_EQ(platform.questions[0].buttons, (std::vector<std::string>{"&Schade"}));
   EXPECT_EQ(s.board, solvedField());
-  EXPECT_EQ(s.statusText, "Brett gelöst!!! ");
+  EXPECT_EQ(s.status, CheckOutcome::Solved);
   EXPECT_FALSE(s.mark(1, 1, 1, 3));  // the restart cleared the marks
 }
 
@@ -224,7 +251,7 @@ TEST_F(GameTest, AClashOfCluesIsWrongAndHeardThoughNoEntryDisagrees) {
   s = puzzleFrom(solvedField(), 4);
   deriveSolution(s);
   game->redrawBoard();
-  EXPECT_EQ(s.statusText, "Keine Fehler! ");
+  EXPECT_EQ(s.status, CheckOutcome::NoErrors);
   EXPECT_EQ(platform.beeps, 0);
 
   // A clue that repeats another clue of its row; no player entry anywhere.
@@ -237,7 +264,8 @@ TEST_F(GameTest, AClashOfCluesIsWrongAndHeardThoughNoEntryDisagrees) {
   ASSERT_TRUE(empty && other);
   s.givens[empty] = s.board[empty] = s.givens[other];
   game->redrawBoard();
-  EXPECT_EQ(s.statusText, "Falsche Zahl! ");
+  EXPECT_EQ(s.status, CheckOutcome::WrongEntry);
+  EXPECT_EQ(canvas.lastTextAt(1052, 253), "Falsche Zahl! ");
   EXPECT_EQ(platform.beeps, 1);
 }
 
@@ -258,9 +286,18 @@ TEST_F(NewGame, CandidatesToggleClearTheMarksAndVoidTheClock) {
   EXPECT_TRUE(s.showCandidates);
   EXPECT_FALSE(s.clockRunning);
   EXPECT_EQ(game->clockText(), " 99:99:99");
+  // The literal candidates, each shared cell keeping only the marks of both its copies.
+  CellArray board = s.board;
   MarkArray expected{};
-  computeCandidates(s.board, expected);
-  mergeSharedCandidates(expected);
+  reference::computeCandidates(board, expected);
+  for (const SharedPair& p : sharedPairs)
+    for (int c = 1; c <= 3; ++c)
+      for (int r = 1; r <= 3; ++r)
+        for (int d = 1; d <= 9; ++d) {
+          const int u = markIndex(p.upper, c + p.upperCol, r + p.upperRow, d);
+          const int l = markIndex(p.lower, c + p.lowerCol, r + p.lowerRow, d);
+          expected[u] = expected[l] = expected[u] && expected[l];
+        }
   EXPECT_EQ(s.marks, expected);
   EXPECT_EQ(s.marks[clue + 1000 * 1], 0);
 
@@ -280,7 +317,7 @@ TEST_F(GameTest, ShuffleKeepsTheClueCountAndDerivesTheNewSolution) {
   EXPECT_EQ(countGivens(s), clues);
   EXPECT_TRUE(boardValid(s.board));
   EXPECT_FALSE(s.notSolvable);
-  EXPECT_EQ(s.statusText, "Keine Fehler! ");
+  EXPECT_EQ(s.status, CheckOutcome::NoErrors);
   EXPECT_EQ(game->givenCount(), clues);
   EXPECT_EQ(platform.busyCount, 1);
 }

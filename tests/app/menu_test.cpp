@@ -2,7 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cctype>
+#include <set>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/menu_table.h"
 #include "app_fixture.h"
@@ -10,17 +14,51 @@
 namespace tessarix::testing {
 namespace {
 
-TEST(MenuTable, BuildsTheBarInOrderWithIdsSeparatorsAndDropDowns) {
-  TextMenuBuilder builder;
-  buildMenu(builder);
-  EXPECT_EQ(builder.text,
-            "[&Tessarix 8:&Neues Spiel - 10:&Spielstart 25:N&eustart - 12:Spieldruck - "
-            "99:&Beenden ] "
-            "[&Optionen 20:&lade Brett 21:&sichere Brett - 22:&Brett lösen 26:B&rett löschen "
-            "27:Brett &drucken 24:Brett &mischen - 11:&Eigenes Brett ] "
-            "[Sch&wierigkeit 30:&Leicht 31:&Mittel 32:&Schwer 33:&Extrem - 40:&Zahlen "
-            "41:&Buchstaben - 44:Zeige &Kandidaten - 45:Rätsel-Symmetrie - 50:&Ruhmeshalle ] "
-            "[&Hilfe 60:&Anleitung - 1:über &Tessarix... ]");
+// The bar as drop-down menus: the titles of the bar and, per drop-down, its item ids and texts.
+class MenuShape : public MenuBuilder {
+ public:
+  struct Popup {
+    std::string title;
+    std::vector<std::pair<int, std::string>> items;
+  };
+  std::vector<Popup> popups;
+  int depth = 0;
+  void appendItem(int id, const std::string& t) override { popups.back().items.push_back({id, t}); }
+  void appendSeparator() override {}
+  void beginPopup(const std::string& title) override {
+    if (depth++ == 0) popups.push_back({title, {}});
+  }
+  void endPopup() override { --depth; }
+};
+
+// The letter after "&", lower case, or 0 without one.
+char accessKey(const std::string& text) {
+  const size_t amp = text.find('&');
+  if (amp == std::string::npos || amp + 1 >= text.size()) return 0;
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(text[amp + 1])));
+}
+
+TEST(MenuTable, EveryCommandOnceWithAnAccessKeyOfItsOwnInItsMenu) {
+  MenuShape shape;
+  buildMenu(shape);
+  EXPECT_EQ(shape.depth, 0);
+  std::set<char> titleKeys;
+  std::set<int> ids;
+  for (const MenuShape::Popup& p : shape.popups) {
+    const char key = accessKey(p.title);
+    if (key) EXPECT_TRUE(titleKeys.insert(key).second) << p.title;
+    std::set<char> itemKeys;
+    for (const auto& [id, text] : p.items) {
+      EXPECT_TRUE(ids.insert(id).second) << "id " << id << " twice";
+      const char k = accessKey(text);
+      if (k) EXPECT_TRUE(itemKeys.insert(k).second) << text << " in " << p.title;
+    }
+  }
+  // Every command the game answers, and every item that carries a check mark, is on the bar.
+  for (int id : {1, 8, 10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 30, 31, 32, 33, 40, 41, 44, 45,
+                 50, 60, 99})
+    EXPECT_TRUE(ids.count(id)) << "id " << id;
+  EXPECT_EQ(ids.size(), 23u);
 }
 
 TEST(MenuTable, PopupReadsNestedMenusAndItemTextsAfterTheFirstColon) {

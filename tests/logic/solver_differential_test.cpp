@@ -35,7 +35,7 @@ void expectSameState(const GameState& fast, const GameState& literal, const char
   EXPECT_EQ(fast.boardChanged, literal.boardChanged);
   EXPECT_EQ(fast.clockRunning, literal.clockRunning);
   EXPECT_EQ(fast.digitCount, literal.digitCount);
-  EXPECT_EQ(fast.statusText, literal.statusText);
+  EXPECT_EQ(fast.status, literal.status);
   EXPECT_EQ(fast.boardComplete, literal.boardComplete);
 }
 

@@ -161,7 +161,7 @@ void UiDrawingTest::opaqueTextPaintsItsBackgroundTransparentDoesNot() {
     c.setLineColor(colorBlack);
     c.setFillColor(colorWhite);
     c.setTransparentText(transparent);
-    c.setTextFont(8);
+    c.setTextFont(FontStyle::Panel);
     c.text(10, 10, "Fehler: 0/3");
     const QImage& img = c.image();
     // Eleven characters of 8 pixels: glyphs between x 10 and 98, nothing left of 10.
@@ -391,8 +391,7 @@ void UiDrawingTest::statusTextInItsColour() {
   ImageCanvas c;
   drawScreen(c, GameState{});
   GameState s;
-  s.statusText = "Falsche Zahl! ";
-  s.statusColor = colorBrightRed;
+  s.status = CheckOutcome::WrongEntry;
   s.wrongCount = 1;
   drawStatusText(c, s);
   const QImage& img = c.image();

@@ -261,10 +261,10 @@ void countDigits(GameState& s) {
 
 void checkBoard(GameState& s) {
   syncSharedBoxes(s);
-  s.statusColor = 9;
-  s.statusText = statusWrong;
+  s.status = CheckOutcome::WrongEntry;
+  bool red = true;
   if (s.notSolvable) {
-    s.statusText = statusNotSolvable;
+    s.status = CheckOutcome::NotSolvable;
     return;
   }
   bool entryWrong = false;
@@ -275,13 +275,14 @@ void checkBoard(GameState& s) {
         if (s.board[i] != 0 && s.givens[i] == 0 && s.board[i] != s.solution[i]) entryWrong = true;
       }
   if (!entryWrong && reference::boardValid(s.board)) {
-    s.statusColor = 0;
-    s.statusText = statusNoErrors;
+    red = false;
+    s.status = CheckOutcome::NoErrors;
   }
   s.boardComplete = true;
   for (int d = 1; d <= 9; ++d)
     if (s.digitCount[d] != cellsPerDigit) s.boardComplete = false;
-  if (s.boardComplete && reference::boardValid(s.board)) s.statusText = statusSolved;
+  if (s.boardComplete && reference::boardValid(s.board))
+    s.status = red ? CheckOutcome::SolvedDespiteWrongEntry : CheckOutcome::Solved;
 }
 
 bool boardFull(GameState& s) {

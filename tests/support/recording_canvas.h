@@ -2,6 +2,7 @@
 // drawing state in force when it ran (colours, line width, text background, font).
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@ struct DrawState {
   int fillColor = 15;
   int lineWidth = 1;
   bool transparent = false;
-  int font = 0;
+  FontStyle font{};
 };
 
 struct DrawOp {
@@ -37,7 +38,7 @@ class RecordingCanvas : public Canvas {
   void setFillColor(int i) override { state.fillColor = i; }
   void setLineWidth(int w) override { state.lineWidth = w; }
   void setTransparentText(bool t) override { state.transparent = t; }
-  void setTextFont(int style) override {
+  void setTextFont(FontStyle style) override {
     state.font = style;
     ++fontSelections;
   }
@@ -66,6 +67,12 @@ class RecordingCanvas : public Canvas {
     return r;
   }
   std::vector<DrawOp> texts() const { return of(OpKind::Text); }
+  // The last text written at (x, y), or "" when none was.
+  std::string lastTextAt(int x, int y) const {
+    for (auto it = ops.rbegin(); it != ops.rend(); ++it)
+      if (it->kind == OpKind::Text && it->x1 == x && it->y1 == y) return it->text;
+    return {};
+  }
 
  private:
   void add(OpKind kind, int x1, int y1, int x2, int y2) {
@@ -75,3 +82,8 @@ class RecordingCanvas : public Canvas {
 };
 
 }  // namespace tessarix::testing
+
+namespace tessarix {
+// A font style in a failure message: its style code.
+inline void PrintTo(FontStyle style, std::ostream* os) { *os << static_cast<int>(style); }
+}  // namespace tessarix

@@ -1,5 +1,5 @@
 // The tests' solved field: one pattern of the global position that is a Sudoku solution in
-// each of the nine grids and agrees on every shared box.
+// each of the nine grids and agrees on every shared box; and puzzles cut from it.
 #pragma once
 
 #include "logic/game_state.h"
@@ -20,6 +20,22 @@ inline CellArray solvedField() {
         field[cellIndex(g, col, row)] = static_cast<uint8_t>(
             solvedDigit(gridOffsetX[g] + col - 1, gridOffsetY[g] + row - 1));
   return field;
+}
+
+// The solved field with every cell whose global position hashes to 0 modulo `every` emptied,
+// in board and givens alike.
+inline GameState puzzleFrom(const CellArray& solved, int every) {
+  GameState s;
+  for (int g = 1; g <= 9; ++g)
+    for (int col = 1; col <= 9; ++col)
+      for (int row = 1; row <= 9; ++row) {
+        const int x = gridOffsetX[g] + col - 1;
+        const int y = gridOffsetY[g] + row - 1;
+        const int i = cellIndex(g, col, row);
+        const bool emptied = (x * 7 + y * 11 + x * y) % every == 0;
+        s.board[i] = s.givens[i] = emptied ? 0 : solved[i];
+      }
+  return s;
 }
 
 }  // namespace tessarix::testing

@@ -51,7 +51,7 @@ TEST_P(CandidateSpotTest, MarkAtItsSpot) {
   EXPECT_EQ(texts[0].text, c.text);
   EXPECT_EQ(texts[0].x1, c.px);
   EXPECT_EQ(texts[0].y1, c.py);
-  EXPECT_EQ(texts[0].state.font, 4);
+  EXPECT_EQ(texts[0].state.font, FontStyle::Marks);
   EXPECT_EQ(texts[0].state.lineColor, colorBlack);
   // The spot is blanked first, one pixel narrower than an empty spot.
   bool blanked = false;

@@ -14,7 +14,8 @@ using testing::OpKind;
 using testing::RecordingCanvas;
 
 struct FrameCase {
-  int sunken, thickness;
+  bool sunken;
+  int thickness;
   int lightLines, darkLines;  // lines per side
   int firstColor, lastColor;  // colour of the top edge and of the right edge
 };
@@ -48,14 +49,14 @@ TEST_P(FrameTest, DrawsEachSideAsDeepAsItsThickness) {
 
 INSTANTIATE_TEST_SUITE_P(
     Frames, FrameTest,
-    ::testing::Values(FrameCase{0, 2, 3, 3, colorWhite, colorDarkGrey},   // raised: 3 deep
-                      FrameCase{1, 2, 2, 2, colorDarkGrey, colorWhite},   // sunken: 2 deep
-                      FrameCase{0, 0, 1, 1, colorWhite, colorDarkGrey}));
+    ::testing::Values(FrameCase{false, 2, 3, 3, colorWhite, colorDarkGrey},   // raised: 3 deep
+                      FrameCase{true, 2, 2, 2, colorDarkGrey, colorWhite},   // sunken: 2 deep
+                      FrameCase{false, 0, 1, 1, colorWhite, colorDarkGrey}));
 
 TEST(PanelTitle, DrawsWhiteUnderTheColourAndMovesTheCallersPosition) {
   RecordingCanvas canvas;
   int x = 162, y = 773;
-  drawPanelTitle(canvas, 16, colorBlack, x, y, "STATISTIK:");
+  drawPanelTitle(canvas, FontStyle::Caption, colorBlack, x, y, "STATISTIK:");
   EXPECT_EQ(x, 162);
   EXPECT_EQ(y, 759);
   const auto texts = canvas.texts();
@@ -64,15 +65,15 @@ TEST(PanelTitle, DrawsWhiteUnderTheColourAndMovesTheCallersPosition) {
   EXPECT_EQ(texts[0].y1, 759);
   EXPECT_EQ(texts[0].state.lineColor, colorWhite);
   EXPECT_TRUE(texts[0].state.transparent);
-  EXPECT_EQ(texts[0].state.font, 16);
+  EXPECT_EQ(texts[0].state.font, FontStyle::Caption);
   EXPECT_EQ(texts[1].x1, 161);
   EXPECT_EQ(texts[1].y1, 758);
   EXPECT_EQ(texts[1].state.lineColor, colorBlack);
   EXPECT_TRUE(texts[1].state.transparent);
-  // Left behind for the panel texts: opaque, black on light grey, font 8.
+  // Left behind for the panel texts: opaque, black on light grey, the panel font.
   EXPECT_FALSE(canvas.state.transparent);
   EXPECT_EQ(canvas.state.fillColor, colorLightGrey);
-  EXPECT_EQ(canvas.state.font, 8);
+  EXPECT_EQ(canvas.state.font, FontStyle::Panel);
 }
 
 TEST(PanelTitle, Style14MovesRightOnLargeFontsOnly) {
@@ -80,28 +81,28 @@ TEST(PanelTitle, Style14MovesRightOnLargeFontsOnly) {
     RecordingCanvas canvas;
     canvas.large = large;
     int x = 100, y = 200;
-    drawPanelTitle(canvas, 14, colorBlack, x, y, "Laden");
+    drawPanelTitle(canvas, FontStyle::Button, colorBlack, x, y, "Laden");
     EXPECT_EQ(x, large ? 121 : 100);
     int x16 = 100, y16 = 200;
-    drawPanelTitle(canvas, 16, colorBlack, x16, y16, "Laden");
+    drawPanelTitle(canvas, FontStyle::Caption, colorBlack, x16, y16, "Laden");
     EXPECT_EQ(x16, 100) << "only style 14 moves";
   }
 }
 
-TEST(EmbossedText, UpperLayerIsRedWithFlagAndTealWithout) {
-  for (int flag : {0, 1}) {
+TEST(EmbossedText, UpperLayerIsRedOrTeal) {
+  for (bool red : {false, true}) {
     RecordingCanvas canvas;
     int x = 50, y = 60;
-    drawEmbossedText(canvas, flag, 14, x, y, "L");
+    drawEmbossedText(canvas, red, FontStyle::Button, x, y, "L");
     EXPECT_EQ(y, 46);
     const auto texts = canvas.texts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].state.lineColor, colorWhite);
     EXPECT_EQ(texts[0].x1, 50);
-    EXPECT_EQ(texts[1].state.lineColor, flag ? colorRed : colorTeal);
+    EXPECT_EQ(texts[1].state.lineColor, red ? colorRed : colorTeal);
     EXPECT_EQ(texts[1].x1, 49);
     EXPECT_EQ(texts[1].y1, 45);
-    EXPECT_EQ(texts[1].state.font, 14);
+    EXPECT_EQ(texts[1].state.font, FontStyle::Button);
     EXPECT_FALSE(canvas.state.transparent);
     EXPECT_EQ(canvas.state.fillColor, colorWhite);
   }

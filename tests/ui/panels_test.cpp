@@ -49,7 +49,7 @@ TEST_P(PanelTest, FramesCaptionAndWhiteArea) {
   ASSERT_GE(texts.size(), 2u);
   EXPECT_EQ(texts[0].text, c.caption);
   EXPECT_EQ(std::make_tuple(texts[0].x1, texts[0].y1), std::make_tuple(c.captionX, c.y0 + 6));
-  EXPECT_EQ(texts[0].state.font, 16);
+  EXPECT_EQ(texts[0].state.font, FontStyle::Caption);
   EXPECT_EQ(std::make_tuple(texts[1].x1, texts[1].y1), std::make_tuple(c.captionX - 1, c.y0 + 5));
   const auto filled = canvas.of(OpKind::FilledBox);
   ASSERT_EQ(filled.size(), 1u);
@@ -82,7 +82,7 @@ TEST(Statistics, DigitModeLabelsAndHeadRow) {
   const DrawOp* label = findText(canvas, "Zahlen");
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(std::make_tuple(label->x1, label->y1), std::make_tuple(56, 785));
-  EXPECT_EQ(label->state.font, 8);
+  EXPECT_EQ(label->state.font, FontStyle::Panel);
   EXPECT_FALSE(label->state.transparent);
   ASSERT_NE(findText(canvas, "Anzahl"), nullptr);
   EXPECT_EQ(findText(canvas, "Anzahl")->y1, 805);
@@ -133,7 +133,7 @@ TEST(DigitCounts, TwoCharactersAndABlankUnderEachHead) {
       const DrawOp& t = texts[d - 1];
       EXPECT_EQ(t.x1, 95 + 24 * d - (large ? 4 : 0));
       EXPECT_EQ(t.y1, 805);
-      EXPECT_EQ(t.state.font, 8);
+      EXPECT_EQ(t.state.font, FontStyle::Panel);
       EXPECT_FALSE(t.state.transparent);
       EXPECT_EQ(t.state.fillColor, colorWhite);
     }
@@ -142,26 +142,45 @@ TEST(DigitCounts, TwoCharactersAndABlankUnderEachHead) {
   }
 }
 
-TEST(StatusText, MessageInItsColourThenTheWrongEntryLineInBlack) {
+struct StatusCase {
+  CheckOutcome outcome;
+  const char* text;
+  int color;
+};
+
+class StatusTextTest : public ::testing::TestWithParam<StatusCase> {};
+
+TEST_P(StatusTextTest, MessageInItsColourThenTheWrongEntryLineInBlack) {
+  const StatusCase& c = GetParam();
   GameState s;
-  s.statusText = "Falsche Zahl! ";
-  s.statusColor = colorBrightRed;
+  s.status = c.outcome;
   s.wrongCount = 2;
   RecordingCanvas canvas;
   drawStatusText(canvas, s);
   const auto texts = canvas.texts();
   ASSERT_EQ(texts.size(), 2u);
-  EXPECT_EQ(texts[0].text, "Falsche Zahl! ");
+  EXPECT_EQ(texts[0].text, c.text);
   EXPECT_EQ(std::make_tuple(texts[0].x1, texts[0].y1), std::make_tuple(1052, 253));
-  EXPECT_EQ(texts[0].state.font, 20);
-  EXPECT_EQ(texts[0].state.lineColor, colorBrightRed);
+  EXPECT_EQ(texts[0].state.font, FontStyle::Cell);
+  EXPECT_EQ(texts[0].state.lineColor, c.color);
   EXPECT_EQ(texts[0].state.fillColor, colorWhite);
   EXPECT_FALSE(texts[0].state.transparent);
   EXPECT_EQ(texts[1].text, "Fehler: 2/3");
   EXPECT_EQ(std::make_tuple(texts[1].x1, texts[1].y1), std::make_tuple(1088, 277));
-  EXPECT_EQ(texts[1].state.font, 8);
+  EXPECT_EQ(texts[1].state.font, FontStyle::Panel);
   EXPECT_EQ(texts[1].state.lineColor, colorBlack);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, StatusTextTest,
+    ::testing::Values(StatusCase{CheckOutcome::None, "", colorBlack},
+                      StatusCase{CheckOutcome::WrongEntry, "Falsche Zahl! ", colorBrightRed},
+                      StatusCase{CheckOutcome::NotSolvable, "Nicht l\xC3\xB6sbar!!!",
+                                 colorBrightRed},
+                      StatusCase{CheckOutcome::NoErrors, "Keine Fehler! ", colorBlack},
+                      StatusCase{CheckOutcome::Solved, "Brett gel\xC3\xB6st!!! ", colorBlack},
+                      StatusCase{CheckOutcome::SolvedDespiteWrongEntry,
+                                 "Brett gel\xC3\xB6st!!! ", colorBrightRed}));
 
 TEST(LevelPanel, LabelLineWithTheCount) {
   RecordingCanvas canvas;
@@ -169,7 +188,7 @@ TEST(LevelPanel, LabelLineWithTheCount) {
   const DrawOp* label = findText(canvas, "Vorgegebene Zahlen:  0");
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(std::make_tuple(label->x1, label->y1), std::make_tuple(1042, 635));
-  EXPECT_EQ(label->state.font, 8);
+  EXPECT_EQ(label->state.font, FontStyle::Panel);
 }
 
 struct LevelLineCase {
@@ -190,10 +209,10 @@ TEST_P(LevelLineTest, CountAt1202AndTheNameWithTwoBlanks) {
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[0].text, c.count);
   EXPECT_EQ(std::make_tuple(texts[0].x1, texts[0].y1, texts[0].state.font),
-            std::make_tuple(1202, 635, 8));
+            std::make_tuple(1202, 635, FontStyle::Panel));
   EXPECT_EQ(texts[1].text, c.name);
   EXPECT_EQ(std::make_tuple(texts[1].x1, texts[1].y1, texts[1].state.font),
-            std::make_tuple(1082, 649, 20));
+            std::make_tuple(1082, 649, FontStyle::Cell));
   EXPECT_FALSE(texts[1].state.transparent);
   EXPECT_EQ(texts[1].state.lineColor, colorBlack);
 }
@@ -213,7 +232,7 @@ TEST(Hint, WrittenOpaqueInFont8At1028And746) {
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].text, "Rechte Taste l\xC3\xB6scht Feld!");
   EXPECT_EQ(std::make_tuple(texts[0].x1, texts[0].y1, texts[0].state.font),
-            std::make_tuple(1028, 746, 8));
+            std::make_tuple(1028, 746, FontStyle::Panel));
   EXPECT_FALSE(texts[0].state.transparent);
   EXPECT_EQ(texts[0].state.lineColor, colorBlack);
   EXPECT_EQ(texts[0].state.fillColor, colorWhite);
@@ -230,8 +249,8 @@ TEST(BottomStrip, RaisedStripWithTheProgramName) {
   EXPECT_EQ(texts[0].text, "Tessarix V6.0");
   EXPECT_EQ(std::make_tuple(texts[0].x1, texts[0].y1), std::make_tuple(10, 926));
   EXPECT_EQ(std::make_tuple(texts[1].x1, texts[1].y1), std::make_tuple(9, 925));
-  EXPECT_EQ(texts[1].state.font, 16);
-  EXPECT_EQ(canvas.state.font, 8);
+  EXPECT_EQ(texts[1].state.font, FontStyle::Caption);
+  EXPECT_EQ(canvas.state.font, FontStyle::Panel);
 }
 
 }  // namespace

@@ -1,0 +1,9 @@
+// The texts of the help line between commands and while a command waits for a click on a cell.
+#pragma once
+
+namespace tessarix {
+
+inline constexpr const char* hintChooseMenu = "Bitte Menupunkt auswählen!";
+inline constexpr const char* hintClickCell = "Bitte ein Feld anklicken!";
+
+}  // namespace tessarix
