@@ -59,7 +59,7 @@ void drawButton(Canvas& canvas, bool pressed, int x, int y, const std::string& t
   }
 
   const int right = x + 8 * (n - 1) + 18;
-  drawFrame3D(canvas, pressed ? 1 : 0, 2, x, y, right, y + 25);
+  drawFrame3D(canvas, pressed, 2, x, y, right, y + 25);
   canvas.setLineColor(colorBlack);
   canvas.outlineBox(x - 1, y - 1, right, y + 25);
 
@@ -68,14 +68,14 @@ void drawButton(Canvas& canvas, bool pressed, int x, int y, const std::string& t
   const int captionX = x + 4 * (n - 2 - static_cast<int>(caption.size())) + 15 + (large ? 8 : 0);
   int titleX = captionX;  // drawPanelTitle moves its own copy of the position
   int titleY = y + 20;
-  drawPanelTitle(canvas, 14, colorBlack, titleX, titleY, caption);
+  drawPanelTitle(canvas, FontStyle::Button, colorBlack, titleX, titleY, caption);
 
   if (!letter.empty()) {
     int letterX = captionX + 8 * (p - 1);
     if (p == 1) letterX -= 1;
     if (large) letterX -= 6;
     int letterY = y + 20;
-    drawEmbossedText(canvas, 1, 14, letterX, letterY, letter);
+    drawEmbossedText(canvas, true, FontStyle::Button, letterX, letterY, letter);
   }
   canvas.setLineColor(colorBlack);
   canvas.setFillColor(colorWhite);

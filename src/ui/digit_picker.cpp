@@ -45,7 +45,7 @@ void drawDigitPicker(Canvas& canvas, int left, int top, int highlighted, bool di
     canvas.setFillColor(n == highlighted ? colorLightGrey : colorWhite);
     canvas.setTransparentText(false);
     canvas.filledBox(bx, by, bx + pickerButtonSize, by + pickerButtonSize);
-    canvas.setTextFont(6);
+    canvas.setTextFont(FontStyle::Keypad);
     canvas.setTransparentText(true);
     int dx = 3;
     if (!digitMode) dx = n == 9 ? 6 : 2;  // the narrow "I" is moved to the middle

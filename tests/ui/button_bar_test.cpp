@@ -106,7 +106,7 @@ TEST_P(DrawButtonTest, CaptionAndAccessLetterInPlace) {
   EXPECT_EQ(texts[0].x1, 160 + c.captionX);
   EXPECT_EQ(texts[0].y1, 892);
   EXPECT_EQ(texts[0].state.lineColor, colorWhite);
-  EXPECT_EQ(texts[0].state.font, 14);
+  EXPECT_EQ(texts[0].state.font, FontStyle::Button);
   EXPECT_EQ(texts[1].text, c.caption);
   EXPECT_EQ(texts[1].x1, 160 + c.captionX - 1);
   EXPECT_EQ(texts[1].y1, 891);
@@ -121,7 +121,7 @@ TEST_P(DrawButtonTest, CaptionAndAccessLetterInPlace) {
     EXPECT_EQ(texts[3].x1, 160 + c.letterX - 1);
     EXPECT_EQ(texts[3].y1, 891);
     EXPECT_EQ(texts[3].state.lineColor, colorRed);
-    EXPECT_EQ(texts[3].state.font, 14);
+    EXPECT_EQ(texts[3].state.font, FontStyle::Button);
   }
   EXPECT_EQ(canvas.state.lineColor, colorBlack);
   EXPECT_EQ(canvas.state.fillColor, colorWhite);

@@ -106,7 +106,7 @@ TEST_P(DigitPickerTest, NineButtonsWithTheirLabels) {
     EXPECT_EQ(label.text, c.labels[n - 1]);
     EXPECT_EQ(label.x1, bx + c.labelDx[n - 1]) << n;
     EXPECT_EQ(label.y1, by + 1) << n;
-    EXPECT_EQ(label.state.font, 6);
+    EXPECT_EQ(label.state.font, FontStyle::Keypad);
     EXPECT_TRUE(label.state.transparent);
     EXPECT_EQ(label.state.lineColor, colorBlack);
   }
