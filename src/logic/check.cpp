@@ -9,12 +9,9 @@ namespace tessarix {
 
 namespace {
 
-// The copy in the higher-numbered grid of a shared cell: it follows the upper one and is not a
-// cell of its own when counting.
-bool isLowerCopy(int index) {
-  const int m = mirrorOf(index);
-  return m != 0 && cellGrid(m) < cellGrid(index);
-}
+// The copy in the higher-numbered grid of a shared cell: it follows the leading one and is not
+// a cell of its own when counting.
+bool isLowerCopy(int index) { return leadingCopy(index) != index; }
 
 }  // namespace
 
