@@ -1,0 +1,57 @@
+// The input router: one place that decides, by mode, what a window event means.
+#include "app/input_router.h"
+
+namespace tessarix {
+
+void InputRouter::followPointer(int x, int y) {
+  if (x == lastX_ && y == lastY_) return;
+  lastX_ = x;
+  lastY_ = y;
+  target_.pointerMoved(x, y);
+}
+
+void InputRouter::pointerMoved(int x, int y) { followPointer(x, y); }
+
+void InputRouter::buttonPressed(MouseButton button, int x, int y) {
+  followPointer(x, y);
+  switch (target_.inputMode()) {
+    case InputMode::Loop:
+      target_.loopButtonPressed(button, x, y);
+      break;
+    case InputMode::Keypad:
+      target_.keypadButtonPressed(button, x, y);
+      break;
+    case InputMode::Idle:
+    case InputMode::Paused:
+      break;
+  }
+}
+
+void InputRouter::buttonReleased(MouseButton button, int x, int y) {
+  followPointer(x, y);
+  target_.buttonReleased(button);
+}
+
+void InputRouter::keyPressed(int key) {
+  // Only a press that reaches a game loop may later act on its release; the keypad uses up
+  // the keys typed into it, and a key pressed in the menu or a message box never reaches here.
+  if (target_.inputMode() == InputMode::Loop)
+    pressedInLoop_[key] = target_.inputEpoch();
+  else
+    pressedInLoop_.erase(key);
+}
+
+void InputRouter::keyReleased(int key) {
+  const auto it = pressedInLoop_.find(key);
+  if (it == pressedInLoop_.end()) return;
+  const uint64_t epoch = it->second;
+  pressedInLoop_.erase(it);
+  if (target_.inputMode() != InputMode::Loop || epoch != target_.inputEpoch()) return;
+  target_.loopKeyReleased(key);
+}
+
+void InputRouter::characterTyped(int code) {
+  if (target_.inputMode() == InputMode::Keypad) target_.keypadCharacterTyped(code);
+}
+
+}  // namespace tessarix

@@ -1,0 +1,66 @@
+// The input router: turns the window's raw events into the game's steps by what the game is
+// doing, and pairs every key release with the press that must have reached the same mode.
+#pragma once
+
+#include <cstdint>
+#include <map>
+
+namespace tessarix {
+
+enum class MouseButton { Left, Right };
+
+// What the game is doing, as far as input is concerned.
+enum class InputMode {
+  Idle,    // between commands: the menu bar acts, the field takes no input
+  Loop,    // a game loop (the play loop or the own-board entry) waits for keys and clicks
+  Keypad,  // the keypad is open over a cell of a game loop
+  Paused,  // a timed step runs (the pause before a loop ends): input waits for nothing
+};
+
+// The steps the router hands on. The Game implements them.
+class InputTarget {
+ public:
+  virtual ~InputTarget() = default;
+  virtual InputMode inputMode() const = 0;
+  // Changes whenever a game loop is entered or the keypad opens or closes, so that a key
+  // pressed before the change is not mistaken for one pressed after it.
+  virtual uint64_t inputEpoch() const = 0;
+
+  // The pointer moved to (x, y), or a press happened somewhere else than the last move.
+  virtual void pointerMoved(int x, int y) = 0;
+  // A key of a game loop, on its release (capital letters, digits, Esc 27).
+  virtual void loopKeyReleased(int key) = 0;
+  // A mouse button pressed in a game loop: the button bar, then the cells.
+  virtual void loopButtonPressed(MouseButton button, int x, int y) = 0;
+  // Every mouse button released: a bar button held down by the mouse pops up.
+  virtual void buttonReleased(MouseButton button) = 0;
+  // The open keypad: a mouse press anywhere, a character typed (Esc 27).
+  virtual void keypadButtonPressed(MouseButton button, int x, int y) = 0;
+  virtual void keypadCharacterTyped(int code) = 0;
+};
+
+class InputRouter {
+ public:
+  explicit InputRouter(InputTarget& target) : target_(target) {}
+
+  void pointerMoved(int x, int y);
+  void buttonPressed(MouseButton button, int x, int y);
+  void buttonReleased(MouseButton button, int x, int y);
+  // key: the game's key code (capital letters and digits as ASCII, Esc 27).
+  void keyPressed(int key);
+  void keyReleased(int key);
+  // code: the character the key typed (lower-case letters as typed, Esc 27).
+  void characterTyped(int code);
+
+ private:
+  // A press at another place than the last move is a move first: the keypad's highlight and
+  // the position of the click follow it.
+  void followPointer(int x, int y);
+
+  InputTarget& target_;
+  int lastX_ = -1, lastY_ = -1;
+  // Keys whose press reached a game loop, with the epoch of that loop.
+  std::map<int, uint64_t> pressedInLoop_;
+};
+
+}  // namespace tessarix
