@@ -1,21 +1,26 @@
-// The Game: the whole state of a run, the menu commands and the procedures that tie the rules
-// to the drawing. The front end forwards menu ids, the close button and the clock tick.
+// The Game: the whole state of a run, the menu commands, the game loops as modes and the
+// procedures that tie the rules to the drawing. The front end forwards menu ids, the close
+// button, the clock tick, the timed step and the window's input events.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/input_router.h"
 #include "app/menu_table.h"
 #include "app/platform.h"
 #include "extras/hall_of_fame.h"
 #include "logic/game_state.h"
 #include "logic/solver.h"
+#include "ui/button_bar.h"
 #include "ui/canvas.h"
+#include "ui/cell_hit.h"
 
 namespace tessarix {
 
-class Game : private EntryListener {
+class Game : private EntryListener, private InputTarget {
  public:
   // What the game is doing between two events: nothing (menu), a game loop, the own-board entry.
   enum class Mode { Idle, Playing, OwnBoard };
@@ -40,6 +45,12 @@ class Game : private EntryListener {
   // One menu command: prologue, the command of the id, and, once no game loop runs any more,
   // the common epilogue. Unknown ids run only prologue and epilogue.
   void menuEvent(int id);
+
+  // --- Input -------------------------------------------------------------------------------
+  // The front end forwards the window's events here; the router asks the Game by its mode.
+  InputRouter& input() { return input_; }
+  // The timed step asked for with startStepTimer has come due.
+  void timerFired();
 
   // --- The clock ---------------------------------------------------------------------------
   // Every 50 ms from the front end's timer, which runs only while a timed game runs: the label
@@ -79,6 +90,10 @@ class Game : private EntryListener {
   const std::string& clockText() const { return clockText_; }
   const HallOfFame& hallOfFame() const { return hallOfFame_; }
   bool quitting() const { return quitting_; }
+  bool keypadOpen() const { return keypad_.open; }
+  int pickerValue() const { return pickerValue_; }
+  int boardSlot() const { return boardSlot_; }
+  bool keyPrefix() const { return keyPrefix_; }
 
  private:
   // EntryListener: what enterDigit does beyond the arrays.
@@ -98,8 +113,49 @@ class Game : private EntryListener {
   // The game loops. A command that ends in one enters its mode; the epilogue of the command
   // runs when the mode is left.
   void playLoop();
-  void leaveMode();
+  void ownBoardLoop();
+  void enterLoop(Mode mode);
+  void leaveLoop();
+  // A, Esc and Abbruch: the button stays pressed, the pause runs as a timed step, then the
+  // loop is left.
+  void abortLoop(bool byEscape);
   void commandEpilogue();
+  // K, O: the solve command without the menu.
+  void solveShortcut();
+  // A button of the bar pressed by its key or by the mouse: drawn pressed, its action, up again.
+  void barButtonPressed(BarButton b, bool byMouse);
+
+  // InputTarget: the router's steps.
+  InputMode inputMode() const override;
+  uint64_t inputEpoch() const override { return inputEpoch_; }
+  void pointerMoved(int x, int y) override;
+  void loopKeyReleased(int key) override;
+  void loopButtonPressed(MouseButton button, int x, int y) override;
+  void buttonReleased(MouseButton button) override;
+  void keypadButtonPressed(MouseButton button, int x, int y) override;
+  void keypadCharacterTyped(int code) override;
+
+  // Cell input and the keypad.
+  void handleCellClick(MouseButton button);
+  void ownBoardCellClick(MouseButton button);
+  // A solved field while the clock runs: the finish is recorded.
+  void finishTest();
+  void openKeypad(const CellRef& cell, bool marksMode);
+  void keypadPointerMoved();
+  void clearFromKeypad();
+  void toggleMark(int digit);
+  void closeKeypadPixels();
+  void keypadClosed();
+  // An entry (0 clears) drawn and judged through enterDigit, the lower copy drawn too.
+  void enterCell(const CellRef& cell, int digit);
+  // The own-board entry's clues, in both copies of a shared cell.
+  void enterClue(const CellRef& cell, int digit);
+  void removeClue(const CellRef& cell);
+
+  // The saved boards in "brett.trx": the slot dialog, then loading or saving.
+  void loadBoardDialog();
+  void saveBoardDialog();
+  void deriveWithBusyCursor();
 
   void setClockText(const std::string& text);
   // The front end's clock tick runs exactly while a timed game's clock runs.
@@ -131,6 +187,29 @@ class Game : private EntryListener {
   std::string clockText_;
 
   std::unique_ptr<CapturedPixels> buttonBarImage_;
+  std::string championName_;  // the name last accepted in the hall of fame this run
+
+  // Input: the router, the pointer, the pairing epoch, the loops' key state.
+  InputRouter input_{static_cast<InputTarget&>(*this)};
+  uint64_t inputEpoch_ = 0;
+  int mouseX_ = 0, mouseY_ = 0;
+  bool keyPrefix_ = false;                   // K was released: O solves
+  std::optional<BarButton> heldBarButton_;   // pressed by the mouse, up on its release
+  enum class PendingStep { None, Leave, LeaveAfterEscape };
+  PendingStep pendingStep_ = PendingStep::None;
+
+  // The keypad over a cell. pickerValue carries over from one keypad to the next.
+  struct Keypad {
+    bool open = false;
+    bool marksMode = false;  // opened by the right button: it edits the pencil marks
+    bool cleared = false;    // closed by a right click
+    CellRef cell{};
+    int left = 0, top = 0;
+    std::unique_ptr<CapturedPixels> background;
+  };
+  Keypad keypad_;
+  int pickerValue_ = 0;
+  int boardSlot_ = 0;  // the slot chosen last in the slot dialog
 };
 
 }  // namespace tessarix

@@ -2,6 +2,7 @@
 // and when the front end runs it.
 #include "app/game.h"
 
+#include "extras/champion.h"
 #include "extras/clock_text.h"
 
 namespace tessarix {
@@ -50,8 +51,8 @@ void Game::updateClock() {
 }
 
 void Game::enterChampion() {
-  // The name dialog and the hall of fame's dialog belong to the game's completion, which is
-  // not built yet: until then a solved game's finish time stays in finishTime only.
+  recordChampion(hallOfFame_, state_.level, finishTime_, platform_.dateText(), championName_,
+                 platform_, hallOfFameFile);
 }
 
 void Game::clockTick() {

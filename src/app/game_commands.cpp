@@ -41,9 +41,26 @@ void Game::menuEvent(int id) {
   }
 
   bool endsInLoop = false;
+  bool endsInOwnBoard = false;
   switch (id) {
     case 8:
       newGame();
+      endsInLoop = true;
+      break;
+    case 10:
+      endsInLoop = true;
+      break;
+    case 11:
+      endsInOwnBoard = true;
+      break;
+    case 20:
+      dataFile_ = savedBoardFile;
+      loadBoardDialog();
+      refreshPanels();
+      endsInLoop = true;
+      break;
+    case 21:
+      saveBoardDialog();
       endsInLoop = true;
       break;
     case 22:
@@ -88,14 +105,17 @@ void Game::menuEvent(int id) {
       confirmQuit();
       break;
     default:
-      // 1, 10, 11, 12, 20, 21, 27, 50, 60 and unknown ids: their commands are not built yet
-      // (or do not exist); the epilogue below still brings the window back to rest.
+      // 1, 12, 27, 50, 60 and unknown ids: their commands are not built yet (or do not
+      // exist); the epilogue below still brings the window back to rest.
       break;
   }
   commandRunning_ = false;
   if (quitting_) return;
+  // A command that ends in a game loop runs its epilogue when the loop is left.
   if (endsInLoop)
     playLoop();
+  else if (endsInOwnBoard)
+    ownBoardLoop();
   else
     commandEpilogue();
 }
@@ -108,22 +128,6 @@ void Game::commandEpilogue() {
   hintText_ = hintChooseMenu;
   writeHint();
   if (buttonBarImage_) canvas_.restore(*buttonBarImage_, buttonBarLeft, buttonBarTop);
-}
-
-// --- The game loop ------------------------------------------------------------------------------
-
-void Game::playLoop() {
-  mode_ = Mode::Playing;
-  redrawBoard();
-  // A timed game's clock advances through clockTick from here on; newGame started the tick.
-  // The game loop's own events (the button bar, the keys, clicks on cells) are not routed yet:
-  // until they are, the loop is left at once, and the command's epilogue runs now.
-  leaveMode();
-}
-
-void Game::leaveMode() {
-  mode_ = Mode::Idle;
-  commandEpilogue();
 }
 
 // --- Commands -----------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "extras/champion.h"
 #include "logic/random.h"
 
 namespace tessarix {
@@ -13,7 +14,8 @@ namespace tessarix {
 enum class MessageIcon { None, Question, Information, Warning };
 enum class SlotPurpose { Load, Save };
 
-class Platform : public RandomSource {
+// The name dialog of a new champion (askChampionName) is the Platform's too.
+class Platform : public RandomSource, public ChampionPrompt {
  public:
   // A question with custom buttons ("&JA", "&NEIN"); returns the index of the chosen button.
   virtual int ask(const std::string& text, const std::vector<std::string>& buttons,
@@ -37,7 +39,11 @@ class Platform : public RandomSource {
   virtual int64_t nowTenths() = 0;
   virtual std::string dateText() = 0;
 
-  virtual void pause(int milliseconds) = 0;
+  // A timed step of the game (the pause before a game loop ends): after the given time the
+  // front end calls Game::timerFired once. Nothing sleeps meanwhile.
+  virtual void startStepTimer(int milliseconds) = 0;
+  // Whether a mouse button is held down now (a dialog may have taken its release).
+  virtual bool mouseButtonsDown() = 0;
   virtual void beep() = 0;
   // Ends the program (after "Spiel beenden?" was answered with "&JA").
   virtual void quit() = 0;

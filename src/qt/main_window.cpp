@@ -47,6 +47,31 @@ MainWindow::MainWindow(QWidget* parent)
   clockTimer_.setInterval(50);
   connect(&clockTimer_, &QTimer::timeout, this, [this] { game_->clockTick(); });
   platform_.setClockTimer(&clockTimer_);
+
+  // The game's timed steps (the pause before a game loop ends): one shot each, nothing sleeps.
+  stepTimer_.setSingleShot(true);
+  connect(&stepTimer_, &QTimer::timeout, this, [this] { game_->timerFired(); });
+  platform_.setStepTimer(&stepTimer_);
+
+  // The canvas's pointer, buttons and keys go to the game's input router.
+  const auto mouseButton = [](int b) {
+    return b == rightButton ? MouseButton::Right : MouseButton::Left;
+  };
+  connect(canvasWidget_, &CanvasWidget::pointerMoved, this,
+          [this](int x, int y) { game_->input().pointerMoved(x, y); });
+  connect(canvasWidget_, &CanvasWidget::buttonPressed, this, [this, mouseButton](int b, int x, int y) {
+    game_->input().buttonPressed(mouseButton(b), x, y);
+  });
+  connect(canvasWidget_, &CanvasWidget::buttonReleased, this,
+          [this, mouseButton](int b, int x, int y) {
+            game_->input().buttonReleased(mouseButton(b), x, y);
+          });
+  connect(canvasWidget_, &CanvasWidget::keyPressed, this,
+          [this](int key, const QString&) { game_->input().keyPressed(key); });
+  connect(canvasWidget_, &CanvasWidget::keyReleased, this,
+          [this](int key, const QString&) { game_->input().keyReleased(key); });
+  connect(canvasWidget_, &CanvasWidget::characterTyped, this,
+          [this](int code) { game_->input().characterTyped(code); });
 }
 
 MainWindow::~MainWindow() = default;

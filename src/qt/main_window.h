@@ -39,6 +39,7 @@ class MainWindow : public QMainWindow {
   QtPlatform platform_;
   std::unique_ptr<Game> game_;
   QTimer clockTimer_;
+  QTimer stepTimer_;
 };
 
 }  // namespace tessarix

@@ -10,7 +10,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QThread>
+#include <QGuiApplication>
+#include <QTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -117,10 +118,18 @@ std::string QtPlatform::dateText() {
 
 int QtPlatform::randomInt(int n) { return random_.randomInt(std::max(n, 1)); }
 
-void QtPlatform::pause(int milliseconds) {
-  // What was drawn before the pause is on screen during it.
-  if (window_) window_->repaint();
-  QThread::msleep(static_cast<unsigned long>(milliseconds));
+void QtPlatform::startStepTimer(int milliseconds) {
+  if (stepTimer_) stepTimer_->start(milliseconds);
+}
+
+bool QtPlatform::mouseButtonsDown() {
+  return QGuiApplication::mouseButtons() != Qt::NoButton;
+}
+
+ChampionPrompt::Answer QtPlatform::askChampionName(const std::string& championName) {
+  // The name dialog comes with the hall of fame's dialogs; until then a finish is not entered.
+  (void)championName;
+  return {};
 }
 
 void QtPlatform::beep() { QApplication::beep(); }

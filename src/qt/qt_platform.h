@@ -1,5 +1,5 @@
 // The Platform on Qt: message boxes with German buttons, the busy cursor, the menu bar's state
-// and check marks, the clock label, time, date, chance, pause and beep. Tests answer the
+// and check marks, the clock label, time, date, chance, the timed step and beep. Tests answer the
 // questions through hooks instead of real message boxes.
 #pragma once
 
@@ -31,6 +31,9 @@ class QtPlatform : public Platform {
   void setClockLabel(QLabel* label) { clockLabel_ = label; }
   // The window's clock timer, which the game starts and stops.
   void setClockTimer(QTimer* timer) { clockTimer_ = timer; }
+  // The single-shot timer of the game's timed steps.
+  void setStepTimer(QTimer* timer) { stepTimer_ = timer; }
+  bool stepTimerRunning() const { return stepTimer_ && stepTimer_->isActive(); }
   bool clockTickRunning() const { return clockTimer_ && clockTimer_->isActive(); }
 
   int ask(const std::string& text, const std::vector<std::string>& buttons, int defaultButton,
@@ -46,7 +49,9 @@ class QtPlatform : public Platform {
   int64_t nowTenths() override;
   std::string dateText() override;
   int randomInt(int n) override;
-  void pause(int milliseconds) override;
+  void startStepTimer(int milliseconds) override;
+  bool mouseButtonsDown() override;
+  Answer askChampionName(const std::string& championName) override;
   void beep() override;
   void quit() override;
 
@@ -67,6 +72,7 @@ class QtPlatform : public Platform {
   std::map<int, QAction*> actions_;
   QPointer<QLabel> clockLabel_;
   QPointer<QTimer> clockTimer_;
+  QPointer<QTimer> stepTimer_;
   QElapsedTimer clock_;
   SeededRandom random_;  // seeded from the system's entropy at start
   bool busy_ = false;

@@ -38,4 +38,26 @@ void GameTest::SetUp() {
   game->startUp(menu);
 }
 
+void GameTest::typeKey(int key) {
+  game->input().keyPressed(key);
+  game->input().keyReleased(key);
+}
+
+void GameTest::typeCharacter(char c) {
+  const int key = c >= 'a' && c <= 'z' ? c - 'a' + 'A' : static_cast<unsigned char>(c);
+  game->input().keyPressed(key);
+  game->input().characterTyped(static_cast<unsigned char>(c));
+  game->input().keyReleased(key);
+}
+
+void GameTest::click(MouseButton button, int x, int y) {
+  game->input().buttonPressed(button, x, y);
+  game->input().buttonReleased(button, x, y);
+}
+
+void GameTest::leaveLoop() {
+  click(MouseButton::Left, 900, 895);  // Abbruch
+  game->timerFired();
+}
+
 }  // namespace tessarix::testing

@@ -57,6 +57,11 @@ class ScriptedPlatform : public Platform {
   int busyCount = 0;
   std::vector<std::string> clockTexts;
   int beeps = 0;
+  std::vector<int> stepTimers;  // the timed steps asked for, in milliseconds
+  bool buttonsDown = false;     // what mouseButtonsDown answers
+  // The name dialog: the names it was pre-filled with; answers in order (default: cancelled).
+  std::vector<std::string> championPrompts;
+  std::deque<Answer> championAnswers;
   int quits = 0;
   bool ticking = false;  // the clock tick, as the game last started or stopped it
   int tickStarts = 0;
@@ -100,7 +105,17 @@ class ScriptedPlatform : public Platform {
     }
     return seeded_.randomInt(n);
   }
-  void pause(int) override {}
+  void startStepTimer(int milliseconds) override { stepTimers.push_back(milliseconds); }
+  bool mouseButtonsDown() override { return buttonsDown; }
+  Answer askChampionName(const std::string& name) override {
+    championPrompts.push_back(name);
+    Answer a;
+    if (!championAnswers.empty()) {
+      a = championAnswers.front();
+      championAnswers.pop_front();
+    }
+    return a;
+  }
   void beep() override { ++beeps; }
   void quit() override { ++quits; }
 
@@ -132,6 +147,15 @@ class GameDirectoryTest : public ::testing::Test {
 class GameTest : public GameDirectoryTest {
  protected:
   void SetUp() override;
+
+  // A key of a game loop pressed and let go.
+  void typeKey(int key);
+  // A character typed into the open keypad: its key pressed, the character, the key let go.
+  void typeCharacter(char c);
+  // A mouse button pressed and let go at (x, y).
+  void click(MouseButton button, int x, int y);
+  // Leaves the running game loop by its Abbruch button and lets the pause run out.
+  void leaveLoop();
 
   ScriptedPlatform platform;
   RecordingCanvas canvas;

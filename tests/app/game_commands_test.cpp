@@ -24,6 +24,13 @@ TEST_P(Epilogue, RunsForEveryIdEvenUnknownOnes) {
   platform.busy = true;
   canvas.ops.clear();
   game->menuEvent(id);
+  // The commands that end in a game loop run the epilogue when the loop is left.
+  const bool entersLoop = id == 10 || id == 11 || id == 20 || id == 21;
+  EXPECT_EQ(game->mode() != Game::Mode::Idle, entersLoop);
+  if (entersLoop) {
+    EXPECT_FALSE(platform.menuEnabled);
+    leaveLoop();
+  }
   EXPECT_TRUE(platform.menuEnabled);
   EXPECT_FALSE(platform.busy);
   EXPECT_EQ(game->hintText(), chooseMenu);
@@ -44,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Ids, Epilogue, ::testing::Values(0, 1, 7, 10, 11, 12, 2
 TEST_F(GameTest, CommandsThatWaitForACellAskForOneFirst) {
   canvas.ops.clear();
   game->menuEvent(10);
+  leaveLoop();
   canvas.ops.clear();
   game->menuEvent(50);
   // 50 is not one of them: the help line only ever reads the menu prompt.
@@ -107,6 +115,10 @@ TEST_F(NewGame, DealsTheDrawnSlotShuffledAndStartsTheClock) {
   EXPECT_EQ(canvas.lastTextAt(1202, 635), std::to_string(countGivens(slots[2])) + " ");
   EXPECT_EQ(canvas.lastTextAt(1082, 649), " Mittel   ");
   EXPECT_TRUE(platform.messages.empty());
+  // The game waits in the play loop, the menu bar off.
+  EXPECT_EQ(game->mode(), Game::Mode::Playing);
+  EXPECT_FALSE(platform.menuEnabled);
+  leaveLoop();
   EXPECT_EQ(game->mode(), Game::Mode::Idle);
   EXPECT_TRUE(platform.menuEnabled);
 }
@@ -131,17 +143,21 @@ TEST_F(NewGame, TheTickRunsOnlyWhileATimedGameRuns) {
   writeLevelFile("leicht.trx", slots);
   game->menuEvent(8);
   EXPECT_TRUE(platform.ticking);
-  game->menuEvent(44);  // the candidates void the timing
+  typeKey('M');  // the candidates void the timing
   EXPECT_FALSE(platform.ticking);
-  game->menuEvent(44);
+  typeKey('M');
+  leaveLoop();
   game->menuEvent(8);
   EXPECT_TRUE(platform.ticking);
   EXPECT_EQ(platform.tickStarts, 2);
+  leaveLoop();  // Abbruch stops the clock
+  EXPECT_FALSE(platform.ticking);
+  game->menuEvent(8);
   platform.answers = {1};
-  game->menuEvent(99);  // declined: the game and its clock go on
+  EXPECT_FALSE(game->closeRequested());  // declined: the game and its clock go on
   EXPECT_TRUE(platform.ticking);
   platform.answers = {0};
-  game->menuEvent(99);
+  EXPECT_TRUE(game->closeRequested());
   EXPECT_FALSE(platform.ticking);
 }
 
@@ -159,8 +175,9 @@ TEST_F(NewGame, AMissingLevelFileStartsNoClock) {
 
 TEST_F(NewGame, ARefusedLevelFileSaysSoAndStartsNoClock) {
   writeLevelFile("leicht.trx", slots);
-  game->menuEvent(8);  // a running game first
+  game->menuEvent(8);  // a game first
   ASSERT_TRUE(game->state().clockRunning);
+  leaveLoop();
   {
     std::ofstream bad(path("leicht.trx"), std::ios::binary | std::ios::trunc);
     bad << std::string(48729, '\x2A');  // values far above 9
@@ -282,7 +299,7 @@ TEST_F(NewGame, CandidatesToggleClearTheMarksAndVoidTheClock) {
     if (s.givens[i] != 0) clue = i;
   s.marks[clue + 1000 * 1] = 1;
 
-  game->menuEvent(44);
+  typeKey('M');
   EXPECT_TRUE(s.showCandidates);
   EXPECT_FALSE(s.clockRunning);
   EXPECT_EQ(game->clockText(), " 99:99:99");
@@ -301,10 +318,17 @@ TEST_F(NewGame, CandidatesToggleClearTheMarksAndVoidTheClock) {
   EXPECT_EQ(s.marks, expected);
   EXPECT_EQ(s.marks[clue + 1000 * 1], 0);
 
-  game->menuEvent(44);
+  typeKey('M');
   EXPECT_FALSE(s.showCandidates);
   EXPECT_EQ(s.marks, MarkArray{});
   EXPECT_FALSE(s.clockRunning);
+  leaveLoop();
+  // The menu's option clears the marks both ways too.
+  game->menuEvent(44);
+  EXPECT_TRUE(s.showCandidates);
+  EXPECT_EQ(s.marks, expected);
+  game->menuEvent(44);
+  EXPECT_EQ(s.marks, MarkArray{});
 }
 
 // --- Shuffle, restart, clear --------------------------------------------------------------------
@@ -331,7 +355,8 @@ TEST_F(GameTest, RestartRemovesEntriesAndClearRemovesEverything) {
     if (s.givens[i] == 0 && s.solution[i] != 0) s.board[i] = s.solution[i];
   game->menuEvent(25);
   EXPECT_EQ(s.board, clues);
-  EXPECT_EQ(game->mode(), Game::Mode::Idle);
+  EXPECT_EQ(game->mode(), Game::Mode::Playing);
+  leaveLoop();
 
   game->menuEvent(26);
   EXPECT_EQ(s.board, CellArray{});

@@ -1,0 +1,61 @@
+// The Game as the input router's target: the pointer, the mouse buttons and the timed step,
+// and what each mode makes of them.
+#include "app/game.h"
+
+#include "ui/button_bar.h"
+
+namespace tessarix {
+
+InputMode Game::inputMode() const {
+  if (pendingStep_ != PendingStep::None) return InputMode::Paused;
+  if (keypad_.open) return InputMode::Keypad;
+  if (mode_ == Mode::Idle) return InputMode::Idle;
+  return InputMode::Loop;
+}
+
+void Game::pointerMoved(int x, int y) {
+  mouseX_ = x;
+  mouseY_ = y;
+  if (keypad_.open) keypadPointerMoved();
+}
+
+void Game::loopButtonPressed(MouseButton button, int, int) {
+  // The button bar takes a left press first; what is not in the grids is no cell click.
+  if (button == MouseButton::Left) {
+    if (const auto b = barButtonAt(mouseX_, mouseY_)) {
+      barButtonPressed(*b, true);
+      return;
+    }
+  }
+  if (mode_ == Mode::Playing)
+    handleCellClick(button);
+  else if (mode_ == Mode::OwnBoard)
+    ownBoardCellClick(button);
+}
+
+void Game::buttonReleased(MouseButton) {
+  // A bar button held down by the mouse pops up when the button is let go.
+  if (!heldBarButton_) return;
+  const BarButton b = *heldBarButton_;
+  heldBarButton_.reset();
+  if (mode_ != Mode::Idle) drawBarButton(canvas_, b, false);
+}
+
+void Game::timerFired() {
+  const PendingStep step = pendingStep_;
+  pendingStep_ = PendingStep::None;
+  switch (step) {
+    case PendingStep::None:
+      break;
+    case PendingStep::LeaveAfterEscape:
+      // Leaving with Esc shows the idle clock; A and Abbruch keep the last time shown.
+      updateClock();
+      leaveLoop();
+      break;
+    case PendingStep::Leave:
+      leaveLoop();
+      break;
+  }
+}
+
+}  // namespace tessarix

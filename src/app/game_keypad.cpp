@@ -1,0 +1,221 @@
+// Cell input: a click on a cell of a game loop, the keypad that opens over it, and what a
+// choice, a clear or a typed key does to the cell or its pencil marks.
+#include "app/game.h"
+
+#include "logic/check.h"
+#include "logic/geometry.h"
+#include "ui/board_drawing.h"
+#include "ui/digit_picker.h"
+
+namespace tessarix {
+
+namespace {
+constexpr const char* hintDigitKeypad = "Rechte Taste löscht Feld!";
+constexpr const char* hintMarksKeypad = "Bitte Kandidaten notieren!";
+// With its trailing blank; three more on large fonts.
+constexpr const char* hintAfterKeypad = "Bitte ein Feld anklicken! ";
+constexpr int escapeCharacter = 27;
+
+int indexOf(const CellRef& c) { return cellIndex(c.grid, c.col, c.row); }
+}  // namespace
+
+// --- Drawing a cell and its other copy ------------------------------------------------------------
+
+void Game::enterCell(const CellRef& cell, int digit) {
+  // enterDigit draws the cell through entryDrawn, judges it, counts a wrong entry once and
+  // refreshes the lower copies; the lower copy of a shared box is drawn too.
+  enterDigit(state_, cell.grid, cell.col, cell.row, digit, !ownBoardMode(), this);
+  if (const int m = mirrorOf(indexOf(cell))) {
+    const bool wrong = !ownBoardMode() && digit != 0 && state_.solution[m] != 0 &&
+                       state_.solution[m] != state_.board[m];
+    drawEntryCell(canvas_, state_, cellGrid(m), cellCol(m), cellRow(m), digit, wrong);
+  }
+}
+
+void Game::enterClue(const CellRef& cell, int digit) {
+  const int i = indexOf(cell);
+  state_.board[i] = static_cast<uint8_t>(digit);
+  state_.givens[i] = static_cast<uint8_t>(digit);
+  syncSharedBoxes(state_);
+  drawGivenCell(canvas_, state_, cell.grid, cell.col, cell.row, digit);
+  if (const int m = mirrorOf(i))
+    drawGivenCell(canvas_, state_, cellGrid(m), cellCol(m), cellRow(m), digit);
+}
+
+void Game::removeClue(const CellRef& cell) {
+  const int i = indexOf(cell);
+  state_.board[i] = 0;
+  state_.givens[i] = 0;
+  syncSharedBoxes(state_);
+  enterCell(cell, 0);
+  if (state_.showCandidates) refreshCandidates();
+}
+
+// --- Clicks on cells ------------------------------------------------------------------------------
+
+void Game::handleCellClick(MouseButton button) {
+  const std::optional<CellRef> cell = cellAt(mouseX_, mouseY_);
+  if (!cell) return;  // outside the grids: no finish test either
+  const int i = indexOf(*cell);
+  if (state_.givens[i] == 0) {
+    const bool marksMode = button == MouseButton::Right;
+    if (!marksMode || state_.board[i] == 0) {
+      // The finish test follows when the keypad has closed.
+      openKeypad(*cell, marksMode);
+      return;
+    }
+    // A right click on an entry clears it at once.
+    state_.board[i] = 0;
+    enterCell(*cell, 0);
+    if (state_.showCandidates) refreshCandidates();
+    showDigitCounts();
+  }
+  finishTest();
+}
+
+void Game::ownBoardCellClick(MouseButton button) {
+  const std::optional<CellRef> cell = cellAt(mouseX_, mouseY_);
+  if (!cell) return;
+  if (button == MouseButton::Left) {
+    // Clues are not protected here: the keypad may replace one. The counts follow its closing.
+    openKeypad(*cell, false);
+    return;
+  }
+  // The right button removes a clue; on any other cell it does nothing.
+  if (state_.givens[indexOf(*cell)] != 0) removeClue(*cell);
+  showDigitCounts();
+  refreshPanels();
+}
+
+void Game::finishTest() {
+  // A field solved while the clock runs is a finish: updateClock records the time and hands it
+  // to the hall of fame.
+  if (!isSolved(state_.status) || !state_.clockRunning) return;
+  gameSolved_ = true;
+  updateClock();
+  state_.clockRunning = false;
+  gameSolved_ = false;
+  followClock();
+}
+
+// --- The keypad -----------------------------------------------------------------------------------
+
+void Game::openKeypad(const CellRef& cell, bool marksMode) {
+  keypad_.open = true;
+  keypad_.cell = cell;
+  keypad_.marksMode = marksMode;
+  keypad_.cleared = false;
+  ++inputEpoch_;
+  ignoreEscape_ = false;
+  hintText_ = marksMode ? hintMarksKeypad : hintDigitKeypad;
+  writeHint();
+  const PickerCorner corner = pickerCorner(cell.grid, cell.col, cell.row);
+  keypad_.left = corner.left;
+  keypad_.top = corner.top;
+  // The pixels under the keypad are saved once, before it is first drawn.
+  keypad_.background = capturePickerBackground(canvas_, corner.left, corner.top);
+  drawDigitPicker(canvas_, keypad_.left, keypad_.top, pickerValue_, state_.digitMode);
+}
+
+void Game::keypadPointerMoved() {
+  const int n = pickerButtonAt(keypad_.left, keypad_.top, mouseX_, mouseY_);
+  if (n == 0 || n == pickerValue_) return;
+  pickerValue_ = n;
+  drawDigitPicker(canvas_, keypad_.left, keypad_.top, pickerValue_, state_.digitMode);
+}
+
+void Game::keypadButtonPressed(MouseButton button, int, int) {
+  if (button == MouseButton::Right) {
+    clearFromKeypad();
+    return;
+  }
+  // A left press outside the keypad is ignored; inside it enters the highlighted value, which
+  // is the last one when the pointer has not moved onto another button.
+  if (!insidePicker(keypad_.left, keypad_.top, mouseX_, mouseY_)) return;
+  closeKeypadPixels();
+  const int i = indexOf(keypad_.cell);
+  if (keypad_.marksMode) {
+    toggleMark(pickerValue_);
+  } else {
+    state_.board[i] = static_cast<uint8_t>(pickerValue_);
+    if (!ownBoardMode()) enterCell(keypad_.cell, pickerValue_);
+  }
+  keypadClosed();
+}
+
+void Game::keypadCharacterTyped(int code) {
+  int k = code;
+  bool escape = false;
+  if (k == escapeCharacter) {
+    // Esc clears like "0", and its release does not end the game loop.
+    k = '0';
+    escape = true;
+    ignoreEscape_ = true;
+  }
+  // In letters mode "a" to "i" are the values 1 to 9, and the digit keys mean nothing.
+  if (!state_.digitMode && !escape) k -= 'a' - '1';
+  if (k < '0' || k > '9') return;
+  const int v = k - '0';
+  closeKeypadPixels();
+  if (keypad_.marksMode) {
+    if (v != 0) toggleMark(v);  // "0" and Esc only close the keypad
+  } else {
+    pickerValue_ = v;
+    state_.board[indexOf(keypad_.cell)] = static_cast<uint8_t>(v);
+    if (!ownBoardMode()) enterCell(keypad_.cell, v);
+  }
+  keypadClosed();
+}
+
+void Game::clearFromKeypad() {
+  closeKeypadPixels();
+  keypad_.cleared = true;
+  if (keypad_.marksMode) {
+    const CellRef& c = keypad_.cell;
+    for (int d = 1; d <= 9; ++d) state_.setMark(c.grid, c.col, c.row, d, false);
+    refreshCandidates();
+  } else if (!ownBoardMode()) {
+    state_.board[indexOf(keypad_.cell)] = 0;
+    enterCell(keypad_.cell, 0);
+  }
+  keypadClosed();
+}
+
+void Game::toggleMark(int digit) {
+  const CellRef& c = keypad_.cell;
+  state_.setMark(c.grid, c.col, c.row, digit, !state_.mark(c.grid, c.col, c.row, digit));
+  syncSharedMarks(state_);
+  refreshCandidates();
+}
+
+void Game::closeKeypadPixels() {
+  if (keypad_.background) canvas_.restore(*keypad_.background, keypad_.left, keypad_.top);
+  keypad_.background.reset();
+}
+
+void Game::keypadClosed() {
+  keypad_.open = false;
+  ++inputEpoch_;
+  hintText_ = hintAfterKeypad;
+  if (canvas_.largeFonts()) hintText_ += "   ";
+  writeHint();
+  syncSharedBoxes(state_);
+  if (state_.showCandidates) refreshCandidates();
+
+  if (ownBoardMode()) {
+    // The keypad only wrote the value into board; the clue is the caller's. A right click in
+    // the keypad, "0" and Esc remove the clue.
+    const int v = state_.board[indexOf(keypad_.cell)];
+    if (keypad_.cleared || v == 0)
+      removeClue(keypad_.cell);
+    else
+      enterClue(keypad_.cell, v);
+    showDigitCounts();
+    refreshPanels();
+    return;
+  }
+  if (!keypad_.marksMode) showDigitCounts();
+  finishTest();
+}
+
+}  // namespace tessarix

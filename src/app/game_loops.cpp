@@ -1,0 +1,174 @@
+// The two game loops as modes: the play loop and the own-board entry, their button bar and the
+// keys they answer.
+#include "app/game.h"
+
+#include "logic/check.h"
+#include "logic/validity.h"
+#include "puzzles/puzzle_file.h"
+#include "ui/button_bar.h"
+
+namespace tessarix {
+
+namespace {
+constexpr int escapeKey = 27;
+constexpr int abortPauseMilliseconds = 200;
+}  // namespace
+
+// --- Entering and leaving -----------------------------------------------------------------------
+
+void Game::playLoop() {
+  enterLoop(Mode::Playing);
+  redrawBoard();
+  drawButtonBar(canvas_);
+  // A timed game's clock ticks from here on.
+  followClock();
+}
+
+void Game::ownBoardLoop() {
+  // The board is not redrawn and no clock starts: the player types clues into what is there.
+  enterLoop(Mode::OwnBoard);
+  drawButtonBar(canvas_);
+}
+
+void Game::enterLoop(Mode mode) {
+  mode_ = mode;
+  ++inputEpoch_;
+  keyPrefix_ = false;
+  heldBarButton_.reset();
+}
+
+void Game::leaveLoop() {
+  if (keypad_.open) closeKeypadPixels();
+  // The own puzzle's clues now have their own solution: "Spielstart" judges against it.
+  if (mode_ == Mode::OwnBoard) deriveWithBusyCursor();
+  mode_ = Mode::Idle;
+  ++inputEpoch_;
+  heldBarButton_.reset();
+  commandEpilogue();
+}
+
+void Game::abortLoop(bool byEscape) {
+  // Abbruch stays pressed until the command's epilogue puts the empty strip back.
+  drawBarButton(canvas_, BarButton::Abbruch, true);
+  if (mode_ == Mode::Playing) {
+    state_.clockRunning = false;
+    followClock();
+  }
+  pendingStep_ =
+      byEscape && mode_ == Mode::Playing ? PendingStep::LeaveAfterEscape : PendingStep::Leave;
+  platform_.startStepTimer(abortPauseMilliseconds);
+}
+
+// --- Keys ---------------------------------------------------------------------------------------
+
+void Game::loopKeyReleased(int key) {
+  const bool own = mode_ == Mode::OwnBoard;
+  switch (key) {
+    case 'X':
+      if (own) {
+        shuffleCommand();
+        redrawBoard();
+      }
+      break;
+    case 'N':  // the key restarts without the button's animation
+      restartCommand();
+      redrawBoard();
+      break;
+    case 'L':
+      barButtonPressed(BarButton::Laden, false);
+      break;
+    case 'S':
+      barButtonPressed(BarButton::Sichern, false);
+      break;
+    case 'D':
+      barButtonPressed(BarButton::Drucken, false);
+      break;
+    case 'H':
+      barButtonPressed(BarButton::Hilfe, false);
+      break;
+    case 'A':
+      // In letters mode A is the value 1 of a cell, not Abbruch.
+      if (state_.digitMode) abortLoop(false);
+      break;
+    case escapeKey:
+      if (!ignoreEscape_) abortLoop(true);
+      break;
+    case 'K':
+      keyPrefix_ = true;
+      break;
+    case 'O':
+      // Only O clears the prefix: K, another key, then O still solves.
+      if (keyPrefix_) solveShortcut();
+      keyPrefix_ = false;
+      break;
+    case 'F':
+    case 'C':
+      if (!own) {
+        state_.marks.fill(key == 'F' ? 1 : 0);
+        redrawBoard();
+      }
+      break;
+    case 'M':
+      state_.clockRunning = false;
+      state_.clearMarks();
+      state_.showCandidates = !state_.showCandidates;
+      redrawBoard();
+      updateClock();
+      break;
+    default:
+      break;
+  }
+}
+
+void Game::solveShortcut() {
+  if (mode_ == Mode::OwnBoard) {
+    // The own-board entry solves once, and the clock is not touched.
+    solveAndReport();
+    return;
+  }
+  state_.clockRunning = false;
+  followClock();
+  solveCommand();
+  updateClock();
+}
+
+// --- The button bar -----------------------------------------------------------------------------
+
+void Game::barButtonPressed(BarButton b, bool byMouse) {
+  if (b == BarButton::Abbruch) {
+    abortLoop(false);
+    return;
+  }
+  drawBarButton(canvas_, b, true);
+  switch (b) {
+    case BarButton::Laden:
+      dataFile_ = savedBoardFile;
+      loadBoardDialog();
+      refreshPanels();
+      redrawBoard();
+      if (mode_ == Mode::Playing) updateClock();
+      break;
+    case BarButton::Sichern:
+      saveBoardDialog();
+      break;
+    case BarButton::Drucken:
+    case BarButton::Hilfe:
+      // Printing and the help pages come with the game's completion; the button only answers.
+      break;
+    case BarButton::Neustart:
+      restartCommand();
+      redrawBoard();
+      break;
+    case BarButton::Abbruch:
+      break;
+  }
+  if (quitting_ || mode_ == Mode::Idle) return;
+  // Pressed by a key, the button pops up at once; pressed by the mouse, when the mouse button
+  // is let go. A dialog the press opened has taken that release: then the button state says it.
+  if (byMouse && platform_.mouseButtonsDown())
+    heldBarButton_ = b;
+  else
+    drawBarButton(canvas_, b, false);
+}
+
+}  // namespace tessarix
