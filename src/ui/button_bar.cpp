@@ -62,6 +62,11 @@ void drawButton(Canvas& canvas, bool pressed, int x, int y, const std::string& t
   drawFrame3D(canvas, pressed, 2, x, y, right, y + 25);
   canvas.setLineColor(colorBlack);
   canvas.outlineBox(x - 1, y - 1, right, y + 25);
+  // The face inside the frame is the window's colour again before the caption goes on it:
+  // a caption drawn over its own smoothed edges would grow darker with every press.
+  canvas.setLineColor(colorWindow);
+  canvas.setFillColor(colorWindow);
+  canvas.filledBox(x + 3, y + 3, right - 3, y + 22);
 
   const bool large = canvas.largeFonts();
   // x + 11 with an access letter, x + 7 without one; 8 more for the wider large fonts.

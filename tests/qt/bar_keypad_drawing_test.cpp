@@ -46,6 +46,7 @@ class BarKeypadDrawingTest : public QObject {
   void raisedAndPressedFrames_data();
   void raisedAndPressedFrames();
   void captionsAndRedAccessLetters();
+  void pressingAndRaisingLeavesTheSamePixels();
 };
 
 void BarKeypadDrawingTest::keypadHighlightAndLabels_data() {
@@ -166,6 +167,24 @@ void BarKeypadDrawingTest::captionsAndRedAccessLetters() {
     QVERIFY(countPixels(img, lx + 10, 888, right - 3, 908, dark) > 20);
     QCOMPARE(countPixels(img, x + 3, 888, lx - 1, 908, dark), 0);  // the leading blanks
   }
+}
+
+void BarKeypadDrawingTest::pressingAndRaisingLeavesTheSamePixels() {
+  // A button pressed and raised again, many times, looks exactly as it did at first: its
+  // smoothed caption does not grow darker with each press. (Its frame's last column overlaps
+  // the outline of the next button, so only the button's own box is compared.)
+  ImageCanvas c;
+  drawButtonBar(c);
+  const int x = barButtonX(BarButton::Laden);
+  const int right = x + 8 * (static_cast<int>(barButtonText(BarButton::Laden).size()) - 1) + 18;
+  const QRect box(x - 1, barTop - 1, right - x + 2, 27);
+  const QImage first = c.image().copy(box);
+  for (int i = 0; i < 5; ++i) {
+    drawBarButton(c, BarButton::Laden, true);
+    QVERIFY(c.image().copy(box) != first);
+    drawBarButton(c, BarButton::Laden, false);
+  }
+  QCOMPARE(c.image().copy(box), first);
 }
 
 QTEST_MAIN(BarKeypadDrawingTest)
