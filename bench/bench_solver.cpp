@@ -1,9 +1,8 @@
-// The solver, the dead-end test and the candidates: the game's mask-based code beside the literal whole-field
-// method on the same fields, with the ratio of their times printed after the runs.
+// The solver, the dead-end test and the candidates: the game's mask-based code ("Fast") beside
+// the literal whole-field method ("Literal") on the same fields; bench/ratios.py pairs them.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <map>
+#include <optional>
 #include <string>
 
 #include "logic/solver.h"
@@ -15,133 +14,102 @@
 namespace tessarix {
 namespace {
 
-// A shipped puzzle: level file and slot.
-GameState shipped(int level, int slot) {
+// A shipped puzzle: level file and slot; nothing when the file does not load.
+std::optional<GameState> shipped(int level, int slot) {
   GameState s;
   const std::string path = std::string(TESSARIX_DATA_DIR) + "/" + levelFileName(level);
-  if (loadSlot(path, slot, s).status != LoadStatus::Loaded) {
-    std::fprintf(stderr, "cannot load %s\n", path.c_str());
-    std::exit(1);
-  }
+  if (loadSlot(path, slot, s).status != LoadStatus::Loaded) return std::nullopt;
   return s;
 }
 
 // Fields: the Schwer puzzle of slot 0 (8 passes), the Extrem puzzle of slot 0 (10 passes),
 // and a solver-minimal random puzzle (many passes).
-GameState field(int which) {
+enum Field { Schwer0, Extrem0, Minimal };
+
+// The field for a benchmark, or nothing with the benchmark marked as skipped.
+std::optional<GameState> field(benchmark::State& state, Field which) {
+  std::optional<GameState> s;
   switch (which) {
-    case 0: return shipped(2, 0);
-    case 1: return shipped(3, 0);
-    default: {
+    case Schwer0: s = shipped(2, 0); break;
+    case Extrem0: s = shipped(3, 0); break;
+    case Minimal: {
       SeededRandom rng(7);
-      return testing::solvablePuzzle(testing::randomFullField(rng), rng, 14);
+      s = testing::solvablePuzzle(testing::randomFullField(rng), rng, 14);
+      break;
     }
   }
-}
-const char* fieldName(int which) {
-  static const char* names[] = {"schwer0", "extrem0", "minimal"};
-  return names[which];
+  if (!s) state.SkipWithError("cannot load the shipped puzzle from " TESSARIX_DATA_DIR);
+  return s;
 }
 
-void deriveFast(benchmark::State& state) {
-  const GameState start = field(static_cast<int>(state.range(0)));
-  GameState probe = start;
+void BM_DeriveSolutionFast(benchmark::State& state, Field which) {
+  const std::optional<GameState> start = field(state, which);
+  if (!start) return;
+  GameState probe = *start;
   state.counters["passes"] = deriveSolution(probe);
-  state.SetLabel(fieldName(static_cast<int>(state.range(0))));
-  GameState s = start;
+  GameState s = *start;
   for (auto _ : state) {
     deriveSolution(s);
     benchmark::DoNotOptimize(s.solution.data());
   }
 }
-void deriveLiteral(benchmark::State& state) {
-  const GameState start = field(static_cast<int>(state.range(0)));
-  state.SetLabel(fieldName(static_cast<int>(state.range(0))));
-  GameState s = start;
+void BM_DeriveSolutionLiteral(benchmark::State& state, Field which) {
+  const std::optional<GameState> start = field(state, which);
+  if (!start) return;
+  GameState s = *start;
   for (auto _ : state) {
     reference::deriveSolution(s);
     benchmark::DoNotOptimize(s.solution.data());
   }
 }
-void noDeadEndFast(benchmark::State& state) {
-  const GameState s = field(static_cast<int>(state.range(0)));
-  state.SetLabel(fieldName(static_cast<int>(state.range(0))));
-  for (auto _ : state) benchmark::DoNotOptimize(noDeadEnd(s.board));
+void BM_NoDeadEndFast(benchmark::State& state, Field which) {
+  const std::optional<GameState> s = field(state, which);
+  if (!s) return;
+  for (auto _ : state) benchmark::DoNotOptimize(noDeadEnd(s->board));
 }
-void noDeadEndLiteral(benchmark::State& state) {
-  GameState s = field(static_cast<int>(state.range(0)));
-  state.SetLabel(fieldName(static_cast<int>(state.range(0))));
-  for (auto _ : state) benchmark::DoNotOptimize(reference::noDeadEnd(s.board));
+void BM_NoDeadEndLiteral(benchmark::State& state, Field which) {
+  std::optional<GameState> s = field(state, which);
+  if (!s) return;
+  for (auto _ : state) benchmark::DoNotOptimize(reference::noDeadEnd(s->board));
 }
 
 // The candidate refresh's computation: every digit tried in every empty cell copy, then the
 // shared cells merged.
-void candidatesFast(benchmark::State& state) {
-  const GameState s = field(static_cast<int>(state.range(0)));
-  state.SetLabel(fieldName(static_cast<int>(state.range(0))));
+void BM_CandidatesFast(benchmark::State& state, Field which) {
+  const std::optional<GameState> s = field(state, which);
+  if (!s) return;
   MarkArray marks;
   for (auto _ : state) {
-    computeCandidates(s.board, marks);
+    computeCandidates(s->board, marks);
     mergeSharedCandidates(marks);
     benchmark::DoNotOptimize(marks.data());
   }
 }
-void candidatesLiteral(benchmark::State& state) {
-  GameState s = field(static_cast<int>(state.range(0)));
-  state.SetLabel(fieldName(static_cast<int>(state.range(0))));
+void BM_CandidatesLiteral(benchmark::State& state, Field which) {
+  std::optional<GameState> s = field(state, which);
+  if (!s) return;
   MarkArray marks;
   for (auto _ : state) {
-    reference::computeCandidates(s.board, marks);
+    reference::computeCandidates(s->board, marks);
     mergeSharedCandidates(marks);
     benchmark::DoNotOptimize(marks.data());
   }
 }
 
-BENCHMARK(deriveFast)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(deriveLiteral)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK(noDeadEndFast)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(noDeadEndLiteral)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK(candidatesFast)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(candidatesLiteral)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
+// Each benchmark on each field, named "<benchmark>/<field>".
+#define ON_EVERY_FIELD(fn)                                                     \
+  BENCHMARK_CAPTURE(fn, schwer0, Schwer0)->Unit(benchmark::kMicrosecond);      \
+  BENCHMARK_CAPTURE(fn, extrem0, Extrem0)->Unit(benchmark::kMicrosecond);      \
+  BENCHMARK_CAPTURE(fn, minimal, Minimal)->Unit(benchmark::kMicrosecond)
 
-// Keeps the medians, to print literal / fast after the usual report.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs)
-      if (run.aggregate_name == "median") {
-        std::string name = run.run_name.str();
-        name = name.substr(0, name.find("/repeats"));
-        medians_[name] = run.GetAdjustedCPUTime();
-      }
-  }
-  void printRatios() const {
-    std::printf("\nliteral / fast (medians of CPU time)\n");
-    for (const auto& [name, time] : medians_) {
-      const auto pos = name.find("Fast");
-      if (pos == std::string::npos) continue;
-      std::string other = name;
-      other.replace(pos, 4, "Literal");
-      const auto it = medians_.find(other);
-      if (it != medians_.end())
-        std::printf("%-28s fast %12.2f us  literal %12.2f us  ratio %10.0f\n", name.c_str(), time,
-                    it->second, it->second / time);
-    }
-  }
-
- private:
-  std::map<std::string, double> medians_;
-};
+ON_EVERY_FIELD(BM_DeriveSolutionFast);
+ON_EVERY_FIELD(BM_DeriveSolutionLiteral);
+ON_EVERY_FIELD(BM_NoDeadEndFast);
+ON_EVERY_FIELD(BM_NoDeadEndLiteral);
+ON_EVERY_FIELD(BM_CandidatesFast);
+ON_EVERY_FIELD(BM_CandidatesLiteral);
 
 }  // namespace
 }  // namespace tessarix
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  tessarix::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.printRatios();
-  benchmark::Shutdown();
-  return 0;
-}
+BENCHMARK_MAIN();
