@@ -1,0 +1,222 @@
+// The play loop's keys and its button bar: N, K then O, F and C, a key whose press went
+// elsewhere, the three ways out with their pause, and the buttons pressed by mouse and by key.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "logic/check.h"
+#include "play_fixture.h"
+
+namespace tessarix::testing {
+namespace {
+
+// --- The loop's keys ----------------------------------------------------------------------------
+
+TEST_F(PlayTest, NRestartsWithoutTheButtonsAnimation) {
+  startPuzzle();
+  GameState& s = game->state();
+  const int i = emptyPlainCell();
+  enter(i, solutionOf(i));
+  canvas.ops.clear();
+  typeKey('N');
+  EXPECT_EQ(s.board, s.givens);
+  EXPECT_TRUE(shownAt(i).blanked);
+  EXPECT_EQ(shownAt(i).text, "");
+  EXPECT_FALSE(barButtonLook(BarButton::Neustart).has_value());
+  EXPECT_EQ(game->mode(), Game::Mode::Playing);
+}
+
+TEST_F(PlayTest, KThenOSolvesEvenWithAnotherKeyBetweenAndVoidsTheClock) {
+  startTimedGame();
+  GameState& s = game->state();
+  const CellArray board = s.board;
+  typeKey('O');  // O alone does nothing
+  EXPECT_EQ(s.board, board);
+  EXPECT_TRUE(s.clockRunning);
+  typeKey('K');
+  EXPECT_TRUE(game->keyPrefix());
+  typeKey('Z');
+  typeKey('X');
+  typeKey('O');
+  EXPECT_FALSE(game->keyPrefix());
+  EXPECT_EQ(s.board, s.solution);
+  EXPECT_EQ(s.status, CheckOutcome::Solved);
+  EXPECT_FALSE(s.clockRunning);
+  EXPECT_EQ(game->clockText(), idleClock);
+  EXPECT_FALSE(platform.ticking);
+  EXPECT_TRUE(platform.championPrompts.empty());  // solved by the game, not timed
+  EXPECT_TRUE(platform.questions.empty());
+}
+
+TEST_F(PlayTest, FAndCSetAndClearEveryMark) {
+  startPuzzle();
+  const GameState& s = game->state();
+  const int i = emptyPlainCell();
+  typeKey('F');
+  EXPECT_TRUE(std::all_of(s.marks.begin(), s.marks.end(), [](uint8_t m) { return m == 1; }));
+  for (int d = 1; d <= 9; ++d) EXPECT_TRUE(markShown(i, d)) << d;
+  typeKey('C');
+  EXPECT_EQ(s.marks, MarkArray{});
+  for (int d = 1; d <= 9; ++d) EXPECT_FALSE(markShown(i, d)) << d;
+  EXPECT_EQ(game->mode(), Game::Mode::Playing);
+}
+
+TEST_F(PlayTest, AKeyWhosePressDidNotReachTheLoopDoesNothing) {
+  loadPuzzle();
+  GameState& s = game->state();
+  // The S that chose "Spielstart" in the menu is let go in the loop.
+  game->input().keyPressed('S');
+  game->menuEvent(10);
+  game->input().keyReleased('S');
+  EXPECT_TRUE(platform.slotRequests.empty());
+  const int i = emptyPlainCell();
+  enter(i, solutionOf(i));
+  // A release alone.
+  game->input().keyReleased('N');
+  game->input().keyReleased(escape);
+  EXPECT_EQ(s.board[i], solutionOf(i));
+  EXPECT_TRUE(platform.stepTimers.empty());
+  // Pressed and let go in the loop, it acts.
+  typeKey('N');
+  EXPECT_EQ(s.board[i], 0);
+}
+
+// A, Esc and Abbruch: the button stays pressed through a pause of 200 ms in which input waits;
+// then the loop is left. Only Esc sets the label to its idle text.
+class LeavingTheLoop;
+struct LeaveCase {
+  const char* name;
+  std::function<void(LeavingTheLoop&)> act;
+  bool idleLabel;
+};
+
+class LeavingTheLoop : public PlayTest, public ::testing::WithParamInterface<LeaveCase> {
+ public:
+  using PlayTest::click;
+  using PlayTest::typeKey;
+};
+
+TEST_P(LeavingTheLoop, PausesThenLeaves) {
+  startTimedGame();
+  GameState& s = game->state();
+  const int i = emptyPlainCell();
+  enter(i, solutionOf(i));
+  platform.now += 75;
+  game->clockTick();
+  ASSERT_EQ(game->clockText(), " 00:00:07");
+  canvas.ops.clear();
+
+  GetParam().act(*this);
+  EXPECT_EQ(platform.stepTimers, std::vector<int>{200});
+  EXPECT_EQ(barButtonLook(BarButton::Abbruch), std::optional<bool>(true));
+  EXPECT_FALSE(s.clockRunning);
+  EXPECT_FALSE(platform.ticking);
+  // Meanwhile keys, clicks and menu commands wait for nothing.
+  EXPECT_EQ(game->mode(), Game::Mode::Playing);
+  typeKey('N');
+  clickCell(MouseButton::Left, emptyPlainCell());
+  game->menuEvent(45);
+  EXPECT_EQ(s.board[i], solutionOf(i));
+  EXPECT_FALSE(game->keypadOpen());
+  EXPECT_TRUE(s.symmetryOn);
+  EXPECT_EQ(platform.stepTimers.size(), 1u);
+
+  game->timerFired();
+  EXPECT_EQ(game->mode(), Game::Mode::Idle);
+  EXPECT_TRUE(platform.menuEnabled);
+  EXPECT_EQ(game->clockText(), GetParam().idleLabel ? idleClock : " 00:00:07");
+  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), "Bitte Menupunkt auswählen!");
+  game->timerFired();  // a late second firing changes nothing
+  EXPECT_EQ(game->mode(), Game::Mode::Idle);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, LeavingTheLoop,
+    ::testing::Values(LeaveCase{"KeyA", [](LeavingTheLoop& t) { t.typeKey('A'); }, false},
+                      LeaveCase{"Abbruch",
+                                [](LeavingTheLoop& t) { t.click(MouseButton::Left, 844, 912); },
+                                false},
+                      LeaveCase{"Escape", [](LeavingTheLoop& t) { t.typeKey(escape); }, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- The button bar -----------------------------------------------------------------------------
+
+struct BarCase {
+  BarButton button;
+  int x;  // a column of its click range
+  char key;
+};
+
+class BarButtons : public PlayTest, public ::testing::WithParamInterface<BarCase> {
+ protected:
+  // What the button did: the slot dialog asked, or the board restarted.
+  void expectActed(size_t requestsBefore) {
+    const BarButton b = GetParam().button;
+    const bool asks = b == BarButton::Laden || b == BarButton::Sichern;
+    ASSERT_EQ(platform.slotRequests.size(), requestsBefore + (asks ? 1 : 0));
+    if (asks) {
+      EXPECT_EQ(platform.slotRequests.back().purpose,
+                b == BarButton::Laden ? SlotPurpose::Load : SlotPurpose::Save);
+    }
+    const GameState& s = game->state();
+    EXPECT_EQ(s.board[entry] == 0, b == BarButton::Neustart);
+    EXPECT_EQ(game->mode(), Game::Mode::Playing);
+  }
+  void enterOne() {
+    entry = emptyPlainCell();
+    enter(entry, solutionOf(entry));
+  }
+  int entry = 0;
+};
+
+TEST_P(BarButtons, AMousePressActsAndTheButtonPopsUpOnTheRelease) {
+  startPuzzle();
+  enterOne();
+  const BarCase& bc = GetParam();
+  platform.buttonsDown = true;
+  canvas.ops.clear();
+  game->input().buttonPressed(MouseButton::Left, bc.x, 886);
+  EXPECT_EQ(barButtonLooks(bc.button), std::vector<bool>{true});
+  expectActed(0);
+  game->input().buttonReleased(MouseButton::Left, bc.x, 886);
+  EXPECT_EQ(barButtonLook(bc.button), std::optional<bool>(false));
+}
+
+TEST_P(BarButtons, AfterADialogTookTheReleaseTheButtonPopsUpAtOnce) {
+  startPuzzle();
+  enterOne();
+  const BarCase& bc = GetParam();
+  platform.buttonsDown = false;
+  canvas.ops.clear();
+  game->input().buttonPressed(MouseButton::Left, bc.x, 912);
+  expectActed(0);
+  EXPECT_EQ(barButtonLooks(bc.button), (std::vector<bool>{true, false}));
+}
+
+TEST_P(BarButtons, ItsKeyActsAndAnimatesAtOnceExceptN) {
+  startPuzzle();
+  enterOne();
+  const BarCase& bc = GetParam();
+  platform.buttonsDown = true;  // a key does not wait for the mouse
+  canvas.ops.clear();
+  typeKey(bc.key);
+  expectActed(0);
+  const std::vector<bool> animated =
+      bc.button == BarButton::Neustart ? std::vector<bool>{} : std::vector<bool>{true, false};
+  EXPECT_EQ(barButtonLooks(bc.button), animated);
+  // Nothing is left held for the mouse's release.
+  game->input().buttonReleased(MouseButton::Left, 10, 10);
+  EXPECT_EQ(barButtonLooks(bc.button).size(), bc.button == BarButton::Neustart ? 0u : 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bar, BarButtons,
+                         ::testing::Values(BarCase{BarButton::Laden, 160, 'L'},
+                                           BarCase{BarButton::Sichern, 431, 'S'},
+                                           BarCase{BarButton::Drucken, 500, 'D'},
+                                           BarCase{BarButton::Neustart, 719, 'N'},
+                                           BarCase{BarButton::Hilfe, 720, 'H'}),
+                         [](const auto& info) { return std::string(1, info.param.key); });
+
+}  // namespace
+}  // namespace tessarix::testing
