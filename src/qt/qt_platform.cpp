@@ -127,8 +127,8 @@ bool QtPlatform::mouseButtonsDown() {
 }
 
 ChampionPrompt::Answer QtPlatform::askChampionName(const std::string& championName) {
+  if (championNameHook) return championNameHook(championName);
   // The name dialog comes with the hall of fame's dialogs; until then a finish is not entered.
-  (void)championName;
   return {};
 }
 

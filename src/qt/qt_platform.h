@@ -63,6 +63,8 @@ class QtPlatform : public Platform {
   // Runs once the real slot dialog is shown, from inside its modal loop, so that a test can send
   // it real key and mouse events; the dialog must be closed by the time it returns.
   std::function<void(QDialog*)> slotDialogHook;
+  // Answers the name dialog of a new champion (given the name last accepted this run).
+  std::function<Answer(const std::string&)> championNameHook;
   // Questions and messages seen, in order (kept with or without hooks).
   std::vector<std::string> asked;
 
