@@ -183,7 +183,9 @@ void Game::clearFromKeypad() {
 
 void Game::toggleMark(int digit) {
   const CellRef& c = keypad_.cell;
-  state_.setMark(c.grid, c.col, c.row, digit, !state_.mark(c.grid, c.col, c.row, digit));
+  // A keypad clicked before any value was highlighted has no digit to mark.
+  if (digit >= 1 && digit <= 9)
+    state_.setMark(c.grid, c.col, c.row, digit, !state_.mark(c.grid, c.col, c.row, digit));
   syncSharedMarks(state_);
   refreshCandidates();
 }
