@@ -97,9 +97,9 @@ void BM_CandidatesLiteral(benchmark::State& state, Field which) {
 }
 
 // Each benchmark on each field, named "<benchmark>/<field>".
-#define ON_EVERY_FIELD(fn)                                                     \
-  BENCHMARK_CAPTURE(fn, schwer0, Schwer0)->Unit(benchmark::kMicrosecond);      \
-  BENCHMARK_CAPTURE(fn, extrem0, Extrem0)->Unit(benchmark::kMicrosecond);      \
+#define ON_EVERY_FIELD(fn)                                                \
+  BENCHMARK_CAPTURE(fn, schwer0, Schwer0)->Unit(benchmark::kMicrosecond); \
+  BENCHMARK_CAPTURE(fn, extrem0, Extrem0)->Unit(benchmark::kMicrosecond); \
   BENCHMARK_CAPTURE(fn, minimal, Minimal)->Unit(benchmark::kMicrosecond)
 
 ON_EVERY_FIELD(BM_DeriveSolutionFast);

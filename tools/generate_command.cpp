@@ -46,8 +46,8 @@ int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
       } else {
         seed = parseNumber(value);
         if (!seed || *seed < 0) {
-          err << "tessarix-puzzles generate: the seed must be a whole number from 0, not "
-              << value << "\n";
+          err << "tessarix-puzzles generate: the seed must be a whole number from 0, not " << value
+              << "\n";
           return exitUsage;
         }
       }

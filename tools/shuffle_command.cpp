@@ -29,8 +29,8 @@ int runShuffle(const std::vector<std::string>& args, std::ostream& out, std::ost
       }
       seed = parseNumber(args[++k]);
       if (!seed || *seed < 0) {
-        err << "tessarix-puzzles shuffle: the seed must be a whole number from 0, not "
-            << args[k] << "\n";
+        err << "tessarix-puzzles shuffle: the seed must be a whole number from 0, not " << args[k]
+            << "\n";
         return exitUsage;
       }
     } else if (a.size() > 2 && a.starts_with("--")) {

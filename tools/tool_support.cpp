@@ -23,14 +23,11 @@ bool loadSlotOrReport(const std::string& file, int slot, GameState& s, std::ostr
   }
   const LoadResult loaded = loadSlot(file, slot, s);
   switch (loaded.status) {
-    case LoadStatus::Loaded:
-      return true;
+    case LoadStatus::Loaded: return true;
     case LoadStatus::Missing:
       err << "tessarix-puzzles: Die Datei " << file << " gibt es nicht.\n";
       return false;
-    case LoadStatus::Refused:
-      err << "tessarix-puzzles: " << loaded.message << "\n";
-      return false;
+    case LoadStatus::Refused: err << "tessarix-puzzles: " << loaded.message << "\n"; return false;
   }
   return false;
 }

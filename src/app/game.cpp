@@ -29,8 +29,7 @@ void Game::startUp(MenuBuilder& menu) {
   readHallOfFame();
   buildMenu(menu);
   updateMenuChecks(state_, platform_);
-  buttonBarImage_ =
-      canvas_.capture(buttonBarLeft, buttonBarTop, buttonBarRight, buttonBarBottom);
+  buttonBarImage_ = canvas_.capture(buttonBarLeft, buttonBarTop, buttonBarRight, buttonBarBottom);
   hintText_ = hintChooseMenu;
   setClockText(idleClockText);
   drawOpeningScreen();

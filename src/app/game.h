@@ -193,8 +193,8 @@ class Game : private EntryListener, private InputTarget {
   InputRouter input_{static_cast<InputTarget&>(*this)};
   uint64_t inputEpoch_ = 0;
   int mouseX_ = 0, mouseY_ = 0;
-  bool keyPrefix_ = false;                   // K was released: O solves
-  std::optional<BarButton> heldBarButton_;   // pressed by the mouse, up on its release
+  bool keyPrefix_ = false;                  // K was released: O solves
+  std::optional<BarButton> heldBarButton_;  // pressed by the mouse, up on its release
   enum class PendingStep { None, Leave, LeaveAfterEscape };
   PendingStep pendingStep_ = PendingStep::None;
 

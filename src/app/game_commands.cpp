@@ -47,12 +47,8 @@ void Game::menuEvent(int id) {
       newGame();
       endsInLoop = true;
       break;
-    case 10:
-      endsInLoop = true;
-      break;
-    case 11:
-      endsInOwnBoard = true;
-      break;
+    case 10: endsInLoop = true; break;
+    case 11: endsInOwnBoard = true; break;
     case 20:
       dataFile_ = savedBoardFile;
       loadBoardDialog();
@@ -63,9 +59,7 @@ void Game::menuEvent(int id) {
       saveBoardDialog();
       endsInLoop = true;
       break;
-    case 22:
-      solveCommand();
-      break;
+    case 22: solveCommand(); break;
     case 24:
       shuffleCommand();
       redrawBoard();
@@ -75,9 +69,7 @@ void Game::menuEvent(int id) {
       restartCommand();
       endsInLoop = true;
       break;
-    case 26:
-      clearCommand();
-      break;
+    case 26: clearCommand(); break;
     case 30:
     case 31:
     case 32:
@@ -98,12 +90,8 @@ void Game::menuEvent(int id) {
       state_.clearMarks();
       redrawBoard();
       break;
-    case 45:
-      state_.symmetryOn = !state_.symmetryOn;
-      break;
-    case 99:
-      confirmQuit();
-      break;
+    case 45: state_.symmetryOn = !state_.symmetryOn; break;
+    case 99: confirmQuit(); break;
     default:
       // 1, 12, 27, 50, 60 and unknown ids: their commands are not built yet (or do not
       // exist); the epilogue below still brings the window back to rest.
@@ -194,8 +182,7 @@ void Game::solveCommand() {
 // --- Quitting -----------------------------------------------------------------------------------
 
 bool Game::confirmQuit() {
-  const int answer =
-      platform_.ask("Spiel beenden?", {"&JA", "&NEIN"}, 1, MessageIcon::Question);
+  const int answer = platform_.ask("Spiel beenden?", {"&JA", "&NEIN"}, 1, MessageIcon::Question);
   if (answer != 0) return false;
   quitting_ = true;
   state_.clockRunning = false;

@@ -45,16 +45,13 @@ void Game::timerFired() {
   const PendingStep step = pendingStep_;
   pendingStep_ = PendingStep::None;
   switch (step) {
-    case PendingStep::None:
-      break;
+    case PendingStep::None: break;
     case PendingStep::LeaveAfterEscape:
       // Leaving with Esc shows the idle clock; A and Abbruch keep the last time shown.
       updateClock();
       leaveLoop();
       break;
-    case PendingStep::Leave:
-      leaveLoop();
-      break;
+    case PendingStep::Leave: leaveLoop(); break;
   }
 }
 

@@ -19,7 +19,8 @@ constexpr int escapeCharacter = 27;
 int indexOf(const CellRef& c) { return cellIndex(c.grid, c.col, c.row); }
 }  // namespace
 
-// --- Drawing a cell and its other copy ------------------------------------------------------------
+// --- Drawing a cell and its other copy
+// ------------------------------------------------------------
 
 void Game::enterCell(const CellRef& cell, int digit) {
   // enterDigit draws the cell through entryDrawn, judges it, counts a wrong entry once and
@@ -51,7 +52,8 @@ void Game::removeClue(const CellRef& cell) {
   if (state_.showCandidates) refreshCandidates();
 }
 
-// --- Clicks on cells ------------------------------------------------------------------------------
+// --- Clicks on cells
+// ------------------------------------------------------------------------------
 
 void Game::handleCellClick(MouseButton button) {
   const std::optional<CellRef> cell = cellAt(mouseX_, mouseY_);
@@ -98,7 +100,8 @@ void Game::finishTest() {
   followClock();
 }
 
-// --- The keypad -----------------------------------------------------------------------------------
+// --- The keypad
+// -----------------------------------------------------------------------------------
 
 void Game::openKeypad(const CellRef& cell, bool marksMode) {
   keypad_.open = true;

@@ -74,18 +74,10 @@ void Game::loopKeyReleased(int key) {
       restartCommand();
       redrawBoard();
       break;
-    case 'L':
-      barButtonPressed(BarButton::Laden, false);
-      break;
-    case 'S':
-      barButtonPressed(BarButton::Sichern, false);
-      break;
-    case 'D':
-      barButtonPressed(BarButton::Drucken, false);
-      break;
-    case 'H':
-      barButtonPressed(BarButton::Hilfe, false);
-      break;
+    case 'L': barButtonPressed(BarButton::Laden, false); break;
+    case 'S': barButtonPressed(BarButton::Sichern, false); break;
+    case 'D': barButtonPressed(BarButton::Drucken, false); break;
+    case 'H': barButtonPressed(BarButton::Hilfe, false); break;
     case 'A':
       // In letters mode A is the value 1 of a cell, not Abbruch.
       if (state_.digitMode) abortLoop(false);
@@ -93,9 +85,7 @@ void Game::loopKeyReleased(int key) {
     case escapeKey:
       if (!ignoreEscape_) abortLoop(true);
       break;
-    case 'K':
-      keyPrefix_ = true;
-      break;
+    case 'K': keyPrefix_ = true; break;
     case 'O':
       // Only O clears the prefix: K, another key, then O still solves.
       if (keyPrefix_) solveShortcut();
@@ -115,8 +105,7 @@ void Game::loopKeyReleased(int key) {
       redrawBoard();
       updateClock();
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -148,9 +137,7 @@ void Game::barButtonPressed(BarButton b, bool byMouse) {
       redrawBoard();
       if (mode_ == Mode::Playing) updateClock();
       break;
-    case BarButton::Sichern:
-      saveBoardDialog();
-      break;
+    case BarButton::Sichern: saveBoardDialog(); break;
     case BarButton::Drucken:
     case BarButton::Hilfe:
       // Printing and the help pages come with the game's completion; the button only answers.
@@ -159,8 +146,7 @@ void Game::barButtonPressed(BarButton b, bool byMouse) {
       restartCommand();
       redrawBoard();
       break;
-    case BarButton::Abbruch:
-      break;
+    case BarButton::Abbruch: break;
   }
   if (quitting_ || mode_ == Mode::Idle) return;
   // Pressed by a key, the button pops up at once; pressed by the mouse, when the mouse button

@@ -15,15 +15,10 @@ void InputRouter::pointerMoved(int x, int y) { followPointer(x, y); }
 void InputRouter::buttonPressed(MouseButton button, int x, int y) {
   followPointer(x, y);
   switch (target_.inputMode()) {
-    case InputMode::Loop:
-      target_.loopButtonPressed(button, x, y);
-      break;
-    case InputMode::Keypad:
-      target_.keypadButtonPressed(button, x, y);
-      break;
+    case InputMode::Loop: target_.loopButtonPressed(button, x, y); break;
+    case InputMode::Keypad: target_.keypadButtonPressed(button, x, y); break;
     case InputMode::Idle:
-    case InputMode::Paused:
-      break;
+    case InputMode::Paused: break;
   }
 }
 

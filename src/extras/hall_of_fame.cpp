@@ -32,7 +32,8 @@ void resetHallOfFame(HallOfFame& h) {
     for (int level = 0; level < fameLevels; ++level) {
       h.fameNames[rank][level].clear();
       h.fameDates[rank][level].clear();
-      h.fameTimes[rank][level] = std::string(emptyFameTime);  // (a move: gcc 12 warns falsely on the copy)
+      h.fameTimes[rank][level] =
+          std::string(emptyFameTime);  // (a move: gcc 12 warns falsely on the copy)
     }
 }
 

@@ -8,8 +8,8 @@
 namespace tessarix {
 
 inline constexpr const char* hallOfFameFile = "Champions.Rhm";
-inline constexpr int fameLevels = 4;      // Leicht, Mittel, Schwer, Extrem
-inline constexpr int fameLastRank = 10;   // ranks 1..10; rank 0 exists and is never used
+inline constexpr int fameLevels = 4;       // Leicht, Mittel, Schwer, Extrem
+inline constexpr int fameLastRank = 10;    // ranks 1..10; rank 0 exists and is never used
 inline constexpr int fameLineCount = 120;  // 4 levels x 10 ranks x (name, date, time)
 // The time of an empty entry; it sorts after every real finish time.
 inline constexpr const char* emptyFameTime = "9";

@@ -43,12 +43,15 @@ void forEachCharacter(const std::string& text, const std::function<void(char32_t
   size_t i = 0;
   while (i < n) {
     const auto lead = static_cast<uint8_t>(text[i]);
-    int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2
-                 : lead >= 0xE0 && lead <= 0xEF                  ? 3
-                 : lead >= 0xF0 && lead <= 0xF4                  ? 4
-                                                                 : 0;
-    char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F
-                                                                              : lead & 0x07;
+    int length = lead < 0x80                    ? 1
+                 : lead >= 0xC2 && lead <= 0xDF ? 2
+                 : lead >= 0xE0 && lead <= 0xEF ? 3
+                 : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                : 0;
+    char32_t c = length == 1   ? lead
+                 : length == 2 ? lead & 0x1F
+                 : length == 3 ? lead & 0x0F
+                               : lead & 0x07;
     bool good = length > 0 && i + static_cast<size_t>(length) <= n;
     for (int k = 1; good && k < length; ++k) {
       const auto next = static_cast<uint8_t>(text[i + static_cast<size_t>(k)]);
@@ -101,9 +104,12 @@ std::string blankControlCharacters(const std::string& text) {
   out.reserve(text.size());
   forEachCharacter(text, [&](char32_t c) {
     const bool control = c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x2028 || c == 0x2029;
-    if (c == malformed) out += '?';
-    else if (control) out += ' ';
-    else appendUtf8(out, c);
+    if (c == malformed)
+      out += '?';
+    else if (control)
+      out += ' ';
+    else
+      appendUtf8(out, c);
   });
   return out;
 }

@@ -15,18 +15,26 @@ using MarkArray = std::array<uint8_t, 10000>;  // [grid][col][row][digit], 0 or 
 
 // What the check found: nothing yet, a wrong entry or a broken rule, a field without a solution,
 // no errors, a solved field, or a solved field whose entries differ from the derived solution.
-enum class CheckOutcome { None, WrongEntry, NotSolvable, NoErrors, Solved, SolvedDespiteWrongEntry };
+enum class CheckOutcome {
+  None,
+  WrongEntry,
+  NotSolvable,
+  NoErrors,
+  Solved,
+  SolvedDespiteWrongEntry
+};
 
 struct GameState {
   // The field.
-  CellArray board{};        // clues and the player's entries; 0 = empty
-  CellArray givens{};       // the clues; non-zero marks a clue cell
-  CellArray solution{};     // derived by deriveSolution; 0 = not derived
-  MarkArray marks{};        // candidate or pencil marks
+  CellArray board{};     // clues and the player's entries; 0 = empty
+  CellArray givens{};    // the clues; non-zero marks a clue cell
+  CellArray solution{};  // derived by deriveSolution; 0 = not derived
+  MarkArray marks{};     // candidate or pencil marks
 
   // Counting and checking.
-  std::array<uint8_t, 10> digitCount{};  // distinct cells per value; [0] counts empties and lower copies
-  int wrongCount = 0;                    // wrong entries of this game; at 3 the game is no longer timed
+  std::array<uint8_t, 10>
+      digitCount{};    // distinct cells per value; [0] counts empties and lower copies
+  int wrongCount = 0;  // wrong entries of this game; at 3 the game is no longer timed
   bool notSolvable = false;
   bool boardComplete = false;
   CheckOutcome status = CheckOutcome::None;

@@ -71,7 +71,8 @@ class SeededRandom : public RandomSource {
   [[gnu::always_inline]] int draw(uint32_t range) {
     const uint32_t limit = UINT32_MAX - UINT32_MAX % range;
     uint32_t v;
-    do v = static_cast<uint32_t>(engine_()); while (v >= limit);
+    do v = static_cast<uint32_t>(engine_());
+    while (v >= limit);
     return static_cast<int>(v % range);
   }
 

@@ -125,7 +125,8 @@ class PassRunner {
         }
       }
       for (; r < 27; ++r)
-        if (singleDigits(counts_[base + r])) [[unlikely]] onlyPlace(g, r, base + r);
+        if (singleDigits(counts_[base + r])) [[unlikely]]
+          onlyPlace(g, r, base + r);
     }
     // A quiet placement leaves the lower copies of the clues to the end of its pass.
     if (s_.boardChanged && !givensSynced_) syncGivens();
@@ -268,7 +269,8 @@ class PassRunner {
       takesD[c.word[1]] &= ~c.mask[1];
       changed_[c.grid[0]] = changed_[c.grid[1]] = true;
     }
-    if (!(left & (left - 1))) [[unlikely]] markSingle(c, left);
+    if (!(left & (left - 1))) [[unlikely]]
+      markSingle(c, left);
   }
 
   // Distinct cell n is left with one candidate or none: its single mark follows.

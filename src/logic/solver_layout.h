@@ -41,10 +41,10 @@ struct ScanLayout {
     bool shared;
   };
   std::array<Cell, distinctCells> cell{};
-  std::array<std::array<int16_t, 2>, distinctCells> copies{};  // cell index of each copy
-  std::array<int16_t, 1000> distinctOf{};                       // of each cell copy; -1 for none
-  std::array<std::array<int16_t, 128>, 10> copyAt{};            // cell index of (grid, bit)
-  std::array<std::array<int16_t, 128>, 10> distinctAt{};        // distinct cell of (grid, bit)
+  std::array<std::array<int16_t, 2>, distinctCells> copies{};    // cell index of each copy
+  std::array<int16_t, 1000> distinctOf{};                        // of each cell copy; -1 for none
+  std::array<std::array<int16_t, 128>, 10> copyAt{};             // cell index of (grid, bit)
+  std::array<std::array<int16_t, 128>, 10> distinctAt{};         // distinct cell of (grid, bit)
   std::array<std::array<int16_t, 9>, unitCount> unitDistinct{};  // distinct cells of each unit
   std::array<GridBits, gridBits> peers{};  // the cells sharing a row, column or box with a bit
   std::array<GridBits, 27> unitBits{};     // the cells of each unit of a grid, by scan place

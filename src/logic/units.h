@@ -25,7 +25,7 @@ struct CellUnits {
   // The units a shared cell's trial sees: its own three and its mirror's three (noUnit for a
   // cell that belongs to one grid only).
   std::array<std::array<uint8_t, 6>, 1000> seen{};
-  std::array<int16_t, 729> cells{};               // every cell copy: grids outermost, then col, row
+  std::array<int16_t, 729> cells{};  // every cell copy: grids outermost, then col, row
   // The cells of each unit in scan order: rows left to right, columns top down, boxes by
   // column (outer) and row (inner).
   std::array<std::array<int16_t, 9>, unitCount> unitCells{};

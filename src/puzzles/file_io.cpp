@@ -1,10 +1,10 @@
 // Reading a file whole or in part, and replacing a file safely.
 #include "puzzles/file_io.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace tessarix {
 

@@ -16,20 +16,20 @@
 #include <utility>
 #include <vector>
 
+#include "logic/shuffle.h"
 #include "logic/solver.h"
 #include "logic/units.h"
 #include "puzzles/clue_symmetry.h"
-#include "logic/shuffle.h"
 #include "puzzles/full_field.h"
 
 namespace tessarix {
 
 const LevelRecipe& levelRecipe(int level) {
   static const std::array<LevelRecipe, 4> recipes = {{
-      {272, 298, 298, 0, 4, false, 1},   // Leicht
-      {212, 238, 238, 5, 6, false, 1},   // Mittel
-      {172, 193, 193, 7, 8, false, 1},   // Schwer
-      {0, 0, 168, 9, 10, true, 3},       // Extrem: as few as the bounds allow
+      {272, 298, 298, 0, 4, false, 1},  // Leicht
+      {212, 238, 238, 5, 6, false, 1},  // Mittel
+      {172, 193, 193, 7, 8, false, 1},  // Schwer
+      {0, 0, 168, 9, 10, true, 3},      // Extrem: as few as the bounds allow
   }};
   return recipes[static_cast<size_t>(level)];
 }
@@ -55,9 +55,8 @@ bool acceptable(const CellArray& clues, const LevelRecipe& recipe) {
 
 // Takes away the sets of cells in a random order while the field stays acceptable and the
 // count is above target. A set whose cells are already gone is skipped.
-void removeSets(CellArray& clues, int& count, int target,
-                const std::vector<std::vector<int>>& sets, const LevelRecipe& recipe,
-                RandomSource& random) {
+void removeSets(CellArray& clues, int& count, int target, const std::vector<std::vector<int>>& sets,
+                const LevelRecipe& recipe, RandomSource& random) {
   std::vector<int> order(sets.size());
   for (size_t k = 0; k < order.size(); ++k) order[k] = static_cast<int>(k);
   for (size_t k = order.size(); k > 1; --k)

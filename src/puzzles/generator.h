@@ -12,14 +12,14 @@ namespace tessarix {
 
 // What a level asks of its puzzles.
 struct LevelRecipe {
-  int fewestClues;  // the clue count aimed at is drawn from fewestClues..mostClues (distinct
-  int mostClues;    // cells); removal stops as soon as it is reached
-  int ceiling;      // a field whose puzzle keeps more clues is given up for a new field
-  int minPasses;    // the game's passes on the clue-only field: a finished puzzle needs at
-  int maxPasses;    // least minPasses, and no removal may make it need more than maxPasses
+  int fewestClues;    // the clue count aimed at is drawn from fewestClues..mostClues (distinct
+  int mostClues;      // cells); removal stops as soon as it is reached
+  int ceiling;        // a field whose puzzle keeps more clues is given up for a new field
+  int minPasses;      // the game's passes on the clue-only field: a finished puzzle needs at
+  int maxPasses;      // least minPasses, and no removal may make it need more than maxPasses
   bool halfTurnOnly;  // when the count is not reached with both symmetries, give up the
                       // transposition and go on with half-turn pairs
-  int orders;       // removal orders tried on each field; the one with fewest clues is kept
+  int orders;         // removal orders tried on each field; the one with fewest clues is kept
 };
 
 // A new game shuffles the puzzle, and the passes the solver needs change with the order its
@@ -33,10 +33,10 @@ inline constexpr int shuffledPassLimit = 12;
 const LevelRecipe& levelRecipe(int level);
 
 struct Puzzle {
-  CellArray clues{};  // both copies of a shared cell equal; 0 where there is no clue
-  int clueCount = 0;  // distinct cells
-  int passes = 0;     // the game's passes to finish the clue-only field
-  int worstShuffledPasses = 0;  // the most passes any of the checked shuffles needed
+  CellArray clues{};                // both copies of a shared cell equal; 0 where there is no clue
+  int clueCount = 0;                // distinct cells
+  int passes = 0;                   // the game's passes to finish the clue-only field
+  int worstShuffledPasses = 0;      // the most passes any of the checked shuffles needed
   bool transposeSymmetric = false;  // the pattern is always symmetric under the half-turn
 };
 

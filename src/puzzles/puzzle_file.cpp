@@ -66,7 +66,8 @@ LoadResult loadSlot(const std::string& path, int slot, GameState& s) {
       for (int row = 1; row <= 9; ++row)
         for (int col = 1; col <= 9; ++col)
           for (int grid = 1; grid <= 9; ++grid)
-            if (marks[markIndex(grid, col, row, digit)] != 0) s.setMark(grid, col, row, digit, true);
+            if (marks[markIndex(grid, col, row, digit)] != 0)
+              s.setMark(grid, col, row, digit, true);
     result.marksLoaded = true;
   }
   result.status = LoadStatus::Loaded;
@@ -82,8 +83,8 @@ SaveResult saveSlot(const std::string& path, int slot, const GameState& s, Rando
   const FileRead old = readFilePrefix(path, puzzleFileSize);
   if (old.status == ReadStatus::Failed) {
     // Whatever the file holds could not be kept, so it is not replaced.
-    result.message = "Die Datei " + path +
-                     " kann nicht gelesen werden; das Brett wurde nicht gesichert.";
+    result.message =
+        "Die Datei " + path + " kann nicht gelesen werden; das Brett wurde nicht gesichert.";
     return result;
   }
 

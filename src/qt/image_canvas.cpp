@@ -83,15 +83,12 @@ StyleFont styleFontFor(FontStyle style, bool largeFonts) {
     case FontStyle::Keypad: s = sansFont(15, 8, false); break;
     case FontStyle::Cell: s = sansFont(25, 12, false); break;
     case FontStyle::Panel: s = largeFonts ? sansFont(15, 8, false) : monoFont(12, 10); break;
-    case FontStyle::Button:
-      s = largeFonts ? sansPixelFont(13, false, 16) : monoFont(15, 12);
-      break;
+    case FontStyle::Button: s = largeFonts ? sansPixelFont(13, false, 16) : monoFont(15, 12); break;
     case FontStyle::Caption: s = sansPixelFont(13, !largeFonts, 16); break;
     default: s = monoFont(12, 10); break;
   }
   // The tiny candidate marks stay crisp, so that blanking their spot leaves nothing behind.
-  s.font.setStyleStrategy(style == FontStyle::Marks ? QFont::NoAntialias
-                                                    : QFont::PreferAntialias);
+  s.font.setStyleStrategy(style == FontStyle::Marks ? QFont::NoAntialias : QFont::PreferAntialias);
   s.font.setHintingPreference(QFont::PreferFullHinting);
   // Glyph metrics may exceed the nominal cell; the opaque background covers the whole glyph.
   QFontMetrics fm(s.font);
@@ -123,7 +120,9 @@ QColor paletteColor(int index) {
   return QColor(paletteRed(i), paletteGreen(i), paletteBlue(i));
 }
 
-QFont styleFont(FontStyle style, bool largeFonts) { return cachedStyleFont(style, largeFonts).font; }
+QFont styleFont(FontStyle style, bool largeFonts) {
+  return cachedStyleFont(style, largeFonts).font;
+}
 
 ImageCanvas::ImageCanvas() : ImageCanvas(canvasWidth, canvasHeight) {}
 
@@ -157,10 +156,9 @@ void ImageCanvas::fillRect(const QRect& r, QRgb colour) {
 void ImageCanvas::line(int x1, int y1, int x2, int y2) {
   const int w = lineWidth_;
   if (y1 == y2 || x1 == x2) {
-    const QRect r = y1 == y2 ? QRect(QPoint(std::min(x1, x2), y1 - (w - 1)),
-                                     QPoint(std::max(x1, x2), y1))
-                             : QRect(QPoint(x1 - (w - 1), std::min(y1, y2)),
-                                     QPoint(x1, std::max(y1, y2)));
+    const QRect r =
+        y1 == y2 ? QRect(QPoint(std::min(x1, x2), y1 - (w - 1)), QPoint(std::max(x1, x2), y1))
+                 : QRect(QPoint(x1 - (w - 1), std::min(y1, y2)), QPoint(x1, std::max(y1, y2)));
     fillRect(r, lineColor_);
     dirty(r);
     return;
@@ -174,8 +172,14 @@ void ImageCanvas::line(int x1, int y1, int x2, int y2) {
     fillRect(QRect(x - (w - 1), y - (w - 1), w, w), lineColor_);
     if (x == x2 && y == y2) break;
     const int e2 = 2 * err;
-    if (e2 >= dy) { err += dy; x += sx; }
-    if (e2 <= dx) { err += dx; y += sy; }
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
   }
   dirty(QRect(QPoint(std::min(x1, x2) - w, std::min(y1, y2) - w),
               QPoint(std::max(x1, x2), std::max(y1, y2))));
@@ -195,9 +199,9 @@ void ImageCanvas::border(int x1, int y1, int x2, int y2) {
 void ImageCanvas::outlineBox(int x1, int y1, int x2, int y2) { border(x1, y1, x2, y2); }
 
 void ImageCanvas::filledBox(int x1, int y1, int x2, int y2) {
-  fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                 QPoint(std::max(x1, x2), std::max(y1, y2))),
-           fillColor_);
+  fillRect(
+      QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))),
+      fillColor_);
   border(x1, y1, x2, y2);
 }
 
@@ -207,8 +211,8 @@ void ImageCanvas::text(int x, int y, const std::string& utf8) {
   const QString t = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
   const QList<uint> chars = t.toUcs4();
   QFontMetrics fm(s.font);
-  const int width = s.advance > 0 ? s.advance * static_cast<int>(chars.size())
-                                  : fm.horizontalAdvance(t);
+  const int width =
+      s.advance > 0 ? s.advance * static_cast<int>(chars.size()) : fm.horizontalAdvance(t);
   // The opaque background covers the whole glyphs: accents may rise above the text's top, and a
   // shorter text written over an older one must leave nothing of it behind.
   const int top = std::min(y, y + s.baseline - fm.ascent());

@@ -12,9 +12,7 @@
 
 namespace {
 
-void usage() {
-  std::cerr << "Aufruf: tessarix [--dir VERZEICHNIS]\n";
-}
+void usage() { std::cerr << "Aufruf: tessarix [--dir VERZEICHNIS]\n"; }
 
 }  // namespace
 
@@ -38,8 +36,8 @@ int main(int argc, char* argv[]) {
       return 2;
     }
   }
-  if (dir.empty()) dir = tessarix::defaultGameDirectory(std::getenv("XDG_DATA_HOME"),
-                                                        std::getenv("HOME"));
+  if (dir.empty())
+    dir = tessarix::defaultGameDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 
   // Every game file is read and written by its bare name inside the game directory.
   const std::string problem = tessarix::prepareGameDirectory(dir, tessarix::shippedLevelFiles());

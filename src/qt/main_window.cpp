@@ -3,8 +3,8 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -59,9 +59,10 @@ MainWindow::MainWindow(QWidget* parent)
   };
   connect(canvasWidget_, &CanvasWidget::pointerMoved, this,
           [this](int x, int y) { game_->input().pointerMoved(x, y); });
-  connect(canvasWidget_, &CanvasWidget::buttonPressed, this, [this, mouseButton](int b, int x, int y) {
-    game_->input().buttonPressed(mouseButton(b), x, y);
-  });
+  connect(canvasWidget_, &CanvasWidget::buttonPressed, this,
+          [this, mouseButton](int b, int x, int y) {
+            game_->input().buttonPressed(mouseButton(b), x, y);
+          });
   connect(canvasWidget_, &CanvasWidget::buttonReleased, this,
           [this, mouseButton](int b, int x, int y) {
             game_->input().buttonReleased(mouseButton(b), x, y);

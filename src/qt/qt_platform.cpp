@@ -6,12 +6,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QGuiApplication>
-#include <QTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -122,9 +121,7 @@ void QtPlatform::startStepTimer(int milliseconds) {
   if (stepTimer_) stepTimer_->start(milliseconds);
 }
 
-bool QtPlatform::mouseButtonsDown() {
-  return QGuiApplication::mouseButtons() != Qt::NoButton;
-}
+bool QtPlatform::mouseButtonsDown() { return QGuiApplication::mouseButtons() != Qt::NoButton; }
 
 ChampionPrompt::Answer QtPlatform::askChampionName(const std::string& championName) {
   if (championNameHook) return championNameHook(championName);

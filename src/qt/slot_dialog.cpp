@@ -23,8 +23,8 @@ class SlotOption : public QRadioButton {
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override {
-    const bool clicked = event->button() == Qt::LeftButton && isDown() &&
-                         hitButton(event->position().toPoint());
+    const bool clicked =
+        event->button() == Qt::LeftButton && isDown() && hitButton(event->position().toPoint());
     QRadioButton::mouseReleaseEvent(event);
     if (clicked) onMouseClick_();
   }
@@ -103,11 +103,8 @@ void SlotDialog::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
       if (const int slot = slotOf(focusWidget()); slot >= 0) choose(slot);
       return;
-    case Qt::Key_Escape:
-      reject();
-      return;
-    default:
-      return;  // any other key does nothing
+    case Qt::Key_Escape: reject(); return;
+    default: return;  // any other key does nothing
   }
 }
 

@@ -32,8 +32,8 @@ std::unique_ptr<CapturedPixels> capturePickerBackground(Canvas& canvas, int left
 
 // The nine buttons: each a filled box with a black border, light grey for `highlighted` and white
 // for the others, its label in font 6 with a transparent background: the digit at (bx + 3, by + 1)
-// in digit mode, else the letter "A".."H" at (bx + 2, by + 1) and the narrow "I" at (bx + 6, by + 1).
-// Leaves opaque text, black lines, font 6.
+// in digit mode, else the letter "A".."H" at (bx + 2, by + 1) and the narrow "I" at (bx + 6, by +
+// 1). Leaves opaque text, black lines, font 6.
 void drawDigitPicker(Canvas& canvas, int left, int top, int highlighted, bool digitMode);
 
 }  // namespace tessarix

@@ -12,15 +12,15 @@ inline constexpr std::array<uint32_t, 16> palette = {
     0x404040, 0x0000FF, 0x00FF00, 0x00FFFF, 0xD0C9B4, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
 };
 
-inline constexpr int colorBlack = 0;       // lines, clues, texts
-inline constexpr int colorRed = 1;         // outlines of the shared boxes, access letters
-inline constexpr int colorBlue = 4;        // box lines of each grid, the player's entries
-inline constexpr int colorTeal = 6;        // upper layer of an embossed text with flag 0
-inline constexpr int colorLightGrey = 7;   // highlighted keypad button, caption fill
-inline constexpr int colorDarkGrey = 8;    // shadow edges of the bevelled frames
-inline constexpr int colorBrightRed = 9;   // wrong entries, the status "Falsche Zahl! "
-inline constexpr int colorWindow = 12;     // the window's background
-inline constexpr int colorWhite = 15;      // cell interiors, light edges, panel writing areas
+inline constexpr int colorBlack = 0;      // lines, clues, texts
+inline constexpr int colorRed = 1;        // outlines of the shared boxes, access letters
+inline constexpr int colorBlue = 4;       // box lines of each grid, the player's entries
+inline constexpr int colorTeal = 6;       // upper layer of an embossed text with flag 0
+inline constexpr int colorLightGrey = 7;  // highlighted keypad button, caption fill
+inline constexpr int colorDarkGrey = 8;   // shadow edges of the bevelled frames
+inline constexpr int colorBrightRed = 9;  // wrong entries, the status "Falsche Zahl! "
+inline constexpr int colorWindow = 12;    // the window's background
+inline constexpr int colorWhite = 15;     // cell interiors, light edges, panel writing areas
 
 // Red, green and blue (0..255) of a palette entry.
 constexpr int paletteRed(int index) { return static_cast<int>(palette[index] & 0xFF); }

@@ -100,9 +100,7 @@ void writeLevelLine(Canvas& canvas, int givenCount, int level) {
   canvas.text(1082, 649, std::string(levelNames[shown]) + "  ");
 }
 
-void showHintPanel(Canvas& canvas) {
-  drawPanel(canvas, 1014, 707, 234, 72, 64, "HILFEFENSTER:");
-}
+void showHintPanel(Canvas& canvas) { drawPanel(canvas, 1014, 707, 234, 72, 64, "HILFEFENSTER:"); }
 
 void writeHint(Canvas& canvas, const std::string& hintText) {
   panelTextColors(canvas);
@@ -110,9 +108,7 @@ void writeHint(Canvas& canvas, const std::string& hintText) {
   canvas.text(1028, 746, hintText);
 }
 
-void drawClockPanel(Canvas& canvas) {
-  drawPanel(canvas, 1014, 801, 234, 72, 64, "ZEITMESSUNG:");
-}
+void drawClockPanel(Canvas& canvas) { drawPanel(canvas, 1014, 801, 234, 72, 64, "ZEITMESSUNG:"); }
 
 void drawBottomStrip(Canvas& canvas) {
   drawFrame3D(canvas, false, 2, 0, 922, 1277, 944);

@@ -7,17 +7,12 @@ namespace tessarix {
 
 const char* statusText(CheckOutcome outcome) {
   switch (outcome) {
-    case CheckOutcome::WrongEntry:
-      return "Falsche Zahl! ";
-    case CheckOutcome::NotSolvable:
-      return "Nicht lösbar!!!";
-    case CheckOutcome::NoErrors:
-      return "Keine Fehler! ";
+    case CheckOutcome::WrongEntry: return "Falsche Zahl! ";
+    case CheckOutcome::NotSolvable: return "Nicht lösbar!!!";
+    case CheckOutcome::NoErrors: return "Keine Fehler! ";
     case CheckOutcome::Solved:
-    case CheckOutcome::SolvedDespiteWrongEntry:
-      return "Brett gelöst!!! ";
-    case CheckOutcome::None:
-      break;
+    case CheckOutcome::SolvedDespiteWrongEntry: return "Brett gelöst!!! ";
+    case CheckOutcome::None: break;
   }
   return "";
 }
@@ -26,12 +21,10 @@ int statusColor(CheckOutcome outcome) {
   switch (outcome) {
     case CheckOutcome::WrongEntry:
     case CheckOutcome::NotSolvable:
-    case CheckOutcome::SolvedDespiteWrongEntry:
-      return colorBrightRed;
+    case CheckOutcome::SolvedDespiteWrongEntry: return colorBrightRed;
     case CheckOutcome::None:
     case CheckOutcome::NoErrors:
-    case CheckOutcome::Solved:
-      break;
+    case CheckOutcome::Solved: break;
   }
   return colorBlack;
 }

@@ -9,8 +9,7 @@
 namespace tessarix::testing {
 
 void GameDirectoryTest::SetUp() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "tessarix-app-XXXXXX").string();
+  std::string pattern = (std::filesystem::temp_directory_path() / "tessarix-app-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   dir_ = pattern;
   oldWorkingDirectory_ = std::filesystem::current_path();

@@ -7,11 +7,11 @@
 
 #include <array>
 #include <cstdlib>
-#include <memory>
 #include <deque>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 

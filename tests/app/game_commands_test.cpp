@@ -45,8 +45,8 @@ TEST_P(Epilogue, RunsForEveryIdEvenUnknownOnes) {
   EXPECT_EQ(canvas.lastTextAt(1082, 649), " Leicht   ");
 }
 
-INSTANTIATE_TEST_SUITE_P(Ids, Epilogue, ::testing::Values(0, 1, 7, 10, 11, 12, 20, 21, 27, 50,
-                                                         60, 45, 1234));
+INSTANTIATE_TEST_SUITE_P(Ids, Epilogue,
+                         ::testing::Values(0, 1, 7, 10, 11, 12, 20, 21, 27, 50, 60, 45, 1234));
 
 TEST_F(GameTest, CommandsThatWaitForACellAskForOneFirst) {
   canvas.ops.clear();
@@ -207,8 +207,7 @@ TEST_F(GameTest, SolveFillsASolvableBoardWithoutAMessage) {
   EXPECT_FALSE(platform.busy);
   // Every cell the solver filled is drawn once, as it is placed, inside the field.
   int cellTexts = 0;
-  for (const auto& t : canvas.texts())
-    cellTexts += t.text.size() == 1 && t.x1 < 1133 && t.y1 < 874;
+  for (const auto& t : canvas.texts()) cellTexts += t.text.size() == 1 && t.x1 < 1133 && t.y1 < 874;
   EXPECT_EQ(cellTexts, emptyCells);
   EXPECT_EQ(canvas.lastTextAt(1052, 253), "Brett gelöst!!! ");
 }

@@ -81,11 +81,11 @@ TEST_P(Placement, CentredHalvedRoundedHalfToEvenNeverNegative) {
 
 INSTANTIATE_TEST_SUITE_P(Screens, Placement,
                          ::testing::Values(PlacementCase{1920, 1080, 320, 53},
-                                           PlacementCase{1281, 975, 0, 0},    // 0.5 -> 0
-                                           PlacementCase{1283, 977, 2, 2},    // 1.5 -> 2
-                                           PlacementCase{1285, 979, 2, 2},    // 2.5 -> 2
-                                           PlacementCase{1287, 981, 4, 4},    // 3.5 -> 4
-                                           PlacementCase{1024, 768, 0, 0},    // smaller screen
+                                           PlacementCase{1281, 975, 0, 0},  // 0.5 -> 0
+                                           PlacementCase{1283, 977, 2, 2},  // 1.5 -> 2
+                                           PlacementCase{1285, 979, 2, 2},  // 2.5 -> 2
+                                           PlacementCase{1287, 981, 4, 4},  // 3.5 -> 4
+                                           PlacementCase{1024, 768, 0, 0},  // smaller screen
                                            PlacementCase{1280, 1024, 0, 25}));
 
 }  // namespace

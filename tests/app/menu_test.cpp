@@ -55,8 +55,8 @@ TEST(MenuTable, EveryCommandOnceWithAnAccessKeyOfItsOwnInItsMenu) {
     }
   }
   // Every command the game answers, and every item that carries a check mark, is on the bar.
-  for (int id : {1, 8, 10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 30, 31, 32, 33, 40, 41, 44, 45,
-                 50, 60, 99})
+  for (int id :
+       {1, 8, 10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 30, 31, 32, 33, 40, 41, 44, 45, 50, 60, 99})
     EXPECT_TRUE(ids.count(id)) << "id " << id;
   EXPECT_EQ(ids.size(), 23u);
 }
@@ -93,8 +93,7 @@ struct ChecksCase {
   std::vector<int> checked;
 };
 
-class MenuChecksFollowState : public GameTest,
-                              public ::testing::WithParamInterface<ChecksCase> {};
+class MenuChecksFollowState : public GameTest, public ::testing::WithParamInterface<ChecksCase> {};
 
 TEST_P(MenuChecksFollowState, AfterCommands) {
   for (int id : GetParam().commands) game->menuEvent(id);
@@ -103,13 +102,13 @@ TEST_P(MenuChecksFollowState, AfterCommands) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, MenuChecksFollowState,
-    ::testing::Values(ChecksCase{{32}, {32, 40, 45}},           // the level moves its mark
-                      ChecksCase{{33, 31}, {31, 40, 45}},       // only one level at a time
-                      ChecksCase{{41}, {30, 41, 45}},           // letters replace digits
-                      ChecksCase{{41, 40}, {30, 40, 45}},       // and back
-                      ChecksCase{{44}, {30, 40, 44, 45}},       // candidates shown
-                      ChecksCase{{44, 44}, {30, 40, 45}},       // and hidden again
-                      ChecksCase{{45}, {30, 40}},               // symmetry off
+    ::testing::Values(ChecksCase{{32}, {32, 40, 45}},      // the level moves its mark
+                      ChecksCase{{33, 31}, {31, 40, 45}},  // only one level at a time
+                      ChecksCase{{41}, {30, 41, 45}},      // letters replace digits
+                      ChecksCase{{41, 40}, {30, 40, 45}},  // and back
+                      ChecksCase{{44}, {30, 40, 44, 45}},  // candidates shown
+                      ChecksCase{{44, 44}, {30, 40, 45}},  // and hidden again
+                      ChecksCase{{45}, {30, 40}},          // symmetry off
                       ChecksCase{{45, 45, 33, 41}, {33, 41, 45}}));
 
 TEST_F(MenuChecks, ALevelChangesNoBoard) {

@@ -13,8 +13,8 @@
 namespace tessarix {
 namespace {
 
-using testing::TempDirectory;
 using testing::readText;
+using testing::TempDirectory;
 using testing::writeText;
 
 // 120 lines as the game writes them: some used entries with umlauts and a euro sign, the

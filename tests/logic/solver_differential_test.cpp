@@ -18,7 +18,9 @@ namespace {
 // Everything enterDigit hands on, in order.
 struct EventLog : EntryListener {
   std::vector<int> events;
-  void placed(int g, int c, int r, int d) override { events.push_back(10 * cellIndex(g, c, r) + d); }
+  void placed(int g, int c, int r, int d) override {
+    events.push_back(10 * cellIndex(g, c, r) + d);
+  }
   void entryDrawn(int g, int c, int r, int d, bool wrong) override {
     events.push_back(-(20 * cellIndex(g, c, r) + 2 * d + wrong));
   }

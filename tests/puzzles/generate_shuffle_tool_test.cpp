@@ -65,9 +65,10 @@ TEST(GenerateTool, WritesFourCleanPuzzlesAndRepeatsItselfForASeed) {
 
 TEST(GenerateTool, RefusesBadArguments) {
   TempDirectory dir;
-  for (const char* arguments : {"generate --level 4 --seed 1 x.trx", "generate --level leicht x.trx",
-                                "generate --level 0 --seed -3 x.trx",
-                                "generate --level 0 --seed 1", "generate --level 0 --seed 1 --big x.trx"}) {
+  for (const char* arguments :
+       {"generate --level 4 --seed 1 x.trx", "generate --level leicht x.trx",
+        "generate --level 0 --seed -3 x.trx", "generate --level 0 --seed 1",
+        "generate --level 0 --seed 1 --big x.trx"}) {
     const ToolResult r = tool(dir, arguments);
     EXPECT_EQ(r.code, 2) << arguments;
     EXPECT_NE(r.err.find("usage:"), std::string::npos) << arguments;
@@ -80,7 +81,8 @@ TEST(ShuffleTool, SavesTheShuffleOfTheGameIntoTheSlotAsked) {
   ASSERT_EQ(tool(dir, "generate --level schwer --seed 3 in.trx").code, 0);
   for (bool free : {false, true}) {
     std::filesystem::remove(dir.file("out.trx"));
-    const ToolResult r = tool(dir, std::string("shuffle in.trx 2 out.trx 1 --seed 99") + (free ? " --free" : ""));
+    const ToolResult r =
+        tool(dir, std::string("shuffle in.trx 2 out.trx 1 --seed 99") + (free ? " --free" : ""));
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, "solved\n");
     EXPECT_EQ(std::filesystem::file_size(dir.file("out.trx")), 48729u);

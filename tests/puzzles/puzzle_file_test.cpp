@@ -2,12 +2,12 @@
 // refuses, and that a failed save leaves the old file whole.
 #include "puzzles/puzzle_file.h"
 
-#include <algorithm>
-#include <csignal>
-#include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
 
 #include <ostream>
 
@@ -19,8 +19,8 @@
 namespace tessarix {
 namespace {
 
-using testing::TempDirectory;
 using testing::readBytes;
+using testing::TempDirectory;
 using testing::writeBytes;
 using Bytes = std::vector<uint8_t>;
 
@@ -116,7 +116,8 @@ TEST(SaveSlot, OtherSlotsOfACompleteFileStayByteForByte) {
   TempDirectory dir;
   const std::string path = dir.file("brett.trx");
   SeededRandom random(9);
-  for (int slot = 0; slot < 4; ++slot) ASSERT_TRUE(saveSlot(path, slot, sampleState(10 + slot), random).ok);
+  for (int slot = 0; slot < 4; ++slot)
+    ASSERT_TRUE(saveSlot(path, slot, sampleState(10 + slot), random).ok);
   const Bytes before = readBytes(path);
 
   const GameState replacement = sampleState(99);
@@ -241,7 +242,8 @@ TEST(LoadSlot, RoundTripOfACompleteFile) {
   TempDirectory dir;
   const std::string path = dir.file("leicht.trx");
   SeededRandom random(3);
-  for (int slot = 0; slot < 4; ++slot) ASSERT_TRUE(saveSlot(path, slot, sampleState(30 + slot), random).ok);
+  for (int slot = 0; slot < 4; ++slot)
+    ASSERT_TRUE(saveSlot(path, slot, sampleState(30 + slot), random).ok);
   for (int slot = 0; slot < 4; ++slot) {
     GameState loaded = sampleState(50);
     loaded.showCandidates = true;
@@ -320,9 +322,9 @@ TEST(LoadSlot, MissingFileStopsTheClockAndNothingElse) {
 
 struct RefusedCase {
   const char* name;
-  size_t length;       // of the file; 0 = the file is a directory
+  size_t length;  // of the file; 0 = the file is a directory
   int slot;
-  int badOffset;       // a byte set to badValue, or -1
+  int badOffset;  // a byte set to badValue, or -1
   uint8_t badValue;
 };
 
@@ -353,26 +355,25 @@ TEST_P(LoadRefused, StateIsUnchangedButTheClockStops) {
   expectSameState(s, before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LoadRefused,
-    ::testing::Values(RefusedCase{"BoardByteTen", 48729, 2, 4000 + 555, 10},
-                      RefusedCase{"LastGivensByteHigh", 48729, 3, 7999, 0xFF},
-                      RefusedCase{"IndexZeroByteHigh", 48729, 0, 0, 200},
-                      RefusedCase{"CorruptShortFile", 2000, 0, 1999, 11},
-                      RefusedCase{"EmptyFile", 1, 0, -1, 0},
-                      RefusedCase{"GivensCutShort", 7999, 3, -1, 0},
-                      RefusedCase{"BoardCutShort", 4500, 2, -1, 0},
-                      RefusedCase{"SlotBelowZero", 48729, -1, -1, 0},
-                      RefusedCase{"SlotFour", 48729, 4, -1, 0},
-                      RefusedCase{"Directory", 0, 0, -1, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, LoadRefused,
+                         ::testing::Values(RefusedCase{"BoardByteTen", 48729, 2, 4000 + 555, 10},
+                                           RefusedCase{"LastGivensByteHigh", 48729, 3, 7999, 0xFF},
+                                           RefusedCase{"IndexZeroByteHigh", 48729, 0, 0, 200},
+                                           RefusedCase{"CorruptShortFile", 2000, 0, 1999, 11},
+                                           RefusedCase{"EmptyFile", 1, 0, -1, 0},
+                                           RefusedCase{"GivensCutShort", 7999, 3, -1, 0},
+                                           RefusedCase{"BoardCutShort", 4500, 2, -1, 0},
+                                           RefusedCase{"SlotBelowZero", 48729, -1, -1, 0},
+                                           RefusedCase{"SlotFour", 48729, 4, -1, 0},
+                                           RefusedCase{"Directory", 0, 0, -1, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LoadSlot, CorruptionInAnotherSlotDoesNotMatter) {
   TempDirectory dir;
   const std::string path = dir.file("brett.trx");
   Bytes file = patternFile(48729);
-  file[2000 + 17] = 0xFF;   // slot 1's board
-  file[8000] = 0xEE;        // the filler is never read
+  file[2000 + 17] = 0xFF;  // slot 1's board
+  file[8000] = 0xEE;       // the filler is never read
   writeBytes(path, file);
   GameState s;
   EXPECT_EQ(loadSlot(path, 0, s).status, LoadStatus::Loaded);

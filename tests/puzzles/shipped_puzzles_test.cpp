@@ -77,8 +77,8 @@ TEST_P(ShippedSlot, CleanPuzzleThatStaysSolvableWhenShuffled) {
   EXPECT_LE(worst, maxPasses);
   GameState counted = s;
   std::cout << "  " << levelFileName(level) << " slot " << slot << ": clues "
-            << countGivens(counted) << ", passes " << passes
-            << ", worst after 256 shuffles " << worst << "\n";
+            << countGivens(counted) << ", passes " << passes << ", worst after 256 shuffles "
+            << worst << "\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSixteen, ShippedSlot,

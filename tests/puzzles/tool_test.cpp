@@ -23,9 +23,9 @@ namespace tessarix {
 namespace {
 
 using testing::runTool;
+using testing::solvedDigit;
 using testing::TempDirectory;
 using testing::ToolRun;
-using testing::solvedDigit;
 
 int lineCount(const std::string& text) {
   int n = 0;
@@ -72,7 +72,8 @@ TEST_F(ToolShow, BoardPicture) {
   const ToolRun r = runTool(dir, "show '" + dir.file("p.trx") + "' 2");
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.out, picture([](int x, int y) { return x == 16 && y == 16 ? 0 : solvedDigit(x, y); }));
+  EXPECT_EQ(r.out,
+            picture([](int x, int y) { return x == 16 && y == 16 ? 0 : solvedDigit(x, y); }));
   EXPECT_EQ(lineCount(r.out), 33);
 }
 
@@ -153,7 +154,8 @@ TEST(ToolSolveShipped, AgreesWithTheLiteralDerivation) {
           for (int g = 9; g >= 1; --g)  // the upper copy of a shared cell shows
             if (x >= gridOffsetX[g] && x < gridOffsetX[g] + 9 && y >= gridOffsetY[g] &&
                 y < gridOffsetY[g] + 9) {
-              const int d = literal.solution[cellIndex(g, x - gridOffsetX[g] + 1, y - gridOffsetY[g] + 1)];
+              const int d =
+                  literal.solution[cellIndex(g, x - gridOffsetX[g] + 1, y - gridOffsetY[g] + 1)];
               c = d == 0 ? '.' : static_cast<char>('0' + d);
             }
           expected += c;

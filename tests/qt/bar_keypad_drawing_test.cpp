@@ -20,7 +20,11 @@ bool isPalette(const QImage& img, int x, int y, int paletteIndex) {
 QString describe(const QImage& img, int x, int y) {
   const QColor c(img.pixel(x, y));
   return QStringLiteral("(%1, %2) is rgb(%3, %4, %5)")
-      .arg(x).arg(y).arg(c.red()).arg(c.green()).arg(c.blue());
+      .arg(x)
+      .arg(y)
+      .arg(c.red())
+      .arg(c.green())
+      .arg(c.blue());
 }
 
 template <typename Pred>
@@ -72,8 +76,10 @@ void BarKeypadDrawingTest::keypadHighlightAndLabels() {
     // Black borders on the button's own coordinates, the fill just inside them; the label sits
     // in the middle, so the pixels by the border keep the fill.
     QVERIFY2(isPalette(img, bx, by + 7, colorBlack), qPrintable(describe(img, bx, by + 7)));
-    QVERIFY2(isPalette(img, bx + 15, by + 7, colorBlack), qPrintable(describe(img, bx + 15, by + 7)));
-    QVERIFY2(isPalette(img, bx + 7, by + 15, colorBlack), qPrintable(describe(img, bx + 7, by + 15)));
+    QVERIFY2(isPalette(img, bx + 15, by + 7, colorBlack),
+             qPrintable(describe(img, bx + 15, by + 7)));
+    QVERIFY2(isPalette(img, bx + 7, by + 15, colorBlack),
+             qPrintable(describe(img, bx + 7, by + 15)));
     QVERIFY2(isPalette(img, bx + 1, by + 1, fill), qPrintable(describe(img, bx + 1, by + 1)));
     QVERIFY2(isPalette(img, bx + 14, by + 14, fill), qPrintable(describe(img, bx + 14, by + 14)));
     QVERIFY2(isPalette(img, bx + 14, by + 2, fill), qPrintable(describe(img, bx + 14, by + 2)));
@@ -130,7 +136,8 @@ void BarKeypadDrawingTest::raisedAndPressedFrames() {
   const QImage& img = c.image();
   for (int i = 0; i < 3; ++i) {
     QVERIFY2(isPalette(img, 160 + i, 898, leftColumns[i]), qPrintable(describe(img, 160 + i, 898)));
-    QVERIFY2(isPalette(img, 288 + i, 898, rightColumns[i]), qPrintable(describe(img, 288 + i, 898)));
+    QVERIFY2(isPalette(img, 288 + i, 898, rightColumns[i]),
+             qPrintable(describe(img, 288 + i, 898)));
     QVERIFY2(isPalette(img, 230, 886 + i, topRows[i]), qPrintable(describe(img, 230, 886 + i)));
     QVERIFY2(isPalette(img, 230, 909 + i, bottomRows[i]), qPrintable(describe(img, 230, 909 + i)));
   }

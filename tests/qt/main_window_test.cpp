@@ -45,8 +45,8 @@ QAction* actionOf(QMenuBar* bar, int id) {
 
 QList<int> checkedIds(QMenuBar* bar) {
   QList<int> ids;
-  for (int id : {1, 8, 10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 30, 31, 32, 33, 40, 41, 44, 45,
-                 50, 60, 99})
+  for (int id :
+       {1, 8, 10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 30, 31, 32, 33, 40, 41, 44, 45, 50, 60, 99})
     if (QAction* a = actionOf(bar, id); a && a->isChecked()) ids << id;
   return ids;
 }
@@ -95,8 +95,9 @@ void MainWindowTest::init() {
 }
 
 void MainWindowTest::cleanup() {
-  window_->platform().answerHook = [](const std::string&, const std::vector<std::string>&,
-                                      int) { return 0; };
+  window_->platform().answerHook = [](const std::string&, const std::vector<std::string>&, int) {
+    return 0;
+  };
   delete window_;
   window_ = nullptr;
   QDir::setCurrent(oldDir_);
@@ -127,8 +128,7 @@ void MainWindowTest::menuBarHoldsTheTableWithIdsAndChecks() {
 void MainWindowTest::newGameFillsTheStatistics() {
   const GameState slot = testing::puzzleFrom(testing::solvedField(), 4);
   SeededRandom random(3);
-  for (int i = 0; i < slotCount; ++i)
-    QVERIFY(saveSlot(levelFileName(0), i, slot, random).ok);
+  for (int i = 0; i < slotCount; ++i) QVERIFY(saveSlot(levelFileName(0), i, slot, random).ok);
 
   const QRect counts(110, 800, 230, 20);  // the "Anzahl" row of the statistics
   const QImage before = window_->canvasWidget().image().copy(counts);

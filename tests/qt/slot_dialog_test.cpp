@@ -38,13 +38,14 @@ QPoint onIndicator(QRadioButton* option) { return QPoint(6, option->height() / 2
 
 // One step of a player, as the tables write it: a typed character ("3", "x"), a key by name
 // ("Return", "Enter" on the keypad, "Esc", "Up", "Down", "Space", "Tab", "kp4" the keypad's 4),
-// "focus:N" giving option N (slot 0 to 3) the focus ("focus:OK", "focus:Abbrechen" a button), "click:N" a mouse click on it, "off:N" a
-// press on it released outside it, "OK" and "Abbrechen" mouse clicks, "close" the close box.
+// "focus:N" giving option N (slot 0 to 3) the focus ("focus:OK", "focus:Abbrechen" a button),
+// "click:N" a mouse click on it, "off:N" a press on it released outside it, "OK" and "Abbrechen"
+// mouse clicks, "close" the close box.
 void perform(SlotDialog* dialog, const QString& step) {
   // Keys go where the system would send them: to the widget that has the focus.
   QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : dialog;
   static const QMap<QString, Qt::Key> namedKeys = {
-      {"Return", Qt::Key_Return}, {"Esc", Qt::Key_Escape}, {"Up", Qt::Key_Up},
+      {"Return", Qt::Key_Return}, {"Esc", Qt::Key_Escape},  {"Up", Qt::Key_Up},
       {"Down", Qt::Key_Down},     {"Space", Qt::Key_Space}, {"Tab", Qt::Key_Tab}};
   if (namedKeys.contains(step)) {
     QTest::keyClick(target, namedKeys[step]);

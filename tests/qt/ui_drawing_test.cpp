@@ -27,7 +27,11 @@ bool isPalette(const QImage& img, int x, int y, int paletteIndex) {
 QString describe(const QImage& img, int x, int y) {
   const QColor c(img.pixel(x, y));
   return QStringLiteral("(%1, %2) is rgb(%3, %4, %5)")
-      .arg(x).arg(y).arg(c.red()).arg(c.green()).arg(c.blue());
+      .arg(x)
+      .arg(y)
+      .arg(c.red())
+      .arg(c.green())
+      .arg(c.blue());
 }
 
 // Pixels in the rectangle (inclusive corners) that the predicate accepts.
@@ -201,15 +205,20 @@ void UiDrawingTest::gridLinesAtTheAnchors() {
     // The centre box of each grid is shared with no other grid: blue 2-pixel box lines.
     const int bx = x + 99, by = y + 75;
     for (int k : {0, 1}) {
-      QVERIFY2(isPalette(img, bx - k, by + 30, colorBlue), qPrintable(describe(img, bx - k, by + 30)));
-      QVERIFY2(isPalette(img, bx + 99 - k, by + 30, colorBlue), qPrintable(describe(img, bx + 99 - k, by + 30)));
-      QVERIFY2(isPalette(img, bx + 50, by - k, colorBlue), qPrintable(describe(img, bx + 50, by - k)));
-      QVERIFY2(isPalette(img, bx + 50, by + 75 - k, colorBlue), qPrintable(describe(img, bx + 50, by + 75 - k)));
+      QVERIFY2(isPalette(img, bx - k, by + 30, colorBlue),
+               qPrintable(describe(img, bx - k, by + 30)));
+      QVERIFY2(isPalette(img, bx + 99 - k, by + 30, colorBlue),
+               qPrintable(describe(img, bx + 99 - k, by + 30)));
+      QVERIFY2(isPalette(img, bx + 50, by - k, colorBlue),
+               qPrintable(describe(img, bx + 50, by - k)));
+      QVERIFY2(isPalette(img, bx + 50, by + 75 - k, colorBlue),
+               qPrintable(describe(img, bx + 50, by + 75 - k)));
     }
     QVERIFY(isPalette(img, bx + 1, by + 30, colorWhite));
     QVERIFY(isPalette(img, bx - 2, by + 30, colorWhite));
     // Black one-pixel cell lines between the cells, white on both sides.
-    QVERIFY2(isPalette(img, bx + 33, by + 12, colorBlack), qPrintable(describe(img, bx + 33, by + 12)));
+    QVERIFY2(isPalette(img, bx + 33, by + 12, colorBlack),
+             qPrintable(describe(img, bx + 33, by + 12)));
     QVERIFY(isPalette(img, bx + 32, by + 12, colorWhite));
     QVERIFY(isPalette(img, bx + 34, by + 12, colorWhite));
     QVERIFY(isPalette(img, bx + 50, by + 25, colorBlack));
@@ -285,16 +294,19 @@ void UiDrawingTest::panelFrames() {
   struct Panel {
     int x0, y0, w, h;
   };
-  for (const Panel& p : {Panel{40, 753, 308, 78}, Panel{1013, 219, 234, 78},
-                         Panel{1014, 605, 234, 80}, Panel{1014, 707, 234, 72},
-                         Panel{1014, 801, 234, 72}}) {
+  for (const Panel& p :
+       {Panel{40, 753, 308, 78}, Panel{1013, 219, 234, 78}, Panel{1014, 605, 234, 80},
+        Panel{1014, 707, 234, 72}, Panel{1014, 801, 234, 72}}) {
     const int my = p.y0 + p.h / 2;
     // Raised: three white lines top and left, three dark grey lines bottom and right.
     for (int i = 0; i < 3; ++i) {
       QVERIFY2(isPalette(img, p.x0 + i, my, colorWhite), qPrintable(describe(img, p.x0 + i, my)));
-      QVERIFY2(isPalette(img, p.x0 + 3, p.y0 + i, colorWhite), qPrintable(describe(img, p.x0 + 3, p.y0 + i)));
-      QVERIFY2(isPalette(img, p.x0 + p.w - i, my, colorDarkGrey), qPrintable(describe(img, p.x0 + p.w - i, my)));
-      QVERIFY2(isPalette(img, p.x0 + 50, p.y0 + p.h - i, colorDarkGrey), qPrintable(describe(img, p.x0 + 50, p.y0 + p.h - i)));
+      QVERIFY2(isPalette(img, p.x0 + 3, p.y0 + i, colorWhite),
+               qPrintable(describe(img, p.x0 + 3, p.y0 + i)));
+      QVERIFY2(isPalette(img, p.x0 + p.w - i, my, colorDarkGrey),
+               qPrintable(describe(img, p.x0 + p.w - i, my)));
+      QVERIFY2(isPalette(img, p.x0 + 50, p.y0 + p.h - i, colorDarkGrey),
+               qPrintable(describe(img, p.x0 + 50, p.y0 + p.h - i)));
     }
     QVERIFY(isPalette(img, p.x0 + 4, my, colorWindow));
     // The writing area: black edge at (x0 + 6, y0 + 22), white inside, the sunken frame's

@@ -2,8 +2,8 @@
 // backtracking search, puzzles cut from them, and the flawed fields a hand-made file can hold.
 #pragma once
 
-#include "logic/game_state.h"
 #include <vector>
+#include "logic/game_state.h"
 
 #include "logic/random.h"
 

@@ -17,8 +17,8 @@ inline CellArray solvedField() {
   for (int g = 1; g <= 9; ++g)
     for (int col = 1; col <= 9; ++col)
       for (int row = 1; row <= 9; ++row)
-        field[cellIndex(g, col, row)] = static_cast<uint8_t>(
-            solvedDigit(gridOffsetX[g] + col - 1, gridOffsetY[g] + row - 1));
+        field[cellIndex(g, col, row)] =
+            static_cast<uint8_t>(solvedDigit(gridOffsetX[g] + col - 1, gridOffsetY[g] + row - 1));
   return field;
 }
 

@@ -195,8 +195,7 @@ TEST_P(EntryCellTest, BlueOrRedOrNothing) {
 INSTANTIATE_TEST_SUITE_P(Entries, EntryCellTest,
                          ::testing::Values(EntryCase{6, false, colorBlue},
                                            EntryCase{6, true, colorBrightRed},
-                                           EntryCase{0, false, -1},
-                                           EntryCase{0, true, -1}));
+                                           EntryCase{0, false, -1}, EntryCase{0, true, -1}));
 
 TEST(CellCharacter, DigitsLettersAndOutOfRange) {
   EXPECT_EQ(cellCharacter(true, 1), "1");

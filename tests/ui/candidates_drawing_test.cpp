@@ -17,7 +17,7 @@ using testing::RecordingCanvas;
 TEST(Candidates, EveryEmptyCellGetsNineSpotsFilledCellsNone) {
   GameState s;
   for (int g = 1; g <= 9; ++g) s.board[cellIndex(g, 5, 5)] = 3;  // one filled cell per grid
-  s.setMark(1, 5, 5, 2, true);                                       // never drawn: cell filled
+  s.setMark(1, 5, 5, 2, true);                                   // never drawn: cell filled
   RecordingCanvas canvas;
   drawCandidates(canvas, s);
   EXPECT_EQ(canvas.of(OpKind::FilledBox).size(), 9u * 80u * 9u);
@@ -62,15 +62,15 @@ TEST_P(CandidateSpotTest, MarkAtItsSpot) {
   EXPECT_TRUE(blanked);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Spots, CandidateSpotTest,
-    ::testing::Values(
-        // grid 1 cell (1, 2): px = 425 + (d-1)%3*10 + 3, py = 60 + (d-1)/3*8
-        SpotCase{true, 1, 1, 2, 1, 428, 60, "1"}, SpotCase{true, 1, 1, 2, 5, 438, 68, "5"},
-        SpotCase{true, 1, 1, 2, 9, 448, 76, "9"},
-        SpotCase{true, 6, 9, 9, 3, 821 + 264 + 23, 335 + 200, "3"},
-        SpotCase{false, 7, 2, 3, 7, 227 + 33 + 3, 485 + 50 + 16, "G"},
-        SpotCase{false, 1, 1, 2, 9, 449, 76, "I"}));
+INSTANTIATE_TEST_SUITE_P(Spots, CandidateSpotTest,
+                         ::testing::Values(
+                             // grid 1 cell (1, 2): px = 425 + (d-1)%3*10 + 3, py = 60 + (d-1)/3*8
+                             SpotCase{true, 1, 1, 2, 1, 428, 60, "1"},
+                             SpotCase{true, 1, 1, 2, 5, 438, 68, "5"},
+                             SpotCase{true, 1, 1, 2, 9, 448, 76, "9"},
+                             SpotCase{true, 6, 9, 9, 3, 821 + 264 + 23, 335 + 200, "3"},
+                             SpotCase{false, 7, 2, 3, 7, 227 + 33 + 3, 485 + 50 + 16, "G"},
+                             SpotCase{false, 1, 1, 2, 9, 449, 76, "I"}));
 
 TEST(Candidates, UnmarkedSpotsAreBlankedWhite) {
   GameState s;

@@ -31,27 +31,26 @@ TEST_P(CellHitTest, FindsTheCellUnderThePixel) {
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, CellHitTest,
-    ::testing::Values(
-        HitCase{"grid1TopLeftCornerIsIn", 425, 35, CellRef{1, 1, 1}},
-        HitCase{"leftOfGrid1", 424, 35, std::nullopt},
-        HitCase{"aboveGrid1", 425, 34, std::nullopt},
-        HitCase{"lastPixelsOfACellColumnAndRow", 61, 359, CellRef{4, 1, 1}},
-        HitCase{"firstPixelsOfTheNextCell", 62, 360, CellRef{4, 2, 2}},
-        HitCase{"grid1LastColumnIsIn", 721, 100, CellRef{1, 9, 3}},
-        HitCase{"grid1RightEdgeIsOut", 722, 100, std::nullopt},
-        HitCase{"grid1BottomEdgeFallsIntoGrid2", 425, 260, CellRef{2, 7, 4}},
-        HitCase{"sharedBoxOfGrids1And2GivesGrid1", 425, 185, CellRef{1, 1, 7}},
-        HitCase{"sharedBoxOfGrids1And3GivesGrid1", 721, 259, CellRef{1, 9, 9}},
-        HitCase{"sharedBoxOfGrids8And9GivesGrid8", 623, 635, CellRef{8, 1, 7}},
-        HitCase{"sharedBoxOfGrids5And7GivesGrid5", 523, 559, CellRef{5, 3, 9}},
-        HitCase{"centreOfGrid5", 557, 435, CellRef{5, 5, 5}},
-        HitCase{"lastPixelOfGrid9", 721, 859, CellRef{9, 9, 9}},
-        HitCase{"rightOfGrid9", 722, 859, std::nullopt},
-        HitCase{"belowGrid9", 721, 860, std::nullopt},
-        HitCase{"wellBetweenGrids1And5", 570, 300, std::nullopt},
-        HitCase{"leftOfGrid4", 28, 400, std::nullopt},
-        HitCase{"grid6RightEdgeIsOut", 1118, 400, std::nullopt},
-        HitCase{"negative", -1, -1, std::nullopt}),
+    ::testing::Values(HitCase{"grid1TopLeftCornerIsIn", 425, 35, CellRef{1, 1, 1}},
+                      HitCase{"leftOfGrid1", 424, 35, std::nullopt},
+                      HitCase{"aboveGrid1", 425, 34, std::nullopt},
+                      HitCase{"lastPixelsOfACellColumnAndRow", 61, 359, CellRef{4, 1, 1}},
+                      HitCase{"firstPixelsOfTheNextCell", 62, 360, CellRef{4, 2, 2}},
+                      HitCase{"grid1LastColumnIsIn", 721, 100, CellRef{1, 9, 3}},
+                      HitCase{"grid1RightEdgeIsOut", 722, 100, std::nullopt},
+                      HitCase{"grid1BottomEdgeFallsIntoGrid2", 425, 260, CellRef{2, 7, 4}},
+                      HitCase{"sharedBoxOfGrids1And2GivesGrid1", 425, 185, CellRef{1, 1, 7}},
+                      HitCase{"sharedBoxOfGrids1And3GivesGrid1", 721, 259, CellRef{1, 9, 9}},
+                      HitCase{"sharedBoxOfGrids8And9GivesGrid8", 623, 635, CellRef{8, 1, 7}},
+                      HitCase{"sharedBoxOfGrids5And7GivesGrid5", 523, 559, CellRef{5, 3, 9}},
+                      HitCase{"centreOfGrid5", 557, 435, CellRef{5, 5, 5}},
+                      HitCase{"lastPixelOfGrid9", 721, 859, CellRef{9, 9, 9}},
+                      HitCase{"rightOfGrid9", 722, 859, std::nullopt},
+                      HitCase{"belowGrid9", 721, 860, std::nullopt},
+                      HitCase{"wellBetweenGrids1And5", 570, 300, std::nullopt},
+                      HitCase{"leftOfGrid4", 28, 400, std::nullopt},
+                      HitCase{"grid6RightEdgeIsOut", 1118, 400, std::nullopt},
+                      HitCase{"negative", -1, -1, std::nullopt}),
     [](const ::testing::TestParamInfo<HitCase>& info) { return info.param.name; });
 
 // The middle and the four corner pixels of every cell of every grid lead back to that cell, or,
@@ -64,10 +63,9 @@ TEST(CellHit, EveryCellIsFoundAtItsCornersAndMiddle) {
         const CellRef want{cellGrid(index), cellCol(index), cellRow(index)};
         const int x = anchorX[g] + (c - 1) * cellWidth;
         const int y = anchorY[g] + (r - 1) * cellHeight;
-        for (auto [dx, dy] : {std::pair{0, 0}, std::pair{cellWidth - 1, 0},
-                              std::pair{0, cellHeight - 1},
-                              std::pair{cellWidth - 1, cellHeight - 1},
-                              std::pair{cellWidth / 2, cellHeight / 2}}) {
+        for (auto [dx, dy] :
+             {std::pair{0, 0}, std::pair{cellWidth - 1, 0}, std::pair{0, cellHeight - 1},
+              std::pair{cellWidth - 1, cellHeight - 1}, std::pair{cellWidth / 2, cellHeight / 2}}) {
           const std::optional<CellRef> got = cellAt(x + dx, y + dy);
           ASSERT_TRUE(got.has_value()) << g << " " << c << " " << r;
           EXPECT_EQ(*got, want) << "grid " << g << " cell (" << c << ", " << r << ") + (" << dx

@@ -122,12 +122,12 @@ TEST_P(DigitPickerTest, NineButtonsWithTheirLabels) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, DigitPickerTest,
     ::testing::Values(
-        PickerCase{true, 5, {"1", "2", "3", "4", "5", "6", "7", "8", "9"},
-                   {3, 3, 3, 3, 3, 3, 3, 3, 3}},
-        PickerCase{false, 9, {"A", "B", "C", "D", "E", "F", "G", "H", "I"},
-                   {2, 2, 2, 2, 2, 2, 2, 2, 6}},
-        PickerCase{true, 0, {"1", "2", "3", "4", "5", "6", "7", "8", "9"},
-                   {3, 3, 3, 3, 3, 3, 3, 3, 3}}),
+        PickerCase{
+            true, 5, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, {3, 3, 3, 3, 3, 3, 3, 3, 3}},
+        PickerCase{
+            false, 9, {"A", "B", "C", "D", "E", "F", "G", "H", "I"}, {2, 2, 2, 2, 2, 2, 2, 2, 6}},
+        PickerCase{
+            true, 0, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, {3, 3, 3, 3, 3, 3, 3, 3, 3}}),
     [](const ::testing::TestParamInfo<PickerCase>& info) {
       std::string name = info.param.digitMode ? "digits" : "letters";
       name += "Highlighting";

@@ -49,7 +49,7 @@ TEST_P(FrameTest, DrawsEachSideAsDeepAsItsThickness) {
 
 INSTANTIATE_TEST_SUITE_P(
     Frames, FrameTest,
-    ::testing::Values(FrameCase{false, 2, 3, 3, colorWhite, colorDarkGrey},   // raised: 3 deep
+    ::testing::Values(FrameCase{false, 2, 3, 3, colorWhite, colorDarkGrey},  // raised: 3 deep
                       FrameCase{true, 2, 2, 2, colorDarkGrey, colorWhite},   // sunken: 2 deep
                       FrameCase{false, 0, 1, 1, colorWhite, colorDarkGrey}));
 

@@ -40,7 +40,8 @@ TEST_P(PanelTest, FramesCaptionAndWhiteArea) {
   const auto lines = canvas.of(OpKind::Line);
   ASSERT_GE(lines.size(), 12u + 8u);
   // Raised outer frame first, starting at the corner in white; the sunken frame after it.
-  EXPECT_EQ(std::make_tuple(lines[0].x1, lines[0].y1, lines[0].x2), std::make_tuple(c.x0, c.y0, c.x0 + c.w));
+  EXPECT_EQ(std::make_tuple(lines[0].x1, lines[0].y1, lines[0].x2),
+            std::make_tuple(c.x0, c.y0, c.x0 + c.w));
   EXPECT_EQ(lines[0].state.lineColor, colorWhite);
   EXPECT_EQ(std::make_tuple(lines[12].x1, lines[12].y1, lines[12].x2),
             std::make_tuple(c.x0 + 6, c.y0 + 22, c.x0 + c.w - 6));
@@ -63,17 +64,17 @@ GameState digitState() { return GameState{}; }
 
 INSTANTIATE_TEST_SUITE_P(
     Panels, PanelTest,
-    ::testing::Values(
-        PanelCase{"statistics", [](Canvas& c) { drawStatisticsPanel(c, digitState()); }, 40, 753,
-                  308, 78, "STATISTIK:", 162},
-        PanelCase{"status", [](Canvas& c) { drawStatusPanel(c); }, 1013, 219, 234, 78,
-                  "STATUSMELDUNG:", 1073},
-        PanelCase{"level", [](Canvas& c) { drawLevelPanel(c, 0); }, 1014, 605, 234, 80,
-                  "SCHWIERIGKEITSGRAD:", 1052},
-        PanelCase{"help", [](Canvas& c) { showHintPanel(c); }, 1014, 707, 234, 72,
-                  "HILFEFENSTER:", 1078},
-        PanelCase{"clock", [](Canvas& c) { drawClockPanel(c); }, 1014, 801, 234, 72,
-                  "ZEITMESSUNG:", 1078}),
+    ::testing::Values(PanelCase{"statistics",
+                                [](Canvas& c) { drawStatisticsPanel(c, digitState()); }, 40, 753,
+                                308, 78, "STATISTIK:", 162},
+                      PanelCase{"status", [](Canvas& c) { drawStatusPanel(c); }, 1013, 219, 234, 78,
+                                "STATUSMELDUNG:", 1073},
+                      PanelCase{"level", [](Canvas& c) { drawLevelPanel(c, 0); }, 1014, 605, 234,
+                                80, "SCHWIERIGKEITSGRAD:", 1052},
+                      PanelCase{"help", [](Canvas& c) { showHintPanel(c); }, 1014, 707, 234, 72,
+                                "HILFEFENSTER:", 1078},
+                      PanelCase{"clock", [](Canvas& c) { drawClockPanel(c); }, 1014, 801, 234, 72,
+                                "ZEITMESSUNG:", 1078}),
     [](const ::testing::TestParamInfo<PanelCase>& info) { return std::string(info.param.name); });
 
 TEST(Statistics, DigitModeLabelsAndHeadRow) {
@@ -179,8 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  colorBrightRed},
                       StatusCase{CheckOutcome::NoErrors, "Keine Fehler! ", colorBlack},
                       StatusCase{CheckOutcome::Solved, "Brett gel\xC3\xB6st!!! ", colorBlack},
-                      StatusCase{CheckOutcome::SolvedDespiteWrongEntry,
-                                 "Brett gel\xC3\xB6st!!! ", colorBrightRed}));
+                      StatusCase{CheckOutcome::SolvedDespiteWrongEntry, "Brett gel\xC3\xB6st!!! ",
+                                 colorBrightRed}));
 
 TEST(LevelPanel, LabelLineWithTheCount) {
   RecordingCanvas canvas;
