@@ -4,38 +4,17 @@
 #include <QTest>
 
 #include "qt/image_canvas.h"
+#include "support/image_pixels.h"
 #include "ui/board_drawing.h"
 #include "ui/button_bar.h"
 #include "ui/digit_picker.h"
 #include "ui/palette.h"
 
 using namespace tessarix;
+using namespace tessarix::testing;
 
 namespace {
 
-bool isPalette(const QImage& img, int x, int y, int paletteIndex) {
-  return img.pixel(x, y) == paletteColor(paletteIndex).rgb();
-}
-
-QString describe(const QImage& img, int x, int y) {
-  const QColor c(img.pixel(x, y));
-  return QStringLiteral("(%1, %2) is rgb(%3, %4, %5)")
-      .arg(x)
-      .arg(y)
-      .arg(c.red())
-      .arg(c.green())
-      .arg(c.blue());
-}
-
-template <typename Pred>
-int countPixels(const QImage& img, int x1, int y1, int x2, int y2, Pred pred) {
-  int n = 0;
-  for (int y = y1; y <= y2; ++y)
-    for (int x = x1; x <= x2; ++x) n += pred(QColor(img.pixel(x, y))) ? 1 : 0;
-  return n;
-}
-
-bool dark(const QColor& c) { return c.red() < 110 && c.green() < 110 && c.blue() < 110; }
 bool reddish(const QColor& c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "logic/geometry.h"
 #include "qt/canvas_widget.h"
 #include "qt/image_canvas.h"
+#include "support/image_pixels.h"
 #include "ui/board_drawing.h"
 #include "ui/candidates_drawing.h"
 #include "ui/frames.h"
@@ -15,35 +16,12 @@
 #include "ui/panels.h"
 
 using namespace tessarix;
+using namespace tessarix::testing;
 
 namespace {
 
 QRgb rgb(int paletteIndex) { return paletteColor(paletteIndex).rgb(); }
 
-bool isPalette(const QImage& img, int x, int y, int paletteIndex) {
-  return img.pixel(x, y) == rgb(paletteIndex);
-}
-
-QString describe(const QImage& img, int x, int y) {
-  const QColor c(img.pixel(x, y));
-  return QStringLiteral("(%1, %2) is rgb(%3, %4, %5)")
-      .arg(x)
-      .arg(y)
-      .arg(c.red())
-      .arg(c.green())
-      .arg(c.blue());
-}
-
-// Pixels in the rectangle (inclusive corners) that the predicate accepts.
-template <typename Pred>
-int countPixels(const QImage& img, int x1, int y1, int x2, int y2, Pred pred) {
-  int n = 0;
-  for (int y = y1; y <= y2; ++y)
-    for (int x = x1; x <= x2; ++x) n += pred(QColor(img.pixel(x, y))) ? 1 : 0;
-  return n;
-}
-
-bool dark(const QColor& c) { return c.red() < 110 && c.green() < 110 && c.blue() < 110; }
 bool blueish(const QColor& c) { return c.blue() > 120 && c.red() < 90 && c.green() < 90; }
 bool reddish(const QColor& c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; }
 bool notWhite(const QColor& c) { return c.rgb() != QColor(255, 255, 255).rgb(); }
