@@ -70,8 +70,7 @@ inline int leadingCopy(int index) {
 
 // Calls f(upper, lower) with the cell indices of both copies of every shared cell: the twelve
 // boxes in the order of sharedPairs, each box by column (outer) and row (inner).
-template <class F>
-void forEachSharedCell(F&& f) {
+template <class F> void forEachSharedCell(F&& f) {
   for (const SharedPair& p : sharedPairs)
     for (int c = 1; c <= 3; ++c)
       for (int r = 1; r <= 3; ++r)

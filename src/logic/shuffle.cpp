@@ -111,59 +111,41 @@ struct Gated {
 // band or stack. Set names follow the order of the cycle: A, B, C, the centre, D, the blocks.
 
 // A: the outer rows of grids 1 and 9, the outer columns of grids 4 and 6.
-template <class S>
-void setA1(S&& p, int r) {
-  p.rows(1, r, r + 1);
-}
-template <class S>
-void setA2(S&& p, int r) {
-  p.rows(9, 10 - r, 9 - r);
-}
-template <class S>
-void setA3(S&& p, int r) {
-  p.columns(4, r, r + 1);
-}
-template <class S>
-void setA4(S&& p, int r) {
-  p.columns(6, 10 - r, 9 - r);
-}
+template <class S> void setA1(S&& p, int r) { p.rows(1, r, r + 1); }
+template <class S> void setA2(S&& p, int r) { p.rows(9, 10 - r, 9 - r); }
+template <class S> void setA3(S&& p, int r) { p.columns(4, r, r + 1); }
+template <class S> void setA4(S&& p, int r) { p.columns(6, 10 - r, 9 - r); }
 
 // B: the global rows through the shared boxes of grid 1 with 2 and 3 (and their images).
-template <class S>
-void setB1(S&& p, int r) {
+template <class S> void setB1(S&& p, int r) {
   p.rows(2, r, r + 1);
   p.rows(1, r + 6, r + 7);
   p.rows(3, r, r + 1);
 }
-template <class S>
-void setB2(S&& p, int r) {
+template <class S> void setB2(S&& p, int r) {
   p.rows(7, 10 - r, 9 - r);
   p.rows(9, 4 - r, 3 - r);
   p.rows(8, 10 - r, 9 - r);
 }
-template <class S>
-void setB3(S&& p, int r) {
+template <class S> void setB3(S&& p, int r) {
   p.columns(2, r, r + 1);
   p.columns(4, r + 6, r + 7);
   p.columns(7, r, r + 1);
 }
-template <class S>
-void setB4(S&& p, int r) {
+template <class S> void setB4(S&& p, int r) {
   p.columns(3, 10 - r, 9 - r);
   p.columns(6, 4 - r, 3 - r);
   p.columns(8, 10 - r, 9 - r);
 }
 
 // C: the middle bands of grids 2, 3, 7, 8 and the middle stacks of the same grids.
-template <class S>
-void setC1(S&& p, int r) {
+template <class S> void setC1(S&& p, int r) {
   p.rows(2, r + 3, r + 4);
   p.rows(3, r + 3, r + 4);
   p.rows(7, 7 - r, 6 - r);
   p.rows(8, 7 - r, 6 - r);
 }
-template <class S>
-void setC2(S&& p, int r) {
+template <class S> void setC2(S&& p, int r) {
   p.columns(2, r + 3, r + 4);
   p.columns(7, r + 3, r + 4);
   p.columns(3, 7 - r, 6 - r);
@@ -172,32 +154,28 @@ void setC2(S&& p, int r) {
 
 // D: the global rows through the shared boxes of grids 2 and 3 with 4, 5 and 6 (five grids
 // each), and the matching columns.
-template <class S>
-void setD1(S&& p, int r) {
+template <class S> void setD1(S&& p, int r) {
   p.rows(4, r, r + 1);
   p.rows(2, r + 6, r + 7);
   p.rows(5, r, r + 1);
   p.rows(3, r + 6, r + 7);
   p.rows(6, r, r + 1);
 }
-template <class S>
-void setD2(S&& p, int r) {
+template <class S> void setD2(S&& p, int r) {
   p.rows(4, 10 - r, 9 - r);
   p.rows(7, 4 - r, 3 - r);
   p.rows(5, 10 - r, 9 - r);
   p.rows(8, 4 - r, 3 - r);
   p.rows(6, 10 - r, 9 - r);
 }
-template <class S>
-void setD3(S&& p, int r) {
+template <class S> void setD3(S&& p, int r) {
   p.columns(1, r, r + 1);
   p.columns(2, r + 6, r + 7);
   p.columns(5, r, r + 1);
   p.columns(7, r + 6, r + 7);
   p.columns(9, r, r + 1);
 }
-template <class S>
-void setD4(S&& p, int r) {
+template <class S> void setD4(S&& p, int r) {
   p.columns(1, 10 - r, 9 - r);
   p.columns(3, 4 - r, 3 - r);
   p.columns(5, 10 - r, 9 - r);
@@ -206,30 +184,16 @@ void setD4(S&& p, int r) {
 }
 
 // The blocks that touch no shared box: a stack or band exchanged, column by column.
-template <class S>
-void stacks(S&& p, int g, int s1, int s2) {
+template <class S> void stacks(S&& p, int g, int s1, int s2) {
   for (int c = 1; c <= 3; ++c) p.columns(g, 3 * (s1 - 1) + c, 3 * (s2 - 1) + c);
 }
-template <class S>
-void bands(S&& p, int g, int b1, int b2) {
+template <class S> void bands(S&& p, int g, int b1, int b2) {
   for (int c = 1; c <= 3; ++c) p.rows(g, 3 * (b1 - 1) + c, 3 * (b2 - 1) + c);
 }
-template <class S>
-void blocks1(S&& p) {
-  stacks(p, 4, 1, 2);
-}
-template <class S>
-void blocks2(S&& p) {
-  stacks(p, 6, 3, 2);
-}
-template <class S>
-void blocks3(S&& p) {
-  bands(p, 1, 1, 2);
-}
-template <class S>
-void blocks4(S&& p) {
-  bands(p, 9, 2, 3);
-}
+template <class S> void blocks1(S&& p) { stacks(p, 4, 1, 2); }
+template <class S> void blocks2(S&& p) { stacks(p, 6, 3, 2); }
+template <class S> void blocks3(S&& p) { bands(p, 1, 1, 2); }
+template <class S> void blocks4(S&& p) { bands(p, 9, 2, 3); }
 
 }  // namespace
 

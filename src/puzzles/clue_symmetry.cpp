@@ -39,8 +39,7 @@ std::vector<std::vector<int>> buildOrbits(bool withTransposition) {
   return orbits;
 }
 
-template <class F>
-bool patternMapsOntoItself(const CellArray& givens, F image) {
+template <class F> bool patternMapsOntoItself(const CellArray& givens, F image) {
   for (int i : cellUnits().cells)
     if ((givens[i] != 0) != (givens[image(i)] != 0)) return false;
   return true;

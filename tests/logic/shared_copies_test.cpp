@@ -11,8 +11,7 @@ namespace tessarix {
 namespace {
 
 // Every cell copy of the nine grids.
-template <class F>
-void forEachCellCopy(F f) {
+template <class F> void forEachCellCopy(F f) {
   for (int g = 1; g <= 9; ++g)
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) f(cellIndex(g, c, r));

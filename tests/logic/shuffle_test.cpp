@@ -31,8 +31,7 @@ int transposed(int i) {
   return cellIndex(gridImage[cellGrid(i)], cellRow(i), cellCol(i));
 }
 
-template <class F>
-bool patternSymmetric(const CellArray& givens, F image) {
+template <class F> bool patternSymmetric(const CellArray& givens, F image) {
   for (int i : cellUnits().cells)
     if ((givens[i] != 0) != (givens[image(i)] != 0)) return false;
   return true;
