@@ -38,7 +38,7 @@ void Game::enterLoop(Mode mode) {
 }
 
 void Game::leaveLoop() {
-  if (keypad_.open) closeKeypadPixels();
+  // A loop is left only by its keys and its bar, never while the keypad is open.
   // The own puzzle's clues now have their own solution: "Spielstart" judges against it.
   if (mode_ == Mode::OwnBoard) deriveWithBusyCursor();
   mode_ = Mode::Idle;

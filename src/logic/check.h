@@ -9,8 +9,6 @@
 
 namespace tessarix {
 
-using DigitCounts = std::array<uint8_t, 10>;
-
 // Whether the field is solved: a full, valid field, also when an entry differs from the derived
 // solution (the field then has another solution).
 constexpr bool isSolved(CheckOutcome outcome) {

@@ -12,6 +12,7 @@ namespace tessarix {
 
 using CellArray = std::array<uint8_t, 1000>;   // [grid][col][row], value 0..9
 using MarkArray = std::array<uint8_t, 10000>;  // [grid][col][row][digit], 0 or 1
+using DigitCounts = std::array<uint8_t, 10>;   // per value 0..9
 
 // What the check found: nothing yet, a wrong entry or a broken rule, a field without a solution,
 // no errors, a solved field, or a solved field whose entries differ from the derived solution.
@@ -32,9 +33,8 @@ struct GameState {
   MarkArray marks{};     // candidate or pencil marks
 
   // Counting and checking.
-  std::array<uint8_t, 10>
-      digitCount{};    // distinct cells per value; [0] counts empties and lower copies
-  int wrongCount = 0;  // wrong entries of this game; at 3 the game is no longer timed
+  DigitCounts digitCount{};  // distinct cells per value; [0] counts empties and lower copies
+  int wrongCount = 0;        // wrong entries of this game; at 3 the game is no longer timed
   bool notSolvable = false;
   bool boardComplete = false;
   CheckOutcome status = CheckOutcome::None;
