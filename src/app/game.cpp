@@ -36,11 +36,6 @@ void Game::startUp(MenuBuilder& menu) {
   canvas_.setTextFont(FontStyle::Caption);
 }
 
-void Game::readHallOfFame() {
-  const FameFileResult loaded = loadHallOfFame(hallOfFame_, hallOfFameFile);
-  if (!loaded.ok) platform_.showMessage(loaded.message);
-}
-
 void Game::drawOpeningScreen() {
   drawBottomStrip(canvas_);
   drawBoard();

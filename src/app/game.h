@@ -102,6 +102,11 @@ class Game : private EntryListener, private InputTarget {
 
   // The handlers of the commands, some of them also steps of another command.
   void newGame();
+  // A puzzle of the level dealt from its file at random and shuffled; false when the file
+  // could not be loaded (the board stays as it was).
+  bool dealPuzzle();
+  // "Spieldruck": a dealt puzzle printed, then played without the clock.
+  void printedGame();
   void solveCommand();
   void shuffleCommand();
   void restartCommand();
@@ -164,6 +169,14 @@ class Game : private EntryListener, private InputTarget {
   void readHallOfFame();
   // The seam where a solved timed game hands its finish time to the hall of fame.
   void enterChampion();
+  // The dialog "Ruhmeshalle"; a level the player cleared is saved and the dialog shown again.
+  // Afterwards Esc does not end a game loop until the next command.
+  void showHallOfFame();
+
+  // The board on one page of the printer; "Druckerfehler!" when the job fails.
+  void printBoard();
+  // A topic of the help bundle; the message when it cannot be shown.
+  void showHelpTopic(const std::string& topic);
 
   Canvas& canvas_;
   Platform& platform_;

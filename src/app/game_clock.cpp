@@ -2,7 +2,6 @@
 // and when the front end runs it.
 #include "app/game.h"
 
-#include "extras/champion.h"
 #include "extras/clock_text.h"
 
 namespace tessarix {
@@ -48,11 +47,6 @@ void Game::updateClock() {
   followClock();
   enterChampion();
   setClockText(idleClockText);
-}
-
-void Game::enterChampion() {
-  recordChampion(hallOfFame_, state_.level, finishTime_, platform_.dateText(), championName_,
-                 platform_, hallOfFameFile);
 }
 
 void Game::clockTick() {

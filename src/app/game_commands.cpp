@@ -10,6 +10,7 @@
 #include "logic/validity.h"
 #include "puzzles/puzzle_file.h"
 #include "ui/button_bar_strip.h"
+#include "ui/help_topics.h"
 #include "ui/hint_texts.h"
 
 namespace tessarix {
@@ -43,12 +44,17 @@ void Game::menuEvent(int id) {
   bool endsInLoop = false;
   bool endsInOwnBoard = false;
   switch (id) {
+    case 1: platform_.showAbout(); break;
     case 8:
       newGame();
       endsInLoop = true;
       break;
     case 10: endsInLoop = true; break;
     case 11: endsInOwnBoard = true; break;
+    case 12:
+      printedGame();
+      endsInLoop = true;
+      break;
     case 20:
       dataFile_ = savedBoardFile;
       loadBoardDialog();
@@ -70,6 +76,7 @@ void Game::menuEvent(int id) {
       endsInLoop = true;
       break;
     case 26: clearCommand(); break;
+    case 27: printBoard(); break;
     case 30:
     case 31:
     case 32:
@@ -91,10 +98,11 @@ void Game::menuEvent(int id) {
       redrawBoard();
       break;
     case 45: state_.symmetryOn = !state_.symmetryOn; break;
+    case 50: showHallOfFame(); break;
+    case 60: showHelpTopic(helpOverviewTopic); break;
     case 99: confirmQuit(); break;
     default:
-      // 1, 12, 27, 50, 60 and unknown ids: their commands are not built yet (or do not
-      // exist); the epilogue below still brings the window back to rest.
+      // An unknown id: the epilogue below still brings the window back to rest.
       break;
   }
   commandRunning_ = false;
@@ -120,7 +128,7 @@ void Game::commandEpilogue() {
 
 // --- Commands -----------------------------------------------------------------------------------
 
-void Game::newGame() {
+bool Game::dealPuzzle() {
   dataFile_ = levelFileName(state_.level);
   const int slot = platform_.randomInt(slotCount);
   const LoadResult loaded = loadSlot(dataFile_, slot, state_);
@@ -129,8 +137,18 @@ void Game::newGame() {
   syncSharedBoxes(state_);
   refreshPanels();
   shuffleCommand();
+  return loaded.status == LoadStatus::Loaded;
+}
+
+void Game::printedGame() {
+  // Dealt and printed, then played on screen without the clock.
+  dealPuzzle();
+  printBoard();
+}
+
+void Game::newGame() {
   // A puzzle that could not be loaded is not timed.
-  if (loaded.status != LoadStatus::Loaded) {
+  if (!dealPuzzle()) {
     updateClock();
     return;
   }

@@ -6,6 +6,7 @@
 #include "logic/validity.h"
 #include "puzzles/puzzle_file.h"
 #include "ui/button_bar.h"
+#include "ui/help_topics.h"
 
 namespace tessarix {
 
@@ -138,10 +139,8 @@ void Game::barButtonPressed(BarButton b, bool byMouse) {
       if (mode_ == Mode::Playing) updateClock();
       break;
     case BarButton::Sichern: saveBoardDialog(); break;
-    case BarButton::Drucken:
-    case BarButton::Hilfe:
-      // Printing and the help pages come with the game's completion; the button only answers.
-      break;
+    case BarButton::Drucken: printBoard(); break;
+    case BarButton::Hilfe: showHelpTopic(helpExplanationTopic); break;
     case BarButton::Neustart:
       restartCommand();
       redrawBoard();

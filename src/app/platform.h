@@ -3,16 +3,24 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "extras/champion.h"
+#include "extras/hall_of_fame.h"
 #include "logic/random.h"
+#include "ui/canvas.h"
 
 namespace tessarix {
 
 enum class MessageIcon { None, Question, Information, Warning };
 enum class SlotPurpose { Load, Save };
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
+// What a print job draws: one page on the printer's canvas, whose printable area is width x
+// height device pixels with its top-left corner at (0, 0).
+using PageDrawing = std::function<void(Canvas& page, int width, int height)>;
 
 // The name dialog of a new champion (askChampionName) is the Platform's too.
 class Platform : public RandomSource, public ChampionPrompt {
@@ -25,6 +33,20 @@ class Platform : public RandomSource, public ChampionPrompt {
   // The slot dialog: returns the chosen slot 0..3, or -1 when cancelled. `preselected` is
   // boardSlot, the slot chosen last.
   virtual int chooseSlot(SlotPurpose purpose, int preselected) = 0;
+  // The hall-of-fame dialog "Ruhmeshalle" over the tables, the tab of `level` selected. Returns
+  // -1 when it was closed, or the level 0..3 of the tab whose list the player chose to clear
+  // (after "Wirklich löschen?" was answered "&JA"); the game then clears, saves and shows it
+  // again.
+  virtual int showHallOfFame(const HallOfFame& tables, int level) = 0;
+  // The about box; returns when it is closed.
+  virtual void showAbout() = 0;
+  // Shows a topic of the help bundle beside the game without waiting for it; false when the
+  // topic cannot be shown.
+  virtual bool showHelpTopic(const std::string& file, const std::string& topic) = 0;
+  // One page to the printer under the job's document name: the printer is chosen (the default
+  // one, else the system's print dialog), drawPage draws the page, the job ends. Cancelled when
+  // the player cancelled the print dialog, Failed when anything else went wrong.
+  virtual PrintOutcome print(const std::string& documentName, const PageDrawing& drawPage) = 0;
 
   virtual void setBusyCursor(bool busy) = 0;
   virtual void setMenuEnabled(bool enabled) = 0;

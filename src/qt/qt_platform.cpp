@@ -76,6 +76,16 @@ int QtPlatform::chooseSlot(SlotPurpose purpose, int preselected) {
   return dialog.chosenSlot();
 }
 
+int QtPlatform::showHallOfFame(const HallOfFame&, int) { return -1; }
+
+void QtPlatform::showAbout() {}
+
+bool QtPlatform::showHelpTopic(const std::string&, const std::string&) { return false; }
+
+PrintOutcome QtPlatform::print(const std::string&, const PageDrawing&) {
+  return PrintOutcome::Failed;
+}
+
 void QtPlatform::setBusyCursor(bool busy) {
   if (busy == busy_) return;
   busy_ = busy;

@@ -40,6 +40,12 @@ class QtPlatform : public Platform {
           MessageIcon icon) override;
   void showMessage(const std::string& text) override;
   int chooseSlot(SlotPurpose purpose, int preselected) override;
+  int showHallOfFame(const HallOfFame& tables, int level) override;
+  void showAbout() override;
+  bool showHelpTopic(const std::string& file, const std::string& topic) override;
+  PrintOutcome print(const std::string& documentName, const PageDrawing& drawPage) override;
+  // Every print job goes to this PDF file, without asking (empty: the printer).
+  void setPrintFile(const std::string& path) { printFile_ = path; }
   void setBusyCursor(bool busy) override;
   void setMenuEnabled(bool enabled) override;
   void setMenuChecked(int id, bool checked) override;
@@ -78,6 +84,7 @@ class QtPlatform : public Platform {
   QElapsedTimer clock_;
   SeededRandom random_;  // seeded from the system's entropy at start
   bool busy_ = false;
+  std::string printFile_;
 };
 
 }  // namespace tessarix

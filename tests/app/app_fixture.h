@@ -63,6 +63,24 @@ class ScriptedPlatform : public Platform {
   std::vector<std::string> championPrompts;
   std::deque<Answer> championAnswers;
   int quits = 0;
+  // The hall-of-fame dialog: each showing with a copy of the tables and the level of its
+  // selected tab; answers in order (default: closed, -1).
+  struct FameShowing {
+    HallOfFame tables;
+    int level;
+  };
+  std::vector<FameShowing> fameShowings;
+  std::deque<int> fameAnswers;
+  int aboutShown = 0;
+  // The help topics asked for (file, topic); helpAvailable is what showHelpTopic answers.
+  std::vector<std::pair<std::string, std::string>> helpTopics;
+  bool helpAvailable = true;
+  // Print jobs by document name; printOutcome is what each ends with, and a printed page is
+  // drawn on printCanvas with the printable area printWidth x printHeight.
+  std::vector<std::string> printJobs;
+  PrintOutcome printOutcome = PrintOutcome::Printed;
+  RecordingCanvas printCanvas;
+  int printWidth = 6600, printHeight = 4800;
   bool ticking = false;  // the clock tick, as the game last started or stopped it
   int tickStarts = 0;
 
@@ -115,6 +133,23 @@ class ScriptedPlatform : public Platform {
       championAnswers.pop_front();
     }
     return a;
+  }
+  int showHallOfFame(const HallOfFame& tables, int level) override {
+    fameShowings.push_back({tables, level});
+    if (fameAnswers.empty()) return -1;
+    const int a = fameAnswers.front();
+    fameAnswers.pop_front();
+    return a;
+  }
+  void showAbout() override { ++aboutShown; }
+  bool showHelpTopic(const std::string& file, const std::string& topic) override {
+    helpTopics.emplace_back(file, topic);
+    return helpAvailable;
+  }
+  PrintOutcome print(const std::string& documentName, const PageDrawing& drawPage) override {
+    printJobs.push_back(documentName);
+    if (printOutcome == PrintOutcome::Printed) drawPage(printCanvas, printWidth, printHeight);
+    return printOutcome;
   }
   void beep() override { ++beeps; }
   void quit() override { ++quits; }
