@@ -1,6 +1,7 @@
-// Centring the main window on the screen.
+// Centring the main window on the screen, and a side window beside it.
 #include "app/window_placement.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessarix {
@@ -21,6 +22,24 @@ int place(int screen, int window) {
 
 WindowPosition centredWindowPosition(int screenWidth, int screenHeight) {
   return {place(screenWidth, windowOuterWidth), place(screenHeight, windowOuterHeight)};
+}
+
+WindowPosition besideWindowPosition(const WindowRect& screen, const WindowRect& frame, int width,
+                                    int height) {
+  const int screenRight = screen.x + screen.width;
+  const int screenBottom = screen.y + screen.height;
+  const int frameRight = frame.x + frame.width;
+  WindowPosition p;
+  if (frameRight + width <= screenRight)
+    p.x = frameRight;
+  else if (frame.x - width >= screen.x)
+    p.x = frame.x - width;
+  else if (screenRight - frameRight >= frame.x - screen.x)
+    p.x = std::max(screen.x, screenRight - width);
+  else
+    p.x = screen.x;
+  p.y = std::max(screen.y, std::min(frame.y, screenBottom - height));
+  return p;
 }
 
 }  // namespace tessarix

@@ -1,4 +1,5 @@
-// Where the main window opens: centred on the screen, never at a negative position.
+// Where the windows open: the main window centred on the screen, never at a negative position;
+// a side window (the help) beside it.
 #pragma once
 
 namespace tessarix {
@@ -15,5 +16,19 @@ struct WindowPosition {
 // x = (screen width - 1280) / 2 and y = (screen height - 974) / 2, halved in floating point,
 // 0 when negative, rounded to the nearest pixel with a half going to the even neighbour.
 WindowPosition centredWindowPosition(int screenWidth, int screenHeight);
+
+struct WindowRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// Where a side window of width x height goes beside the main window's frame on the screen's
+// available area: right of the frame where it fits, else left of it; where it fits on neither
+// side, against the screen's edge on the side with more room, over part of the frame. Its top is
+// level with the frame's, moved up as far as the screen's bottom needs, never above the screen.
+WindowPosition besideWindowPosition(const WindowRect& screen, const WindowRect& frame, int width,
+                                    int height);
 
 }  // namespace tessarix

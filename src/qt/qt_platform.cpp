@@ -6,14 +6,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
+#include "qt/about_dialog.h"
+#include "qt/help_window.h"
 #include "qt/slot_dialog.h"
 
 namespace tessarix {
@@ -24,6 +28,7 @@ QtPlatform::QtPlatform(QWidget* window) : window_(window), random_(std::random_d
 
 QtPlatform::~QtPlatform() {
   if (busy_) QApplication::restoreOverrideCursor();
+  delete helpWindow_.data();
 }
 
 namespace {
@@ -78,9 +83,37 @@ int QtPlatform::chooseSlot(SlotPurpose purpose, int preselected) {
 
 int QtPlatform::showHallOfFame(const HallOfFame&, int) { return -1; }
 
-void QtPlatform::showAbout() {}
+void QtPlatform::showAbout() {
+  QWidget* mainWindow = window_ ? window_->window() : nullptr;
+  AboutDialog dialog([this](const QString& address) { openUrl(address.toStdString()); },
+                     mainWindow);
+  // The dialog's frame sits 400 and 218 pixels right of and below the main window's frame.
+  if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + QPoint(400, 218));
+  if (aboutDialogHook)
+    QTimer::singleShot(0, &dialog, [this, &dialog] { aboutDialogHook(&dialog); });
+  dialog.exec();
+  if (mainWindow) {
+    mainWindow->raise();
+    mainWindow->activateWindow();
+  }
+}
 
-bool QtPlatform::showHelpTopic(const std::string&, const std::string&) { return false; }
+void QtPlatform::openUrl(const std::string& address) {
+  if (openUrlHook) {
+    openUrlHook(address);
+    return;
+  }
+  // A browser that does not open is no error of the game's: nothing is shown.
+  QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+bool QtPlatform::showHelpTopic(const std::string& file, const std::string& topic) {
+  const QString path = helpPagePath(QString::fromStdString(file), QString::fromStdString(topic));
+  if (path.isEmpty()) return false;
+  if (!helpWindow_) helpWindow_ = new HelpWindow(window_ ? window_->window() : nullptr);
+  helpWindow_->showPage(path);
+  return true;
+}
 
 PrintOutcome QtPlatform::print(const std::string&, const PageDrawing&) {
   return PrintOutcome::Failed;

@@ -1,6 +1,6 @@
 // The Platform on Qt: message boxes with German buttons, the busy cursor, the menu bar's state
-// and check marks, the clock label, time, date, chance, the timed step and beep. Tests answer the
-// questions through hooks instead of real message boxes.
+// and check marks, the clock label, time, date, chance, the timed step and beep, the help window
+// and the about box. Tests answer the questions through hooks instead of real message boxes.
 #pragma once
 
 #include <QElapsedTimer>
@@ -14,6 +14,7 @@
 #include <random>
 
 #include "app/platform.h"
+#include "qt/help_window.h"
 
 class QAction;
 class QDialog;
@@ -46,6 +47,10 @@ class QtPlatform : public Platform {
   PrintOutcome print(const std::string& documentName, const PageDrawing& drawPage) override;
   // Every print job goes to this PDF file, without asking (empty: the printer).
   void setPrintFile(const std::string& path) { printFile_ = path; }
+  // The help window once a topic was shown in it (null before).
+  HelpWindow* helpWindow() const { return helpWindow_; }
+  // Opens a web address in the browser (through openUrlHook when a test set it).
+  void openUrl(const std::string& address);
   void setBusyCursor(bool busy) override;
   void setMenuEnabled(bool enabled) override;
   void setMenuChecked(int id, bool checked) override;
@@ -69,6 +74,10 @@ class QtPlatform : public Platform {
   // Runs once the real slot dialog is shown, from inside its modal loop, so that a test can send
   // it real key and mouse events; the dialog must be closed by the time it returns.
   std::function<void(QDialog*)> slotDialogHook;
+  // The same for the about box.
+  std::function<void(QDialog*)> aboutDialogHook;
+  // Takes the web address the about box's link asks to open, instead of the browser.
+  std::function<void(const std::string&)> openUrlHook;
   // Answers the name dialog of a new champion (given the name last accepted this run).
   std::function<Answer(const std::string&)> championNameHook;
   // Questions and messages seen, in order (kept with or without hooks).
@@ -81,6 +90,7 @@ class QtPlatform : public Platform {
   QPointer<QLabel> clockLabel_;
   QPointer<QTimer> clockTimer_;
   QPointer<QTimer> stepTimer_;
+  QPointer<HelpWindow> helpWindow_;
   QElapsedTimer clock_;
   SeededRandom random_;  // seeded from the system's entropy at start
   bool busy_ = false;

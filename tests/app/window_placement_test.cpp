@@ -1,0 +1,52 @@
+// Where the help window goes beside the main window: right of it, left of it, or against the
+// screen's edge on the roomier side, and never off the screen at the top or bottom.
+#include <gtest/gtest.h>
+
+#include "app/window_placement.h"
+
+namespace tessarix::testing {
+namespace {
+
+struct BesideCase {
+  const char* name;
+  WindowRect screen;
+  WindowRect frame;
+  int width, height;
+  int x, y;
+};
+
+class Beside : public ::testing::TestWithParam<BesideCase> {};
+
+TEST_P(Beside, FitsRightElseLeftElseOnTheRoomierSide) {
+  const BesideCase& c = GetParam();
+  const WindowPosition p = besideWindowPosition(c.screen, c.frame, c.width, c.height);
+  EXPECT_EQ(p.x, c.x);
+  EXPECT_EQ(p.y, c.y);
+}
+
+// The main window's frame is 1280 x 974 throughout.
+INSTANTIATE_TEST_SUITE_P(
+    Screens, Beside,
+    ::testing::Values(
+        // 2560 wide, frame centred at 640: 640 free on the right.
+        BesideCase{"Right", {0, 0, 2560, 1440}, {640, 233, 1280, 974}, 560, 700, 1920, 233},
+        // Exactly fits on the right.
+        BesideCase{"RightExactly", {0, 0, 2400, 1200}, {560, 100, 1280, 974}, 560, 700, 1840, 100},
+        // One pixel too little on the right, enough on the left.
+        BesideCase{"Left", {0, 0, 2400, 1200}, {561, 100, 1280, 974}, 560, 700, 1, 100},
+        // A second screen to the right of the first: the screen's origin counts.
+        BesideCase{"OffsetScreen", {1920, 0, 2560, 1440}, {2560, 0, 1280, 974}, 560, 700, 3840, 0},
+        // 1920 wide, frame centred: 320 on each side, neither fits; right is as roomy as left.
+        BesideCase{"Over", {0, 0, 1920, 1080}, {320, 53, 1280, 974}, 560, 700, 1360, 53},
+        // More room on the left: against the left edge.
+        BesideCase{"OverLeft", {0, 0, 1920, 1080}, {500, 53, 1280, 974}, 560, 700, 0, 53},
+        // A window wider than the screen starts at the screen's left edge.
+        BesideCase{"Wider", {0, 0, 400, 300}, {0, 0, 1280, 974}, 560, 700, 0, 0},
+        // Low on the screen: moved up until its bottom is on it.
+        BesideCase{"Up", {0, 0, 2560, 1000}, {0, 600, 1280, 974}, 560, 700, 1280, 300},
+        // Taller than the screen: top at the screen's top, under a panel of 30 pixels.
+        BesideCase{"Taller", {0, 30, 2560, 600}, {0, 30, 1280, 974}, 560, 700, 1280, 30}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tessarix::testing
