@@ -10,18 +10,12 @@
 #include <map>
 #include <utility>
 
+#include "qt/canvas_paint.h"
 #include "ui/palette.h"
 
 namespace tessarix {
 
 namespace {
-
-// Arial's (and Liberation Sans') vertical metrics in font units: a font description of height h
-// means a character cell of h pixels, ascent plus descent.
-constexpr double unitsPerEm = 2048.0;
-constexpr double cellUnits = 1854.0 + 434.0;
-constexpr double ascentUnits = 1854.0;
-constexpr double averageWidthUnits = 904.0;  // the average character width that a width means
 
 // How one style code is drawn.
 struct StyleFont {
@@ -34,17 +28,17 @@ struct StyleFont {
 // A sans font from a character-cell height and an average character width in pixels.
 StyleFont sansFont(int height, int width, bool bold) {
   // The largest whole pixel size whose character cell fits the height.
-  const int em = static_cast<int>(height * unitsPerEm / cellUnits);
+  const int em = static_cast<int>(height * arialUnitsPerEm / arialCellUnits);
   QFont f(QStringLiteral("Liberation Sans"));
   f.setPixelSize(em);
   if (width > 0) {
-    const double natural = em * averageWidthUnits / unitsPerEm;
+    const double natural = em * arialAverageWidthUnits / arialUnitsPerEm;
     f.setStretch(static_cast<int>(std::lround(100.0 * width / natural)));
   }
   f.setWeight(bold ? QFont::Bold : QFont::Normal);
   StyleFont s;
   s.font = f;
-  s.baseline = static_cast<int>(std::lround(height * ascentUnits / cellUnits));
+  s.baseline = static_cast<int>(std::lround(height * arialAscentUnits / arialCellUnits));
   s.height = height;
   return s;
 }
@@ -71,7 +65,7 @@ StyleFont sansPixelFont(int pixelSize, bool bold, int height) {
   f.setWeight(bold ? QFont::Bold : QFont::Normal);
   StyleFont s;
   s.font = f;
-  s.baseline = static_cast<int>(std::lround(pixelSize * ascentUnits / unitsPerEm));
+  s.baseline = arialBaseline(pixelSize);
   s.height = height;
   return s;
 }
@@ -85,6 +79,10 @@ StyleFont styleFontFor(FontStyle style, bool largeFonts) {
     case FontStyle::Panel: s = largeFonts ? sansFont(15, 8, false) : monoFont(12, 10); break;
     case FontStyle::Button: s = largeFonts ? sansPixelFont(13, false, 16) : monoFont(15, 12); break;
     case FontStyle::Caption: s = sansPixelFont(13, !largeFonts, 16); break;
+    // The printed page's point sizes at the screen's 96 pixels an inch: 16 and 10 points.
+    case FontStyle::PagePlain: s = sansPixelFont(21, false, 24); break;
+    case FontStyle::PageDigits: s = sansPixelFont(21, true, 24); break;
+    case FontStyle::PageFooter: s = sansPixelFont(13, false, 15); break;
     default: s = monoFont(12, 10); break;
   }
   // The tiny candidate marks stay crisp, so that blanking their spot leaves nothing behind.
@@ -114,11 +112,6 @@ class ImagePixels : public CapturedPixels {
 };
 
 }  // namespace
-
-QColor paletteColor(int index) {
-  const int i = std::clamp(index, 0, 15);
-  return QColor(paletteRed(i), paletteGreen(i), paletteBlue(i));
-}
 
 QFont styleFont(FontStyle style, bool largeFonts) {
   return cachedStyleFont(style, largeFonts).font;

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <functional>
 
+#include "qt/canvas_paint.h"
 #include "ui/canvas.h"
 
 namespace tessarix {
@@ -15,8 +16,6 @@ namespace tessarix {
 inline constexpr int canvasWidth = 1280;
 inline constexpr int canvasHeight = 946;
 
-// QColor of a palette entry (0x00BBGGRR).
-QColor paletteColor(int index);
 // The font of a text style; the panel, button and caption fonts change on large fonts.
 QFont styleFont(FontStyle style, bool largeFonts);
 

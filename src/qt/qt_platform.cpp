@@ -11,6 +11,11 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -18,6 +23,7 @@
 
 #include "qt/about_dialog.h"
 #include "qt/help_window.h"
+#include "qt/printer_canvas.h"
 #include "qt/slot_dialog.h"
 
 namespace tessarix {
@@ -115,8 +121,28 @@ bool QtPlatform::showHelpTopic(const std::string& file, const std::string& topic
   return true;
 }
 
-PrintOutcome QtPlatform::print(const std::string&, const PageDrawing&) {
-  return PrintOutcome::Failed;
+PrintOutcome QtPlatform::print(const std::string& documentName, const PageDrawing& drawPage) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(QPageLayout::Landscape);
+  printer.setDocName(QString::fromStdString(documentName));
+  if (!printFile_.empty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(printFile_));
+  } else if (const QPrinterInfo info = QPrinterInfo::defaultPrinter(); !info.isNull()) {
+    printer.setPrinterName(info.printerName());
+  } else {
+    // No default printer: the player picks one (or a file); a cancel ends the job quietly.
+    QPrintDialog dialog(&printer, window_ ? window_->window() : nullptr);
+    if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
+  }
+  QPainter painter;
+  if (!painter.begin(&printer)) return PrintOutcome::Failed;
+  // The painter's origin is the printable area's top-left corner.
+  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+  PrinterCanvas canvas(painter);
+  drawPage(canvas, area.width(), area.height());
+  if (!painter.end() || printer.printerState() == QPrinter::Error) return PrintOutcome::Failed;
+  return PrintOutcome::Printed;
 }
 
 void QtPlatform::setBusyCursor(bool busy) {

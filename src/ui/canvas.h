@@ -9,7 +9,19 @@ namespace tessarix {
 
 // The text fonts, by their style codes: the candidate marks, the keypad's labels, the panel
 // texts, the button bar's captions, the panel captions, and the cells and the status message.
-enum class FontStyle { Marks = 4, Keypad = 6, Panel = 8, Button = 14, Caption = 16, Cell = 20 };
+// The printed page sizes its fonts in points: Arial 16 as the job starts, bold for the digits,
+// and Arial 10 for the footer line.
+enum class FontStyle {
+  Marks = 4,
+  Keypad = 6,
+  Panel = 8,
+  Button = 14,
+  Caption = 16,
+  Cell = 20,
+  PagePlain = 100,
+  PageDigits = 101,
+  PageFooter = 102
+};
 
 // A rectangle of pixels taken from a canvas, to be put back later.
 class CapturedPixels {

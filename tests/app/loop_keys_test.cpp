@@ -159,6 +159,7 @@ class BarButtons : public PlayTest, public ::testing::WithParamInterface<BarCase
       EXPECT_EQ(platform.slotRequests.back().purpose,
                 b == BarButton::Laden ? SlotPurpose::Load : SlotPurpose::Save);
     }
+    EXPECT_EQ(platform.printJobs.size(), b == BarButton::Drucken ? 1u : 0u);
     const GameState& s = game->state();
     EXPECT_EQ(s.board[entry] == 0, b == BarButton::Neustart);
     EXPECT_EQ(game->mode(), Game::Mode::Playing);

@@ -430,10 +430,12 @@ void PlayTest::lettersKeypadUsesUpItsKeys() {
   PaintWatcher watcher;
   play_.canvas().installEventFilter(&watcher);
 
-  // The loop's own keys: D draws its button (the printing itself comes later), C clears the
-  // marks, F fills them.
+  // The loop's own keys: D draws its button and prints, C clears the marks, F fills them.
+  QVERIFY(!QFileInfo::exists(play_.printFile()));
   play_.type('d');
   QTRY_VERIFY(watcher.painted.intersects(barButtonRect(BarButton::Drucken)));
+  QVERIFY(QFileInfo(play_.printFile()).size() > 0);
+  QFile::remove(play_.printFile());
   play_.type('c');
   QVERIFY(!markDrawn(play_.image(), other, 5));
   play_.type('f');
@@ -448,6 +450,7 @@ void PlayTest::lettersKeypadUsesUpItsKeys() {
   play_.type(typed);
   QTest::qWait(300);
   QVERIFY(!watcher.painted.intersects(barStrip));  // no bar button was pressed
+  QVERIFY(!QFileInfo::exists(play_.printFile()));
   QVERIFY(play_.game().mode() == Mode::Playing);
   QVERIFY(!play_.window().platform().stepTimerRunning());
   QVERIFY(play_.state().clockRunning);

@@ -14,6 +14,7 @@
 #include "ui/frames.h"
 #include "ui/palette.h"
 #include "ui/panels.h"
+#include "ui/printed_page.h"
 
 using namespace tessarix;
 using namespace tessarix::testing;
@@ -61,6 +62,7 @@ class UiDrawingTest : public QObject {
   void statisticsInLettersMode();
   void statusTextInItsColour();
   void candidatesAtTheirSpotsAndErasedWithoutTrace();
+  void printedPageOnTheScreensCanvas();
   void widgetShowsTheImageAndRepaintsWhatIsDrawn();
   void widgetReportsPointerButtonsAndKeys();
 };
@@ -420,6 +422,30 @@ void UiDrawingTest::candidatesAtTheirSpotsAndErasedWithoutTrace() {
   const QImage clue = img.copy(426, 61, 32, 24);
   drawCandidates(c, s);
   QCOMPARE(img.copy(426, 61, 32, 24), clue);
+}
+
+// The page is drawn by the same code on any canvas; the image canvas takes the page's fonts
+// at the screen's size. 1440 x 1020 pixels give units of 10: cells of 40 x 30.
+void UiDrawingTest::printedPageOnTheScreensCanvas() {
+  ImageCanvas c(1440, 1020);
+  GameState s;
+  s.board[cellIndex(5, 5, 5)] = 8;
+  drawPrintedPage(c, s, 1440, 1020);
+  const QImage& img = c.image();
+  // Grid 5's cell (5, 5) has its corner at (650, 490); its "8" stands inside it, from x 662.
+  const int inked = countPixels(img, 651, 491, 689, 519, dark);
+  QVERIFY2(inked > 25, qPrintable(QString::number(inked)));
+  QCOMPARE(countPixels(img, 651, 491, 660, 519, dark), 0);
+  // Block lines: grid 5's left edge and grid 1's top edge, 5 pixels wide up to the line.
+  for (int k = 0; k < 5; ++k) {
+    QVERIFY2(isPalette(img, 490 - k, 415, colorBlack), qPrintable(describe(img, 490 - k, 415)));
+    QVERIFY2(isPalette(img, 515, 10 - k, colorBlack), qPrintable(describe(img, 515, 10 - k)));
+  }
+  QVERIFY(!isPalette(img, 490 - 5, 415, colorBlack));
+  QVERIFY(!isPalette(img, 515, 10 - 5, colorBlack));
+  // The footer at (10, 1005), and nothing right of the figure (x 1330).
+  QVERIFY(countPixels(img, 10, 1005, 300, 1019, dark) > 50);
+  QCOMPARE(countPixels(img, 1336, 0, 1439, 1019, dark), 0);
 }
 
 void UiDrawingTest::widgetShowsTheImageAndRepaintsWhatIsDrawn() {

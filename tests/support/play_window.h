@@ -1,6 +1,6 @@
 // The real main window for tests that play: opened in a temporary game directory whose easy
-// level holds a puzzle of the solved field, driven by real mouse and key events on the canvas,
-// with the places a player aims at and what a cell's pixels show.
+// level holds a puzzle of the solved field, printing to a PDF file there, driven by real mouse
+// and key events on the canvas, with the places a player aims at and what a cell's pixels show.
 #pragma once
 
 #include <QAction>
@@ -145,6 +145,7 @@ class PlayWindow {
 
     window_ = std::make_unique<MainWindow>();
     QtPlatform& platform = window_->platform();
+    platform.setPrintFile(printFile().toStdString());
     platform.messageHook = [this](const std::string& text) {
       messages << QString::fromStdString(text);
     };
@@ -182,6 +183,8 @@ class PlayWindow {
   const QImage& image() { return window_->canvasWidget().image(); }
   QString clockText() { return window_->clockLabel().text(); }
   QString directory() const { return dir_->path(); }
+  // Where every print job of the window goes.
+  QString printFile() const { return QDir(dir_->path()).filePath(QStringLiteral("print.pdf")); }
 
   // A menu command, as its item runs it; a new game, waiting for its loop.
   bool choose(int id) {
