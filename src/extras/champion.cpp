@@ -7,13 +7,13 @@ namespace tessarix {
 
 ChampionResult recordChampion(HallOfFame& h, int level, const std::string& finishTime,
                               const std::string& date, std::string& championName,
-                              ChampionPrompt& prompt, const std::string& path) {
+                              ChampionPrompt& prompt, const std::string& path, bool keepFile) {
   ChampionResult result;
   result.rank = championRank(h, level, finishTime);
   if (result.rank > 0) {
     const ChampionPrompt::Answer answer = prompt.askChampionName(championName);
     if (answer.accepted) {
-      championName = blankControlCharacters(answer.name);
+      championName = firstCharacters(blankControlCharacters(answer.name), fameNameLength);
       // The table shows the name as the file will keep it.
       const std::string stored = windows1252ToUtf8(utf8ToWindows1252(championName));
       insertChampion(h, level, result.rank, stored, date, finishTime);
@@ -21,8 +21,11 @@ ChampionResult recordChampion(HallOfFame& h, int level, const std::string& finis
     }
   }
   // A cancelled name makes no entry at all, which leaves the tables as the reload below
-  // would make them anyway.
-  result.file = result.nameAccepted ? saveHallOfFame(h, path) : loadHallOfFame(h, path);
+  // would make them anyway. A kept file is not read again: it would only empty the tables.
+  if (result.nameAccepted)
+    result.file = storeHallOfFame(h, path, keepFile);
+  else if (!keepFile)
+    result.file = loadHallOfFame(h, path);
   return result;
 }
 

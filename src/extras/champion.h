@@ -23,18 +23,22 @@ class ChampionPrompt {
 struct ChampionResult {
   int rank = 0;               // the rank the time qualified for, 0 for none
   bool nameAccepted = false;  // the entry was made and the file written
-  FameFileResult file;        // the outcome of the save or of the reload
+  FameFileResult file;        // the outcome of the save or of the reload (or: file kept)
 };
 
 // Places finishTime in the level's ten best: at the first rank it sorts strictly before,
 // the name is asked for. Accepted: the entry goes in, dated with date (today's "TT.MM.JJJJ",
-// which the caller has from the Platform), the name with its control characters as blanks
-// and only characters the file can hold; championName keeps the name, and the file at path
-// is written. Otherwise (no rank, or cancelled) the tables are read back from
-// the file, or reset when there is none, so they end equal to it. The caller shows the hall
-// of fame afterwards in every case.
+// which the caller has from the Platform), the name with its control characters as blanks,
+// cut to fameNameLength characters and holding only characters the file can hold;
+// championName keeps the name, and the file at path is written. Otherwise (no rank, or
+// cancelled) the tables are read back from the file, or reset when there is none, so they end
+// equal to it. With keepFile (the file could not be read or was damaged when the run began)
+// the file is neither written nor read: an accepted entry stays in the tables for the run and
+// the result says that the file was left as it was; otherwise the tables stay as they were.
+// The caller shows the hall of fame afterwards in every case.
 ChampionResult recordChampion(HallOfFame& h, int level, const std::string& finishTime,
                               const std::string& date, std::string& championName,
-                              ChampionPrompt& prompt, const std::string& path);
+                              ChampionPrompt& prompt, const std::string& path,
+                              bool keepFile = false);
 
 }  // namespace tessarix

@@ -31,4 +31,14 @@ std::string finishTimeText(int64_t elapsedTenths) {
   return text;
 }
 
+bool isFinishTimeText(const std::string& text) {
+  static constexpr char shape[] = "00:00:00.0";  // a 0 stands for any digit
+  if (text.size() != sizeof shape - 1) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool digit = text[i] >= '0' && text[i] <= '9';
+    if (shape[i] == '0' ? !digit : text[i] != shape[i]) return false;
+  }
+  return text[3] < '6' && text[6] < '6';
+}
+
 }  // namespace tessarix

@@ -18,4 +18,8 @@ std::string clockDisplayText(int64_t elapsedSeconds);
 // every finish text has the one shape the hall of fame compares character by character.
 std::string finishTimeText(int64_t elapsedTenths);
 
+// Whether text has the shape finishTimeText gives: "hh:mm:ss.t", all digits where digits
+// belong, minutes and seconds below 60.
+bool isFinishTimeText(const std::string& text);
+
 }  // namespace tessarix

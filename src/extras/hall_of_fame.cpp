@@ -1,7 +1,10 @@
 // The hall-of-fame tables, their file and their order.
 #include "extras/hall_of_fame.h"
 
+#include <algorithm>
 #include <vector>
+
+#include "extras/clock_text.h"
 
 #include "extras/windows1252.h"
 #include "puzzles/file_io.h"
@@ -10,8 +13,8 @@ namespace tessarix {
 
 namespace {
 
-// More than any hall of fame of 120 short lines could need.
-constexpr uint64_t readLimit = 1 << 20;
+// A sound file is at most 120 full lines, each with its CR LF; a byte more shows it is not.
+constexpr uint64_t readLimit = uint64_t{fameLineCount} * (fameLineLimit + 2) + 1;
 
 // The table element that line n of the file holds.
 std::string& fameField(HallOfFame& h, int line) {
@@ -25,16 +28,51 @@ const std::string& fameField(const HallOfFame& h, int line) {
   return fameField(const_cast<HallOfFame&>(h), line);
 }
 
+void emptyEntry(HallOfFame& h, int rank, int level) {
+  h.fameNames[rank][level].clear();
+  h.fameDates[rank][level].clear();
+  h.fameTimes[rank][level] = std::string(emptyFameTime);  // (a move: gcc 12 warns falsely on the copy)
+}
+
+// A time worth a rank. One of ninety hours or more sorts after the empty mark "9" and would
+// never be listed, so it counts as empty as well.
+bool usedTime(const std::string& time) { return isFinishTimeText(time) && time[0] != '9'; }
+
+// Every entry of a level with a time worth a rank, its name cut to the field's length, in
+// time order (equal times in the order they had); the empty ranks after them.
+void tidyLevel(HallOfFame& h, int level) {
+  struct Entry {
+    std::string name, date, time;
+  };
+  std::vector<Entry> used;
+  for (int rank = 1; rank <= fameLastRank; ++rank)
+    if (usedTime(h.fameTimes[rank][level]))
+      used.push_back({firstCharacters(h.fameNames[rank][level], fameNameLength),
+                      h.fameDates[rank][level], h.fameTimes[rank][level]});
+  std::stable_sort(used.begin(), used.end(),
+                   [](const Entry& a, const Entry& b) { return a.time < b.time; });
+  for (int rank = 1; rank <= fameLastRank; ++rank) {
+    if (rank > static_cast<int>(used.size())) {
+      emptyEntry(h, rank, level);
+      continue;
+    }
+    Entry& e = used[static_cast<size_t>(rank - 1)];
+    h.fameNames[rank][level] = std::move(e.name);
+    h.fameDates[rank][level] = std::move(e.date);
+    h.fameTimes[rank][level] = std::move(e.time);
+  }
+}
+
 }  // namespace
 
 void resetHallOfFame(HallOfFame& h) {
   for (int rank = 1; rank <= fameLastRank; ++rank)
-    for (int level = 0; level < fameLevels; ++level) {
-      h.fameNames[rank][level].clear();
-      h.fameDates[rank][level].clear();
-      h.fameTimes[rank][level] =
-          std::string(emptyFameTime);  // (a move: gcc 12 warns falsely on the copy)
-    }
+    for (int level = 0; level < fameLevels; ++level) emptyEntry(h, rank, level);
+}
+
+void clearHallOfFameLevel(HallOfFame& h, int level) {
+  if (level < 0 || level >= fameLevels) return;
+  for (int rank = 1; rank <= fameLastRank; ++rank) emptyEntry(h, rank, level);
 }
 
 FameFileResult loadHallOfFame(HallOfFame& h, const std::string& path) {
@@ -48,15 +86,34 @@ FameFileResult loadHallOfFame(HallOfFame& h, const std::string& path) {
     return result;
   }
 
+  // Whatever the file holds is read line by line; what makes it damaged is only noted, so
+  // that the tables still show what could be read.
   const std::string text(file.bytes.begin(), file.bytes.end());
-  size_t start = 0;
-  for (int line = 0; line < fameLineCount && start < text.size(); ++line) {
+  bool damaged = file.size > file.bytes.size();
+  int lines = 0;
+  for (size_t start = 0; start < text.size(); ++lines) {
     size_t end = text.find('\n', start);
     const size_t next = end == std::string::npos ? text.size() : end + 1;
     if (end == std::string::npos) end = text.size();
     if (end > start && text[end - 1] == '\r') --end;
-    fameField(h, line) = windows1252ToUtf8(text.substr(start, end - start));
+    std::string bytes = text.substr(start, std::min<size_t>(end - start, fameLineLimit + 1));
     start = next;
+    if (bytes.size() > fameLineLimit) {
+      damaged = true;
+      bytes.resize(fameLineLimit);
+    }
+    for (char& c : bytes)
+      if (static_cast<uint8_t>(c) < 0x20 || c == 0x7F) {
+        damaged = true;  // a NUL, a stray CR, a tab: not a line of text
+        c = ' ';
+      }
+    if (lines < fameLineCount) fameField(h, lines) = windows1252ToUtf8(bytes);
+  }
+  if (lines != fameLineCount) damaged = true;
+  for (int level = 0; level < fameLevels; ++level) tidyLevel(h, level);
+  if (damaged) {
+    result.ok = false;
+    result.message = "Die Datei " + path + " ist beschädigt; sie wird nicht überschrieben.";
   }
   return result;
 }
@@ -76,6 +133,16 @@ FameFileResult saveHallOfFame(const HallOfFame& h, const std::string& path) {
     result.message = "Die Datei " + path + " konnte nicht geschrieben werden; " +
                      "die alte Datei bleibt unverändert.";
   }
+  return result;
+}
+
+FameFileResult storeHallOfFame(const HallOfFame& h, const std::string& path, bool keepFile) {
+  if (!keepFile) return saveHallOfFame(h, path);
+  FameFileResult result;
+  result.ok = false;
+  result.message = "Die Datei " + path +
+                   " war beim Start nicht lesbar oder beschädigt und bleibt unverändert; " +
+                   "die Ruhmeshalle gilt bis zum Programmende.";
   return result;
 }
 

@@ -13,6 +13,11 @@ inline constexpr int fameLastRank = 10;    // ranks 1..10; rank 0 exists and is 
 inline constexpr int fameLineCount = 120;  // 4 levels x 10 ranks x (name, date, time)
 // The time of an empty entry; it sorts after every real finish time.
 inline constexpr const char* emptyFameTime = "9";
+// The longest name kept, in characters: the name dialog's field takes no more, and a longer
+// name in the file is cut.
+inline constexpr int fameNameLength = 40;
+// The longest line a sound file holds, in bytes; a longer one marks the file as damaged.
+inline constexpr int fameLineLimit = 255;
 
 // [rank 0..10][level 0..3], UTF-8 text.
 using FameTable = std::array<std::array<std::string, fameLevels>, fameLastRank + 1>;
@@ -32,9 +37,13 @@ struct FameFileResult {
 void resetHallOfFame(HallOfFame& h);
 
 // Reads the tables from the file at path: per level, per rank, the lines name, date, time;
-// lines end in CR LF or LF; Windows-1252 on disk. A missing file resets the tables and
-// creates nothing; lines the file does not have leave their entries empty. A file that
-// cannot be read resets the tables and reports it.
+// lines end in CR LF or LF (the last one may lack it); Windows-1252 on disk. A missing file
+// resets the tables and creates nothing. A file that cannot be read resets the tables and is
+// reported; a damaged one (not 120 lines, a NUL or other control byte, a line longer than
+// fameLineLimit) is reported too, naming the file, and the tables keep what it held, the
+// entries it lacks empty. Each entry is checked on its own: a name is cut to fameNameLength
+// characters; a time that is not "hh:mm:ss.t" below 90 hours makes the whole entry empty;
+// then each level holds its used entries in time order, the empty ones after them.
 FameFileResult loadHallOfFame(HallOfFame& h, const std::string& path);
 
 // Writes the 120 lines, each ended by CR LF, in Windows-1252 (a character it cannot hold
@@ -42,9 +51,17 @@ FameFileResult loadHallOfFame(HallOfFame& h, const std::string& path);
 // save leaves the old file whole.
 FameFileResult saveHallOfFame(const HallOfFame& h, const std::string& path);
 
+// Saves as saveHallOfFame, unless keepFile: the file could not be read or was damaged when
+// the run began, so it is never written over; the tables change for this run only and the
+// result (not ok) says that the file was left as it was.
+FameFileResult storeHallOfFame(const HallOfFame& h, const std::string& path, bool keepFile);
+
 // The rank 1..10 a finish time takes in the level: the first rank whose stored time it sorts
 // strictly before, byte by byte; 0 when it beats none (or the level does not exist).
 int championRank(const HallOfFame& h, int level, const std::string& finishTime);
+
+// Empties ranks 1..10 of one level; the other levels and rank 0 stay.
+void clearHallOfFameLevel(HallOfFame& h, int level);
 
 // Moves ranks rank..9 of the level down one (the old rank 10 drops out) and writes the new
 // entry at rank. Ranks outside 1..10 change nothing.

@@ -114,4 +114,17 @@ std::string blankControlCharacters(const std::string& text) {
   return out;
 }
 
+std::string firstCharacters(const std::string& text, size_t count) {
+  std::string out;
+  size_t taken = 0;
+  forEachCharacter(text, [&](char32_t c) {
+    if (taken++ >= count) return;
+    if (c == malformed)
+      out += '?';
+    else
+      appendUtf8(out, c);
+  });
+  return out;
+}
+
 }  // namespace tessarix

@@ -18,4 +18,8 @@ std::string utf8ToWindows1252(const std::string& text);
 // the like) become blanks. Malformed UTF-8 bytes become "?".
 std::string blankControlCharacters(const std::string& text);
 
+// The first `count` characters of text (all of it when it is shorter), never a part of one.
+// Malformed UTF-8 bytes become "?".
+std::string firstCharacters(const std::string& text, size_t count);
+
 }  // namespace tessarix

@@ -1,6 +1,9 @@
 // recordChampion: who is asked, what is entered, and that the tables end equal to the file.
 #include "extras/champion.h"
 
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "support/temp_directory.h"
@@ -140,6 +143,49 @@ TEST_F(RecordChampion, FailedSaveIsReported) {
   EXPECT_TRUE(r.nameAccepted);
   EXPECT_FALSE(r.file.ok);
   EXPECT_NE(r.file.message.find("Champions.Rhm"), std::string::npos);
+}
+
+TEST_F(RecordChampion, LongNameIsCutToTheField) {
+  std::string typed;
+  for (int k = 0; k < fameNameLength + 5; ++k) typed += k % 2 ? "ö" : "Ł";
+  ScriptedPrompt prompt(true, typed);
+  recordChampion(h, 0, "00:04:00.0", today, championName, prompt, path);
+  std::string cut;
+  for (int k = 0; k < fameNameLength; ++k) cut += k % 2 ? "ö" : "Ł";
+  EXPECT_EQ(championName, cut);
+  const std::string fileLine = testing::readText(path).substr(0, fameNameLength + 2);
+  EXPECT_EQ(fileLine.substr(0, 4), "?\xF6?\xF6");
+  EXPECT_EQ(fileLine.substr(fameNameLength), "\r\n");
+}
+
+// A file that could not be read or was damaged when the run began is neither written nor
+// read again: an accepted entry lives in the tables only, a cancelled one changes nothing.
+TEST_F(RecordChampion, KeptFileIsNeitherWrittenNorReread) {
+  for (const bool accept : {true, false}) {
+    SCOPED_TRACE(accept ? "accepted" : "cancelled");
+    const std::string damaged = "Alt\r\n01.01.2024\r\n00:05:00.0\r\n";  // 3 lines of 120
+    testing::writeText(path, damaged);
+    ASSERT_FALSE(loadHallOfFame(h, path).ok);
+    const HallOfFame before = h;
+    ScriptedPrompt prompt(accept, "Clara");
+    const ChampionResult r =
+        recordChampion(h, 0, "00:04:00.0", today, championName, prompt, path, true);
+    EXPECT_EQ(prompt.asked, 1);
+    EXPECT_EQ(testing::readText(path), damaged);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"Champions.Rhm"});
+    if (accept) {
+      EXPECT_FALSE(r.file.ok);
+      EXPECT_NE(r.file.message.find("Champions.Rhm"), std::string::npos);
+      EXPECT_NE(r.file.message.find("unverändert"), std::string::npos);
+      EXPECT_EQ(h.fameNames[1][0], "Clara");
+      EXPECT_EQ(h.fameNames[2][0], "Alt");
+    } else {
+      EXPECT_TRUE(r.file.ok);
+      EXPECT_EQ(h.fameNames, before.fameNames);
+      EXPECT_EQ(h.fameTimes, before.fameTimes);
+      EXPECT_EQ(h.fameNames[1][0], "Alt");
+    }
+  }
 }
 
 }  // namespace

@@ -53,5 +53,24 @@ TEST(ClockText, FinishTextsSortLikeTheirTimes) {
   EXPECT_LT(finishTimeText(899999), std::string("9"));
 }
 
+TEST(ClockText, FinishTextShape) {
+  // Everything finishTimeText makes has the shape.
+  for (int64_t t : {int64_t{0}, int64_t{599}, int64_t{4620}, int64_t{36005}, int64_t{3599999}})
+    EXPECT_TRUE(isFinishTimeText(finishTimeText(t))) << t;
+  struct ShapeCase {
+    const char* text;
+    bool finish;
+  };
+  const ShapeCase cases[] = {
+      {"00:07:42.0", true},   {"99:59:59.9", true},   {"", false},
+      {"9", false},           {"7:42.0", false},      {"00:07:42", false},
+      {"00:07:42.00", false}, {" 00:07:42", false},   {"00:07:42.0 ", false},
+      {"00:07:42,0", false},  {"00.07.42.0", false},  {"0a:07:42.0", false},
+      {"00:07:4 .0", false},  {"00:60:00.0", false},  {"00:00:60.0", false},
+      {"00:59:59.9", true},
+  };
+  for (const ShapeCase& c : cases) EXPECT_EQ(isFinishTimeText(c.text), c.finish) << c.text;
+}
+
 }  // namespace
 }  // namespace tessarix

@@ -3,8 +3,9 @@
 #include "extras/hall_of_fame.h"
 
 #include <filesystem>
-
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -77,21 +78,21 @@ TEST(HallOfFameFile, WrittenAsWindows1252WithCrLf) {
   EXPECT_EQ(text.substr(text.size() - 5), "\r\n9\r\n");
 }
 
-TEST(HallOfFameFile, ShortFileLeavesTheMissingEntriesEmpty) {
+TEST(HallOfFameFile, ShortFileIsDamagedAndLeavesTheMissingEntriesEmpty) {
   TempDirectory dir;
-  // LF line ends, and the last line without one: the date of rank 2 ends the file.
+  // LF line ends, and the last line without one: the date of rank 2 ends the file, so rank 2
+  // has no time and stays empty.
   writeText(dir.file("Champions.Rhm"), "Anna\n01.01.2024\n00:01:00.0\r\nBert\n02.01.2024");
   HallOfFame h;
   h.fameNames[0][0] = "rank 0 stays";
-  ASSERT_TRUE(loadHallOfFame(h, dir.file("Champions.Rhm")).ok);
+  const FameFileResult r = loadHallOfFame(h, dir.file("Champions.Rhm"));
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.message.find("Champions.Rhm"), std::string::npos);
   EXPECT_EQ(h.fameNames[1][0], "Anna");
   EXPECT_EQ(h.fameDates[1][0], "01.01.2024");
   EXPECT_EQ(h.fameTimes[1][0], "00:01:00.0");
-  EXPECT_EQ(h.fameNames[2][0], "Bert");
-  EXPECT_EQ(h.fameDates[2][0], "02.01.2024");
-  EXPECT_EQ(h.fameTimes[2][0], "9");
   for (int level = 0; level < 4; ++level)
-    for (int rank = level == 0 ? 3 : 1; rank <= 10; ++rank) {
+    for (int rank = level == 0 ? 2 : 1; rank <= 10; ++rank) {
       EXPECT_EQ(h.fameNames[rank][level], "");
       EXPECT_EQ(h.fameDates[rank][level], "");
       EXPECT_EQ(h.fameTimes[rank][level], "9");
@@ -101,7 +102,9 @@ TEST(HallOfFameFile, ShortFileLeavesTheMissingEntriesEmpty) {
 
 TEST(HallOfFameFile, EmptyLinesAndTrailingBlanksAreKept) {
   TempDirectory dir;
-  writeText(dir.file("Champions.Rhm"), "  Eva  \r\n\r\n00:00:09.5\r\n\r\n");
+  std::string text = "  Eva  \r\n\r\n00:00:09.5\r\n";
+  for (int entry = 1; entry < 40; ++entry) text += "\r\n\r\n9\r\n";
+  writeText(dir.file("Champions.Rhm"), text);
   HallOfFame h;
   ASSERT_TRUE(loadHallOfFame(h, dir.file("Champions.Rhm")).ok);
   EXPECT_EQ(h.fameNames[1][0], "  Eva  ");
@@ -139,6 +142,177 @@ TEST(HallOfFameFile, FailedSaveLeavesTheOldFile) {
   EXPECT_NE(r.message.find("Champions.Rhm"), std::string::npos);
   EXPECT_TRUE(std::filesystem::is_directory(dir.file("Champions.Rhm")));
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"Champions.Rhm"});
+}
+
+// ---------------------------------------------------------------- damage
+
+// The sample's lines without their line ends.
+std::vector<std::string> sampleLines() {
+  std::vector<std::string> lines;
+  const std::string text = sampleFile();
+  for (size_t start = 0; start < text.size();) {
+    const size_t end = text.find("\r\n", start);
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+std::string joined(const std::vector<std::string>& lines, const std::string& lineEnd = "\r\n") {
+  std::string text;
+  for (const std::string& line : lines) text += line + lineEnd;
+  return text;
+}
+
+std::string withLine(int n, const std::string& line) {
+  std::vector<std::string> lines = sampleLines();
+  lines[static_cast<size_t>(n)] = line;
+  return joined(lines);
+}
+
+// The lines of one level all empty entries.
+void emptyLevel(std::vector<std::string>& lines, int level) {
+  for (int k = 0; k < 30; ++k) lines[static_cast<size_t>(30 * level + k)] = k % 3 == 2 ? "9" : "";
+}
+
+std::string firstLines(size_t count) {
+  std::vector<std::string> lines = sampleLines();
+  lines.resize(count);
+  return joined(lines);
+}
+
+struct DamageCase {
+  const char* name;
+  std::string text;
+  bool firstEntryRead;  // rank 1 of Leicht as the sample has it
+};
+
+std::ostream& operator<<(std::ostream& out, const DamageCase& c) { return out << c.name; }
+
+class DamagedFile : public ::testing::TestWithParam<DamageCase> {};
+
+TEST_P(DamagedFile, IsReportedAndTheTablesHoldOnlySoundEntries) {
+  const DamageCase& c = GetParam();
+  TempDirectory dir;
+  writeText(dir.file("Champions.Rhm"), c.text);
+  HallOfFame h;
+  const FameFileResult r = loadHallOfFame(h, dir.file("Champions.Rhm"));
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.message.find("Champions.Rhm"), std::string::npos) << r.message;
+  EXPECT_NE(r.message.find("beschädigt"), std::string::npos) << r.message;
+  for (int level = 0; level < 4; ++level)
+    for (int rank = 1; rank <= 10; ++rank) {
+      const std::string& time = h.fameTimes[rank][level];
+      EXPECT_TRUE(time == "9" || time.size() == 10) << time;
+      EXPECT_LE(h.fameNames[rank][level].size(), 2u * fameNameLength);
+      EXPECT_EQ(h.fameNames[rank][level].find('\0'), std::string::npos);
+      if (rank > 1 && time != "9") EXPECT_LE(h.fameTimes[rank - 1][level], time);
+    }
+  if (c.firstEntryRead) {
+    EXPECT_EQ(h.fameNames[1][0], "Jürgen 01 €");
+    EXPECT_EQ(h.fameTimes[1][0], "00:00:11.0");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedFile,
+    ::testing::Values(
+        DamageCase{"Empty", "", false},
+        DamageCase{"FiveLines", firstLines(5), true},
+        DamageCase{"OneLineShort", firstLines(119), true},
+        DamageCase{"OneLineMore", sampleFile() + "Noch einer\r\n", true},
+        DamageCase{"FiveHundredLines",
+                   sampleFile() + sampleFile() + sampleFile() + sampleFile() + firstLines(20),
+                   true},
+        DamageCase{"EmptyLineAtTheEnd", sampleFile() + "\r\n", true},
+        DamageCase{"NulInAName", withLine(3, std::string("J\xFCr\0gen", 7)), true},
+        DamageCase{"OnlyNulBytes", std::string(48729, '\0'), false},
+        DamageCase{"TabInADate", withLine(4, "02.03\t2024"), true},
+        DamageCase{"StrayCarriageReturn", withLine(30, "Ha\rns"), true},
+        DamageCase{"CarriageReturnLineEnds", joined(sampleLines(), "\r"), false},
+        DamageCase{"LineOverTheLimit", withLine(30, std::string(fameLineLimit + 1, 'x')), true},
+        DamageCase{"ThreeMiBLine", std::string(3 << 20, 'x') + "\r\n" + firstLines(119),
+                   false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HallOfFameFile, LongNamesAreCutToTheField) {
+  TempDirectory dir;
+  // Within the line limit the file is sound; over it, damaged. The name is cut either way.
+  for (int length : {fameNameLength + 1, fameLineLimit, fameLineLimit + 1}) {
+    writeText(dir.file("Champions.Rhm"), withLine(30, std::string(static_cast<size_t>(length), '\xE4')));
+    HallOfFame h;
+    EXPECT_EQ(loadHallOfFame(h, dir.file("Champions.Rhm")).ok, length <= fameLineLimit) << length;
+    std::string cut;
+    for (int k = 0; k < fameNameLength; ++k) cut += "ä";
+    EXPECT_EQ(h.fameNames[1][1], cut) << length;
+    EXPECT_EQ(h.fameTimes[1][1], "00:01:11.0") << length;
+  }
+}
+
+TEST(HallOfFameFile, OtherLineEndsAreSound) {
+  TempDirectory dir;
+  HallOfFame expected;
+  writeText(dir.file("Champions.Rhm"), sampleFile());
+  ASSERT_TRUE(loadHallOfFame(expected, dir.file("Champions.Rhm")).ok);
+  std::string noFinalEnd = sampleFile();
+  noFinalEnd.resize(noFinalEnd.size() - 2);
+  for (const std::string& text : {joined(sampleLines(), "\n"), noFinalEnd}) {
+    writeText(dir.file("Champions.Rhm"), text);
+    HallOfFame h;
+    EXPECT_TRUE(loadHallOfFame(h, dir.file("Champions.Rhm")).ok);
+    EXPECT_EQ(h.fameNames, expected.fameNames);
+    EXPECT_EQ(h.fameTimes, expected.fameTimes);
+  }
+}
+
+struct EntryCase {
+  const char* time;
+  bool used;
+};
+
+TEST(HallOfFameFile, AnEntryWithoutAFinishTimeIsEmptyAndNeverAheadOfOne) {
+  TempDirectory dir;
+  // Rank 1 of Schwer holds the time of the case, rank 2 a sound entry of the slowest time
+  // that still counts.
+  const EntryCase cases[] = {
+      {"00:07:42.0", true},  {"89:59:59.9", true},  {"", false},
+      {"9", false},          {"90:00:00.0", false}, {"00:07:42", false},
+      {"00:07:42.0 ", false}, {"00:61:00.0", false},
+  };
+  for (const EntryCase& c : cases) {
+    std::vector<std::string> lines = sampleLines();
+    emptyLevel(lines, 2);
+    const std::vector<std::string> entries = {"Erste", "01.01.2025", c.time,
+                                              "Zweite", "02.01.2025", "89:59:59.9"};
+    for (size_t k = 0; k < entries.size(); ++k) lines[60 + k] = entries[k];
+    writeText(dir.file("Champions.Rhm"), joined(lines));
+    HallOfFame h;
+    EXPECT_TRUE(loadHallOfFame(h, dir.file("Champions.Rhm")).ok) << c.time;
+    EXPECT_EQ(h.fameNames[1][2], c.used ? "Erste" : "Zweite") << c.time;
+    EXPECT_EQ(h.fameNames[2][2], c.used ? "Zweite" : "") << c.time;
+    EXPECT_EQ(h.fameDates[2][2], c.used ? "02.01.2025" : "") << c.time;
+    EXPECT_EQ(h.fameTimes[2][2], c.used ? "89:59:59.9" : "9") << c.time;
+    // A finish time slower than every used entry takes the rank after them.
+    EXPECT_EQ(championRank(h, 2, "89:59:59.9"), c.used ? 3 : 2) << c.time;
+  }
+}
+
+TEST(HallOfFameFile, UsedEntriesAreReadInTimeOrder) {
+  TempDirectory dir;
+  std::vector<std::string> lines = sampleLines();
+  emptyLevel(lines, 3);
+  // Extrem's four used entries, out of order: C at 5 min, B at 1 min, A at 5 min, D at 3 min.
+  const std::vector<std::string> entries = {"C", "d", "00:05:00.0", "B", "d", "00:01:00.0",
+                                            "A", "d", "00:05:00.0", "D", "d", "00:03:00.0"};
+  for (size_t k = 0; k < entries.size(); ++k) lines[90 + k] = entries[k];
+  writeText(dir.file("Champions.Rhm"), joined(lines));
+  HallOfFame h;
+  ASSERT_TRUE(loadHallOfFame(h, dir.file("Champions.Rhm")).ok);
+  std::vector<std::string> names;
+  for (int rank = 1; rank <= 5; ++rank) names.push_back(h.fameNames[rank][3]);
+  // Equal times keep the order they had; the empty ranks stay after the used ones.
+  EXPECT_EQ(names, (std::vector<std::string>{"B", "D", "C", "A", ""}));
+  EXPECT_EQ(h.fameTimes[5][3], "9");
 }
 
 // ---------------------------------------------------------------- ranking
