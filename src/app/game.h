@@ -165,9 +165,11 @@ class Game : private EntryListener, private InputTarget {
   void setClockText(const std::string& text);
   // The front end's clock tick runs exactly while a timed game's clock runs.
   void followClock();
-  // The hall of fame from "Champions.Rhm" at start-up; a file that cannot be read is reported.
+  // The hall of fame from "Champions.Rhm" at start-up; a file that cannot be read or is
+  // damaged is reported, and kept as it is for the run.
   void readHallOfFame();
-  // The seam where a solved timed game hands its finish time to the hall of fame.
+  // A solved timed game's finish time offered to the hall of fame, the file's messages, then
+  // the dialog.
   void enterChampion();
   // The dialog "Ruhmeshalle"; a level the player cleared is saved and the dialog shown again.
   // Afterwards Esc does not end a game loop until the next command.
@@ -182,6 +184,7 @@ class Game : private EntryListener, private InputTarget {
   Platform& platform_;
   GameState state_;
   HallOfFame hallOfFame_;
+  bool fameFileKept_ = false;  // "Champions.Rhm" is never written this run (see readHallOfFame)
   Mode mode_ = Mode::Idle;
 
   std::string hintText_;
