@@ -146,6 +146,12 @@ FameFileResult storeHallOfFame(const HallOfFame& h, const std::string& path, boo
   return result;
 }
 
+bool fameEntryUsed(const HallOfFame& h, int rank, int level) {
+  if (rank < 1 || rank > fameLastRank || level < 0 || level >= fameLevels) return false;
+  const std::string& time = h.fameTimes[rank][level];
+  return !time.empty() && time[0] != emptyFameTime[0];
+}
+
 int championRank(const HallOfFame& h, int level, const std::string& finishTime) {
   if (level < 0 || level >= fameLevels) return 0;
   for (int rank = 1; rank <= fameLastRank; ++rank)

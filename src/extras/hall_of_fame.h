@@ -56,6 +56,9 @@ FameFileResult saveHallOfFame(const HallOfFame& h, const std::string& path);
 // result (not ok) says that the file was left as it was.
 FameFileResult storeHallOfFame(const HallOfFame& h, const std::string& path, bool keepFile);
 
+// Whether the entry at rank of level holds a finish time; an empty one ("9") is not listed.
+bool fameEntryUsed(const HallOfFame& h, int rank, int level);
+
 // The rank 1..10 a finish time takes in the level: the first rank whose stored time it sorts
 // strictly before, byte by byte; 0 when it beats none (or the level does not exist).
 int championRank(const HallOfFame& h, int level, const std::string& finishTime);

@@ -22,6 +22,8 @@
 #include <QWidget>
 
 #include "qt/about_dialog.h"
+#include "qt/champion_dialog.h"
+#include "qt/hall_of_fame_dialog.h"
 #include "qt/help_window.h"
 #include "qt/printer_canvas.h"
 #include "qt/slot_dialog.h"
@@ -53,8 +55,11 @@ int QtPlatform::ask(const std::string& text, const std::vector<std::string>& but
                     int defaultButton, MessageIcon icon) {
   asked.push_back(text);
   if (answerHook) return answerHook(text, buttons, defaultButton);
+  // A question asked from inside a dialog (the hall of fame's "Wirklich löschen?") sits over it.
+  QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                      : window_.data();
   QMessageBox box(boxIcon(icon), QStringLiteral("Tessarix"), QString::fromStdString(text),
-                  QMessageBox::NoButton, window_);
+                  QMessageBox::NoButton, parent);
   std::vector<QPushButton*> pushButtons;
   for (const std::string& caption : buttons)
     pushButtons.push_back(box.addButton(QString::fromStdString(caption), QMessageBox::ActionRole));
@@ -87,7 +92,20 @@ int QtPlatform::chooseSlot(SlotPurpose purpose, int preselected) {
   return dialog.chosenSlot();
 }
 
-int QtPlatform::showHallOfFame(const HallOfFame&, int) { return -1; }
+int QtPlatform::showHallOfFame(const HallOfFame& tables, int level) {
+  QWidget* mainWindow = window_ ? window_->window() : nullptr;
+  HallOfFameDialog dialog(
+      tables, level,
+      [this] {
+        return ask("Wirklich löschen?", {"&JA", "&NEIN"}, 0, MessageIcon::Question) == 0;
+      },
+      mainWindow);
+  // The dialog's frame sits 342 and 269 pixels right of and below the main window's frame.
+  if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + QPoint(342, 269));
+  if (fameDialogHook) QTimer::singleShot(0, &dialog, [this, &dialog] { fameDialogHook(&dialog); });
+  dialog.exec();
+  return dialog.clearedLevel();
+}
 
 void QtPlatform::showAbout() {
   QWidget* mainWindow = window_ ? window_->window() : nullptr;
@@ -194,8 +212,14 @@ bool QtPlatform::mouseButtonsDown() { return QGuiApplication::mouseButtons() != 
 
 ChampionPrompt::Answer QtPlatform::askChampionName(const std::string& championName) {
   if (championNameHook) return championNameHook(championName);
-  // The name dialog comes with the hall of fame's dialogs; until then a finish is not entered.
-  return {};
+  QWidget* mainWindow = window_ ? window_->window() : nullptr;
+  ChampionDialog dialog(QString::fromStdString(championName), mainWindow);
+  // The dialog's frame sits 451 and 367 pixels right of and below the main window's frame.
+  if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + QPoint(451, 367));
+  if (championDialogHook)
+    QTimer::singleShot(0, &dialog, [this, &dialog] { championDialogHook(&dialog); });
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  return {accepted, dialog.name().toStdString()};
 }
 
 void QtPlatform::beep() { QApplication::beep(); }

@@ -78,7 +78,11 @@ class QtPlatform : public Platform {
   std::function<void(QDialog*)> aboutDialogHook;
   // Takes the web address the about box's link asks to open, instead of the browser.
   std::function<void(const std::string&)> openUrlHook;
-  // Answers the name dialog of a new champion (given the name last accepted this run).
+  // Like slotDialogHook, for the hall-of-fame dialog and the name dialog of a new champion.
+  std::function<void(QDialog*)> fameDialogHook;
+  std::function<void(QDialog*)> championDialogHook;
+  // Answers the name dialog of a new champion (given the name last accepted this run) without
+  // showing it; it wins over championDialogHook.
   std::function<Answer(const std::string&)> championNameHook;
   // Questions and messages seen, in order (kept with or without hooks).
   std::vector<std::string> asked;

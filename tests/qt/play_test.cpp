@@ -339,6 +339,7 @@ void PlayTest::timedGameSolvedByClicksRecordsTheFinish() {
   QCOMPARE(seen.calls, 1);
   QCOMPARE(seen.label, finish);
   QVERIFY(seen.solved);
+  QCOMPARE(play_.fameDialogs, 1);  // the hall of fame, shown once the entry was made
   QCOMPARE(play_.game().hallOfFame().fameTimes[1][0], finish.toStdString());
   QCOMPARE(play_.game().hallOfFame().fameNames[1][0], std::string("Spielerin"));
   QVERIFY(QFile::exists(hallOfFameFile));
@@ -354,6 +355,7 @@ void PlayTest::timedGameSolvedByClicksRecordsTheFinish() {
       break;
     }
   QCOMPARE(seen.calls, 1);
+  QCOMPARE(play_.fameDialogs, 1);
   QVERIFY(!play_.game().keypadOpen());
 }
 

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -125,13 +126,16 @@ inline void performInDialog(QDialog* dialog, const QString& step) {
 
 // The main window of one test, and a player's hands on it. Questions take their default
 // button, messages are collected, the slot dialog answers by the steps given beforehand (a
-// dialog without steps is cancelled).
+// dialog without steps is cancelled), the hall of fame and the name dialog are counted and
+// closed at once.
 class PlayWindow {
  public:
-  // Opens the window in a fresh game directory; false when it could not be shown.
-  bool open() {
+  // Opens the window in a fresh game directory; false when it could not be shown. prepare
+  // runs in the directory before the game starts (to put files there).
+  bool open(const std::function<void()>& prepare = {}) {
     messages.clear();
     slotDialogs = 0;
+    fameDialogs = 0;
     slotSteps_.clear();
     dir_ = std::make_unique<QTemporaryDir>();
     if (!dir_->isValid()) return false;
@@ -142,6 +146,7 @@ class PlayWindow {
     SeededRandom random(11);
     for (int slot = 0; slot < slotCount; ++slot)
       if (!saveSlot(levelFileName(0), slot, puzzle, random).ok) return false;
+    if (prepare) prepare();
 
     window_ = std::make_unique<MainWindow>();
     QtPlatform& platform = window_->platform();
@@ -160,6 +165,11 @@ class PlayWindow {
           if (dialog->isVisible()) performInDialog(dialog, step);
       if (dialog->isVisible()) dialog->reject();
     };
+    platform.fameDialogHook = [this](QDialog* dialog) {
+      ++fameDialogs;
+      dialog->reject();
+    };
+    platform.championDialogHook = [](QDialog* dialog) { dialog->reject(); };
     window_->start();
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get())) return false;
@@ -170,7 +180,12 @@ class PlayWindow {
   }
 
   void close() {
-    if (window_) window_->platform().slotDialogHook = [](QDialog* d) { d->reject(); };
+    if (window_) {
+      QtPlatform& platform = window_->platform();
+      platform.slotDialogHook = [](QDialog* d) { d->reject(); };
+      platform.fameDialogHook = [](QDialog* d) { d->reject(); };
+      platform.championDialogHook = [](QDialog* d) { d->reject(); };
+    }
     window_.reset();
     if (!oldDir_.isEmpty()) QDir::setCurrent(oldDir_);
     dir_.reset();
@@ -244,6 +259,7 @@ class PlayWindow {
 
   QStringList messages;  // every message shown
   int slotDialogs = 0;   // slot dialogs opened
+  int fameDialogs = 0;   // hall-of-fame dialogs opened
 
  private:
   std::unique_ptr<QTemporaryDir> dir_;
