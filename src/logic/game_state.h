@@ -12,7 +12,7 @@ namespace tessarix {
 
 using CellArray = std::array<uint8_t, 1000>;   // [grid][col][row], value 0..9
 using MarkArray = std::array<uint8_t, 10000>;  // [grid][col][row][digit], 0 or 1
-using DigitCounts = std::array<uint8_t, 10>;   // per value 0..9
+using DigitCounts = std::array<uint16_t, 10>;  // per value 0..9; up to 621 cells each
 
 // What the check found: nothing yet, a wrong entry or a broken rule, a field without a solution,
 // no errors, a solved field, or a solved field whose entries differ from the derived solution.

@@ -97,10 +97,10 @@ class PassRunner {
     bool full = true;
     for (int d = 1; d <= 9; ++d) {
       empty -= placed_[d];
-      s_.digitCount[d] = static_cast<uint8_t>(placed_[d]);
+      s_.digitCount[d] = static_cast<uint16_t>(placed_[d]);
       full = full && s_.digitCount[d] == cellsPerDigit;
     }
-    s_.digitCount[0] = static_cast<uint8_t>(empty);
+    s_.digitCount[0] = static_cast<uint16_t>(empty);
     return full;
   }
 

@@ -60,12 +60,20 @@ std::string baseNameOf(const std::string& path) {
 
 FileRead readFilePrefix(const std::string& path, uint64_t maxBytes) {
   FileRead result;
-  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // The type first: opening a FIFO for reading would wait for a writer that never comes.
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    result.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
+    return result;
+  }
+  if (!S_ISREG(info.st_mode)) return result;
+  // Should a FIFO have taken the file's place since, O_NONBLOCK still opens it at once, and
+  // the second look at the type refuses it.
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (fd.get() < 0) {
     result.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
     return result;
   }
-  struct stat info {};
   if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return result;
   result.size = static_cast<uint64_t>(info.st_size);
   const uint64_t wanted = result.size < maxBytes ? result.size : maxBytes;
@@ -84,24 +92,36 @@ FileRead readFilePrefix(const std::string& path, uint64_t maxBytes) {
   return result;
 }
 
-bool replaceFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  if (path.empty() || path.back() == '/') return false;
+WriteStatus writeReplacing(const std::string& path, const std::vector<uint8_t>& bytes) {
+  if (path.empty() || path.back() == '/') return WriteStatus::NotAFile;
   mode_t mode = 0644;
   struct stat old {};
-  if (::stat(path.c_str(), &old) == 0) {
-    if (!S_ISREG(old.st_mode)) return false;  // never replace a directory or a device
+  // lstat: a symbolic link is judged as the link, never as what it points to.
+  if (::lstat(path.c_str(), &old) == 0) {
+    if (!S_ISREG(old.st_mode)) return WriteStatus::NotAFile;
     mode = old.st_mode & 0777;
+  } else if (errno != ENOENT) {
+    return WriteStatus::Failed;
   }
 
+  // mkostemp creates the file new and exclusive (O_CREAT | O_EXCL), so a link planted under
+  // the temporary name is never followed; the name is fresh each time.
   std::string temporary = directoryOf(path) + "/." + baseNameOf(path) + ".XXXXXX";
-  Descriptor fd(::mkstemp(temporary.data()));
-  if (fd.get() < 0) return false;
+  Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+  if (fd.get() < 0) return WriteStatus::Failed;
   bool ok = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), bytes.data(), bytes.size()) &&
             ::fsync(fd.get()) == 0;
   ok = fd.close() && ok;
+  // rename replaces the name at path, whatever now stands there, and never writes through it.
   if (ok) ok = ::rename(temporary.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(temporary.c_str());
-  return ok;
+  if (!ok) {
+    ::unlink(temporary.c_str());
+    return WriteStatus::Failed;
+  }
+  // The rename itself lasts only once the directory is on disk too.
+  Descriptor directory(::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (directory.get() >= 0) ::fsync(directory.get());
+  return WriteStatus::Written;
 }
 
 }  // namespace tessarix

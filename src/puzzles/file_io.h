@@ -16,13 +16,28 @@ struct FileRead {
   uint64_t size = 0;           // the whole length of the file
 };
 
-// Reads at most maxBytes from the start of the regular file at path. A path that does not
-// exist is Missing; a directory, a device or a file that cannot be read is Failed.
+// Reads at most maxBytes from the start of the regular file at path (a symbolic link to one
+// is read too). A path that does not exist, or a link that leads nowhere, is Missing. A
+// directory, a FIFO, a device or a file that cannot be read is Failed; its type is checked
+// before it is opened, so a FIFO never blocks the reader.
 FileRead readFilePrefix(const std::string& path, uint64_t maxBytes);
 
-// Writes bytes to a new temporary file in the directory of path and renames it over path.
-// On failure the old file stays as it was, no temporary file is left behind, and false is
-// returned. The new file takes the old one's permissions (0644 when there was none).
-bool replaceFile(const std::string& path, const std::vector<uint8_t>& bytes);
+enum class WriteStatus {
+  Written,
+  NotAFile,  // a symbolic link, directory, FIFO or device stands at path; it is left alone
+  Failed,    // the temporary file could not be made, written, synced or renamed
+};
+
+// Writes bytes to a new temporary file in the directory of path, created exclusively under a
+// fresh name, and renames it over path. Only a regular file (or no file) at path is replaced:
+// anything else, a symbolic link above all, is refused, so nothing is ever written through a
+// link. On failure the old file stays as it was and no temporary file is left behind. The
+// new file takes the old one's permissions (0644 when there was none).
+WriteStatus writeReplacing(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// writeReplacing for callers that only need to know whether it worked.
+inline bool replaceFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  return writeReplacing(path, bytes) == WriteStatus::Written;
+}
 
 }  // namespace tessarix

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "logic/geometry.h"
+#include "logic/validity.h"
 #include "puzzles/file_io.h"
 
 namespace tessarix {
@@ -19,9 +21,17 @@ std::string noSuchSlot(const std::string& path, int slot) {
   return "Die Datei " + path + " hat kein " + slotName(slot) + " (nur Nr. 1 bis 4).";
 }
 
-void drawFiller(std::vector<uint8_t>& image, RandomSource& random) {
-  for (int i = 0; i < fillerSize; ++i)
-    image[fillerOffset + i] = static_cast<uint8_t>(random.randomInt(9) + 1);
+// A slot that could ever be played: no clue twice in a row, column or box of a grid, and the
+// board holds each clue at its cell. The copies of a shared box are judged in each grid on
+// its own, and the player's entries may break the rules: the game shows what they do.
+bool cluesKeepTheRules(const CellArray& board, const CellArray& givens) {
+  for (int grid = 1; grid <= gridCount; ++grid)
+    for (int col = 1; col <= 9; ++col)
+      for (int row = 1; row <= 9; ++row) {
+        const int i = cellIndex(grid, col, row);
+        if (givens[i] != 0 && board[i] != givens[i]) return false;
+      }
+  return boardValid(givens);
 }
 
 }  // namespace
@@ -55,9 +65,17 @@ LoadResult loadSlot(const std::string& path, int slot, GameState& s) {
     result.message = "Die Datei " + path + " ist beschädigt (" + slotName(slot) + ").";
     return result;
   }
+  CellArray boardRead{}, givensRead{};
+  std::copy_n(first, cellBlockSize, boardRead.begin());
+  std::copy_n(first + cellBlockSize, cellBlockSize, givensRead.begin());
+  if (!cluesKeepTheRules(boardRead, givensRead)) {
+    result.message = "Die Datei " + path + " ist beschädigt (" + slotName(slot) +
+                     ": die Vorgaben verletzen die Regeln).";
+    return result;
+  }
 
-  std::copy_n(first, cellBlockSize, s.board.begin());
-  std::copy_n(first + cellBlockSize, cellBlockSize, s.givens.begin());
+  s.board = boardRead;
+  s.givens = givensRead;
   if (file.size == static_cast<uint64_t>(puzzleFileSize)) {
     const uint8_t* marks = file.bytes.data() + marksOffset(slot);
     s.showCandidates = false;
@@ -108,9 +126,14 @@ SaveResult saveSlot(const std::string& path, int slot, const GameState& s, Rando
     }
   }
 
+  putSlot(image, slot, s);
+  drawFiller(image, random);
+  return writePuzzleFile(path, image);
+}
+
+void putSlot(std::vector<uint8_t>& image, int slot, const GameState& s) {
   std::copy(s.board.begin(), s.board.end(), image.begin() + boardOffset(slot));
   std::copy(s.givens.begin(), s.givens.end(), image.begin() + givensOffset(slot));
-  drawFiller(image, random);
   uint8_t* marks = image.data() + marksOffset(slot);
   std::fill_n(marks, markBlockSize, 0);
   for (int digit = 1; digit <= 9; ++digit)
@@ -118,13 +141,26 @@ SaveResult saveSlot(const std::string& path, int slot, const GameState& s, Rando
       for (int col = 1; col <= 9; ++col)
         for (int grid = 1; grid <= 9; ++grid)
           if (s.mark(grid, col, row, digit)) marks[markIndex(grid, col, row, digit)] = 0xFF;
+}
 
-  if (!replaceFile(path, image)) {
-    result.message = "Die Datei " + path + " konnte nicht geschrieben werden; " +
-                     "die alte Datei bleibt unverändert.";
-    return result;
+void drawFiller(std::vector<uint8_t>& image, RandomSource& random) {
+  for (int i = 0; i < fillerSize; ++i)
+    image[fillerOffset + i] = static_cast<uint8_t>(random.randomInt(9) + 1);
+}
+
+SaveResult writePuzzleFile(const std::string& path, const std::vector<uint8_t>& image) {
+  SaveResult result;
+  switch (writeReplacing(path, image)) {
+    case WriteStatus::Written: result.ok = true; break;
+    case WriteStatus::NotAFile:
+      result.message = "Die Datei " + path + " ist keine gewöhnliche Datei (etwa eine " +
+                       "Verknüpfung); sie wird nicht überschrieben.";
+      break;
+    case WriteStatus::Failed:
+      result.message = "Die Datei " + path + " konnte nicht geschrieben werden; " +
+                       "die alte Datei bleibt unverändert.";
+      break;
   }
-  result.ok = true;
   return result;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "logic/game_state.h"
 #include "logic/random.h"
@@ -53,5 +54,13 @@ struct SaveResult {
 // keeps every slot block it fully held. The file is replaced through a temporary file, so a
 // failed save leaves the old one whole.
 SaveResult saveSlot(const std::string& path, int slot, const GameState& s, RandomSource& random);
+
+// The pieces of saveSlot, for a caller that builds a whole file in memory and writes it once.
+// putSlot writes board, givens and marks of s into slot 0..3 of a complete image (48729
+// bytes); drawFiller draws new filler into it; writePuzzleFile replaces the file at path with
+// it, leaving the old file whole on failure.
+void putSlot(std::vector<uint8_t>& image, int slot, const GameState& s);
+void drawFiller(std::vector<uint8_t>& image, RandomSource& random);
+SaveResult writePuzzleFile(const std::string& path, const std::vector<uint8_t>& image);
 
 }  // namespace tessarix

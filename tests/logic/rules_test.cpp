@@ -143,6 +143,18 @@ TEST_F(CheckTest, LowerCopiesAreNeitherCountedNorChangedByTheCount) {
   EXPECT_EQ(s.givens, before.givens);
 }
 
+// Duplicate entries are the player's to make: a field of sevens counts 621 of them (not that
+// number modulo 256), and the lower copies stay under 0.
+TEST(CountDigits, AFieldOfSevensCountsEveryDistinctCell) {
+  GameState s;
+  s.board.fill(7);
+  DigitCounts counts{};
+  countDigits(s, counts);
+  EXPECT_EQ(counts[7], distinctCells);
+  EXPECT_EQ(counts[0], 729 - distinctCells);
+  EXPECT_EQ(digitCountText(counts[7]), "621 ");
+}
+
 TEST(CheckTexts, WrongEntryLineAndCounts) {
   EXPECT_EQ(wrongEntryLine(0), "Fehler: 0/3");
   EXPECT_EQ(wrongEntryLine(3), "Fehler: 3/3");

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "logic/random.h"
+#include "support/solved_field.h"
 #include "support/temp_directory.h"
 
 namespace tessarix {
@@ -24,14 +25,22 @@ using testing::TempDirectory;
 using testing::writeBytes;
 using Bytes = std::vector<uint8_t>;
 
-// A state with a little of everything: entries, clues, marks, and non-zero bytes at index 0
-// of board and givens (they are stored as they are).
+// A state with a little of everything: clues cut from a solved field (so they keep the
+// rules), entries right and wrong, marks, and non-zero bytes at index 0 of board and givens
+// (they are not cells and are stored as they are).
 GameState sampleState(int seed) {
   GameState s;
   SeededRandom r(static_cast<uint32_t>(seed));
+  const CellArray solved = testing::solvedField();
   for (int i = 0; i < 1000; ++i) {
-    if (r.randomInt(3) == 0) s.board[i] = static_cast<uint8_t>(r.randomInt(10));
-    if (r.randomInt(5) == 0) s.givens[i] = static_cast<uint8_t>(r.randomInt(10));
+    const bool cell = i % 10 != 0 && i / 10 % 10 != 0 && i / 100 != 0;
+    if (cell && r.randomInt(5) == 0) {
+      s.givens[i] = solved[i];
+      s.board[i] = solved[i];
+    } else if (r.randomInt(3) == 0) {
+      s.board[i] = static_cast<uint8_t>(r.randomInt(10));
+      if (!cell && r.randomInt(2) == 0) s.givens[i] = static_cast<uint8_t>(r.randomInt(10));
+    }
   }
   for (int k = 0; k < 400; ++k)
     s.setMark(1 + r.randomInt(9), 1 + r.randomInt(9), 1 + r.randomInt(9), 1 + r.randomInt(9), true);
@@ -51,9 +60,27 @@ Bytes expectedMarks(const GameState& s) {
   return m;
 }
 
+// A file of any length with a pattern of values 0..9 in every byte. Each slot's clues are a
+// quarter of the solved field's cells and its board holds them at their cells, so that every
+// slot the file holds whole keeps the rules; the other board cells take the pattern.
 Bytes patternFile(size_t length) {
+  const CellArray solved = testing::solvedField();
+  auto clueAt = [&](size_t i) -> uint8_t {
+    const bool cell = i % 10 != 0 && i / 10 % 10 != 0 && i / 100 != 0;
+    return cell && (i * 7 + i / 100) % 4 == 0 ? solved[i] : 0;
+  };
   Bytes b(length);
-  for (size_t i = 0; i < length; ++i) b[i] = static_cast<uint8_t>((i * 37 + i / 1000) % 10);
+  for (size_t i = 0; i < length; ++i) {
+    const uint8_t pattern = static_cast<uint8_t>((i * 37 + i / 1000) % 10);
+    if (i >= static_cast<size_t>(fillerOffset)) {
+      b[i] = pattern;
+    } else if (i % 2000 < 1000) {
+      const uint8_t clue = clueAt(i % 1000);
+      b[i] = clue != 0 ? clue : pattern;
+    } else {
+      b[i] = clueAt(i % 1000);
+    }
+  }
   return b;
 }
 
@@ -380,6 +407,97 @@ TEST(LoadSlot, CorruptionInAnotherSlotDoesNotMatter) {
   EXPECT_EQ(loadSlot(path, 2, s).status, LoadStatus::Loaded);
   EXPECT_EQ(loadSlot(path, 1, s).status, LoadStatus::Refused);
 }
+
+// ---------------------------------------------------------------- clues that break the rules
+
+struct ClueCase {
+  const char* name;
+  void (*spoil)(GameState&);  // applied to a sound puzzle before it is written
+  bool loads;
+};
+
+std::ostream& operator<<(std::ostream& out, const ClueCase& c) { return out << c.name; }
+
+// Two clues 7 in grid 5, which the sound puzzle leaves empty.
+void twoSevens(GameState& s, int col, int row) {
+  for (int i : {cellIndex(5, 1, 1), cellIndex(5, col, row)}) s.givens[i] = s.board[i] = 7;
+}
+
+// The first clue of grid g in the sound puzzle.
+int firstClueOf(const GameState& s, int g) {
+  for (int col = 1; col <= 9; ++col)
+    for (int row = 1; row <= 9; ++row)
+      if (s.givens[cellIndex(g, col, row)] != 0) return cellIndex(g, col, row);
+  return 0;
+}
+
+class LoadClues : public ::testing::TestWithParam<ClueCase> {};
+
+TEST_P(LoadClues, ASlotWhoseCluesClashIsRefusedAsDamaged) {
+  const ClueCase& c = GetParam();
+  TempDirectory dir;
+  const std::string path = dir.file("mittel.trx");
+  // A sound puzzle cut from the solved field, with grid 5 left empty.
+  GameState written = testing::puzzleFrom(testing::solvedField(), 3);
+  for (int col = 1; col <= 9; ++col)
+    for (int row = 1; row <= 9; ++row)
+      written.board[cellIndex(5, col, row)] = written.givens[cellIndex(5, col, row)] = 0;
+  c.spoil(written);
+  SeededRandom random(4);
+  ASSERT_TRUE(saveSlot(path, 1, written, random).ok);
+
+  GameState s = sampleState(60);
+  const GameState before = s;
+  const LoadResult r = loadSlot(path, 1, s);
+  if (c.loads) {
+    EXPECT_EQ(r.status, LoadStatus::Loaded) << r.message;
+    EXPECT_EQ(s.board, written.board);
+    EXPECT_EQ(s.givens, written.givens);
+  } else {
+    EXPECT_EQ(r.status, LoadStatus::Refused);
+    EXPECT_NE(r.message.find("mittel.trx"), std::string::npos) << r.message;
+    EXPECT_NE(r.message.find("beschädigt"), std::string::npos) << r.message;
+    EXPECT_NE(r.message.find("Nr. 2"), std::string::npos) << r.message;
+    expectSameState(s, before);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LoadClues,
+    ::testing::Values(
+        ClueCase{"Sound", [](GameState&) {}, true},
+        ClueCase{"TwoEqualCluesInARow", [](GameState& s) { twoSevens(s, 5, 1); }, false},
+        ClueCase{"TwoEqualCluesInAColumn", [](GameState& s) { twoSevens(s, 1, 5); }, false},
+        ClueCase{"TwoEqualCluesInABox", [](GameState& s) { twoSevens(s, 2, 2); }, false},
+        ClueCase{"EveryCellASeven",
+                 [](GameState& s) {
+                   s.givens.fill(7);
+                   s.board.fill(7);
+                 },
+                 false},
+        ClueCase{"BoardDiffersFromAClue",
+                 [](GameState& s) {
+                   const int i = firstClueOf(s, 8);
+                   s.board[i] = static_cast<uint8_t>(s.givens[i] % 9 + 1);
+                 },
+                 false},
+        ClueCase{"BoardEmptyAtAClue", [](GameState& s) { s.board[firstClueOf(s, 2)] = 0; }, false},
+        // The player's entries may repeat a digit: the game shows what that means.
+        ClueCase{"EntriesRepeatADigit",
+                 [](GameState& s) {
+                   for (int col = 1; col <= 9; ++col)
+                     if (s.givens[cellIndex(5, col, 1)] == 0) s.board[cellIndex(5, col, 1)] = 7;
+                 },
+                 true},
+        ClueCase{"EveryEntryASeven",
+                 [](GameState& s) {
+                   s.givens.fill(0);
+                   s.board.fill(7);
+                 },
+                 true},
+        // The lower copies of the shared boxes left empty: each grid still keeps the rules.
+        ClueCase{"UnsyncedCopies", [](GameState& s) { unsyncSharedBoxes(s); }, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tessarix

@@ -61,7 +61,8 @@ class ToolShow : public ::testing::Test {
     // The lower copy of the box grids 1 and 2 share says otherwise: the upper copy shows.
     for (int col = 7; col <= 9; ++col)
       for (int row = 1; row <= 3; ++row) s.board[cellIndex(2, col, row)] = 0;
-    s.givens[cellIndex(9, 9, 9)] = 7;  // the bottom corner of the figure
+    // The one clue: the bottom corner of the figure, as the board holds it.
+    s.givens[cellIndex(9, 9, 9)] = s.board[cellIndex(9, 9, 9)];
     SeededRandom random(1);
     ASSERT_TRUE(saveSlot(dir.file("p.trx"), 2, s, random).ok);
   }
@@ -80,7 +81,8 @@ TEST_F(ToolShow, BoardPicture) {
 TEST_F(ToolShow, GivensPicture) {
   const ToolRun r = runTool(dir, "show --givens '" + dir.file("p.trx") + "' 2");
   EXPECT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(r.out, picture([](int x, int y) { return x == 20 && y == 32 ? 7 : 0; }));
+  EXPECT_EQ(r.out,
+            picture([](int x, int y) { return x == 20 && y == 32 ? solvedDigit(x, y) : 0; }));
 }
 
 TEST_F(ToolShow, EmptySlotOfTheSameFile) {
