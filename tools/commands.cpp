@@ -40,6 +40,10 @@ std::string usageText() {
     head.resize(width, ' ');
     text += "  " + head + "  " + c.summary + "\n";
   }
+  text +=
+      "\nSLOT is 0 to 3; N (the seed) is 0 to 4294967295. An option is given at most once;\n"
+      "a lone -- ends the options, so that a file name may start with -.\n"
+      "tessarix-puzzles --help (or -h, help) prints this text.\n";
   return text;
 }
 

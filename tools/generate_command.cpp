@@ -26,56 +26,43 @@ std::optional<int> parseLevel(const std::string& word) {
 }
 
 int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::optional<int> level, seed;
-  std::string file;
-  for (size_t k = 0; k < args.size(); ++k) {
-    const std::string& a = args[k];
-    if (a == "--level" || a == "--seed") {
-      if (k + 1 == args.size()) {
-        err << "tessarix-puzzles generate: " << a << " needs a value\n";
-        return exitUsage;
-      }
-      const std::string& value = args[++k];
-      if (a == "--level") {
-        level = parseLevel(value);
-        if (!level) {
-          err << "tessarix-puzzles generate: no level " << value
-              << " (0 to 3, or leicht, mittel, schwer, extrem)\n";
-          return exitUsage;
-        }
-      } else {
-        seed = parseNumber(value);
-        if (!seed || *seed < 0) {
-          err << "tessarix-puzzles generate: the seed must be a whole number from 0, not " << value
-              << "\n";
-          return exitUsage;
-        }
-      }
-    } else if (a.size() > 2 && a.starts_with("--")) {
-      err << "tessarix-puzzles generate: unknown option " << a << "\n";
-      return exitUsage;
-    } else if (file.empty()) {
-      file = a;
-    } else {
-      err << "tessarix-puzzles generate: one output file only\n";
-      return exitUsage;
-    }
+  const std::optional<Arguments> a =
+      parseArguments("generate", args, {}, {"--level", "--seed"}, err);
+  if (!a) return exitUsage;
+  if (a->operands.size() > 1) {
+    err << "tessarix-puzzles generate: one output file only\n";
+    return exitUsage;
   }
-  if (!level || !seed || file.empty()) return exitUsage;
+  if (a->operands.empty() || a->values.size() != 2) return exitUsage;
+  const std::string& file = a->operands[0];
+  const std::string& levelWord = a->values.at("--level");
+  const std::optional<int> level = parseLevel(levelWord);
+  if (!level) {
+    err << "tessarix-puzzles generate: no level " << levelWord
+        << " (0 to 3, or leicht, mittel, schwer, extrem)\n";
+    return exitUsage;
+  }
+  const std::optional<uint32_t> seed = readSeed("generate", a->values.at("--seed"), err);
+  if (!seed) return exitUsage;
 
-  SeededRandom random(static_cast<uint32_t>(*seed));
+  SeededRandom random(*seed);
   const LevelRecipe& recipe = levelRecipe(*level);
   Puzzle puzzles[slotCount];
   for (Puzzle& p : puzzles) p = generatePuzzle(recipe, random);
-  for (int slot = 0; slot < slotCount; ++slot) {
-    // Filler from a stream of its own, so that what OUT held before cannot change the bytes.
-    SeededRandom filler(static_cast<uint32_t>(*seed) + static_cast<uint32_t>(slot));
-    const SaveResult saved = saveSlot(file, slot, puzzleState(puzzles[slot]), filler);
-    if (!saved.ok) {
-      err << "tessarix-puzzles: " << saved.message << "\n";
-      return exitError;
-    }
+
+  // The whole file is made here and written once: a failed write leaves OUT as it was.
+  std::vector<uint8_t> image(puzzleFileSize, 0);
+  for (int slot = 0; slot < slotCount; ++slot) putSlot(image, slot, puzzleState(puzzles[slot]));
+  // The filler the last of four slot-by-slot saves drew, from a stream of its own, so that
+  // the files made before the file was written at once stay byte for byte the same.
+  SeededRandom filler(*seed + static_cast<uint32_t>(slotCount - 1));
+  drawFiller(image, filler);
+  const SaveResult saved = writePuzzleFile(file, image);
+  if (!saved.ok) {
+    err << "tessarix-puzzles: " << saved.message << "\n";
+    return exitError;
   }
+
   for (int slot = 0; slot < slotCount; ++slot) {
     const Puzzle& p = puzzles[slot];
     out << "slot " << slot << ": clues " << p.clueCount << ", passes " << p.passes

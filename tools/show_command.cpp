@@ -9,27 +9,13 @@ namespace tessarix::tool {
 namespace {
 
 int runShow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::vector<std::string> words;
-  bool givens = false;
-  for (const std::string& a : args) {
-    if (a == "--givens") {
-      givens = true;
-    } else if (a.size() > 2 && a.starts_with("--")) {
-      err << "tessarix-puzzles show: unknown option " << a << "\n";
-      return exitUsage;
-    } else {
-      words.push_back(a);
-    }
-  }
-  if (words.size() != 2) return exitUsage;
-  const std::optional<int> slot = parseNumber(words[1]);
-  if (!slot) {
-    err << "tessarix-puzzles show: SLOT must be a number, not " << words[1] << "\n";
-    return exitUsage;
-  }
+  const std::optional<Arguments> a = parseArguments("show", args, {"--givens"}, {}, err);
+  if (!a || a->operands.size() != 2) return exitUsage;
+  const SlotArgument slot = readSlot("show", a->operands[1], err);
+  if (!slot.slot) return slot.code;
   GameState s;
-  if (!loadSlotOrReport(words[0], *slot, s, err)) return exitError;
-  out << boardPicture(givens ? s.givens : s.board);
+  if (!loadSlotOrReport(a->operands[0], *slot.slot, s, err)) return exitError;
+  out << boardPicture(a->flags.count("--givens") != 0 ? s.givens : s.board);
   return exitOk;
 }
 

@@ -15,49 +15,26 @@ namespace tessarix::tool {
 namespace {
 
 int runShuffle(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::vector<std::string> words;
-  std::optional<int> seed;
-  bool free = false;
-  for (size_t k = 0; k < args.size(); ++k) {
-    const std::string& a = args[k];
-    if (a == "--free") {
-      free = true;
-    } else if (a == "--seed") {
-      if (k + 1 == args.size()) {
-        err << "tessarix-puzzles shuffle: --seed needs a value\n";
-        return exitUsage;
-      }
-      seed = parseNumber(args[++k]);
-      if (!seed || *seed < 0) {
-        err << "tessarix-puzzles shuffle: the seed must be a whole number from 0, not " << args[k]
-            << "\n";
-        return exitUsage;
-      }
-    } else if (a.size() > 2 && a.starts_with("--")) {
-      err << "tessarix-puzzles shuffle: unknown option " << a << "\n";
-      return exitUsage;
-    } else {
-      words.push_back(a);
-    }
+  const std::optional<Arguments> a = parseArguments("shuffle", args, {"--free"}, {"--seed"}, err);
+  if (!a || a->operands.size() != 4) return exitUsage;
+  std::optional<uint32_t> seed;
+  if (const auto given = a->values.find("--seed"); given != a->values.end()) {
+    seed = readSeed("shuffle", given->second, err);
+    if (!seed) return exitUsage;
   }
-  if (words.size() != 4) return exitUsage;
-  const std::optional<int> inSlot = parseNumber(words[1]);
-  const std::optional<int> outSlot = parseNumber(words[3]);
-  if (!inSlot || !outSlot) {
-    err << "tessarix-puzzles shuffle: SLOT must be a number\n";
-    return exitUsage;
-  }
-  if (*outSlot < 0 || *outSlot >= slotCount) {
-    err << "tessarix-puzzles: slot " << *outSlot << " does not exist (slots are 0 to 3)\n";
-    return exitError;
-  }
+  const bool free = a->flags.count("--free") != 0;
+  const std::vector<std::string>& words = a->operands;
+  const SlotArgument inSlot = readSlot("shuffle", words[1], err);
+  if (!inSlot.slot) return inSlot.code;
+  const SlotArgument outSlot = readSlot("shuffle", words[3], err);
+  if (!outSlot.slot) return outSlot.code;
   GameState s;
-  if (!loadSlotOrReport(words[0], *inSlot, s, err)) return exitError;
+  if (!loadSlotOrReport(words[0], *inSlot.slot, s, err)) return exitError;
 
-  SeededRandom random(seed ? static_cast<uint32_t>(*seed) : std::random_device{}());
+  SeededRandom random(seed ? *seed : std::random_device{}());
   s.symmetryOn = !free;
   shuffleBoard(s, random);
-  const SaveResult saved = saveSlot(words[2], *outSlot, s, random);
+  const SaveResult saved = saveSlot(words[2], *outSlot.slot, s, random);
   if (!saved.ok) {
     err << "tessarix-puzzles: " << saved.message << "\n";
     return exitError;

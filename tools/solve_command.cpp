@@ -11,14 +11,12 @@ namespace tessarix::tool {
 namespace {
 
 int runSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 2) return exitUsage;
-  const std::optional<int> slot = parseNumber(args[1]);
-  if (!slot) {
-    err << "tessarix-puzzles solve: SLOT must be a number, not " << args[1] << "\n";
-    return exitUsage;
-  }
+  const std::optional<Arguments> a = parseArguments("solve", args, {}, {}, err);
+  if (!a || a->operands.size() != 2) return exitUsage;
+  const SlotArgument slot = readSlot("solve", a->operands[1], err);
+  if (!slot.slot) return slot.code;
   GameState s;
-  if (!loadSlotOrReport(args[0], *slot, s, err)) return exitError;
+  if (!loadSlotOrReport(a->operands[0], *slot.slot, s, err)) return exitError;
   const int passes = deriveSolution(s);
   out << boardPicture(s.solution);
   out << (s.notSolvable ? "not solvable" : "solved") << "\n";

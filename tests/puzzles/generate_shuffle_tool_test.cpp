@@ -68,12 +68,26 @@ TEST(GenerateTool, RefusesBadArguments) {
   for (const char* arguments :
        {"generate --level 4 --seed 1 x.trx", "generate --level leicht x.trx",
         "generate --level 0 --seed -3 x.trx", "generate --level 0 --seed 1",
-        "generate --level 0 --seed 1 --big x.trx"}) {
+        "generate --level 0 --seed 1 --big x.trx",
+        // seeds are 32 bits
+        "generate --level 0 --seed 4294967296 x.trx",
+        // an option is given once, not "the last one wins"
+        "generate --level 0 --level 1 --seed 1 x.trx", "generate --level 0 --seed 1 --seed 2 x.trx",
+        // a lone -- ends the options; it is no file name
+        "generate --level 0 --seed 1 --", "generate --level 0 --seed 1 x.trx -- y.trx"}) {
     const ToolResult r = tool(dir, arguments);
     EXPECT_EQ(r.code, 2) << arguments;
     EXPECT_NE(r.err.find("usage:"), std::string::npos) << arguments;
   }
-  EXPECT_FALSE(std::filesystem::exists(dir.file("x.trx")));
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{});
+}
+
+TEST(GenerateTool, TakesEveryThirtyTwoBitSeedAndFileNamesAfterTheEndOfOptions) {
+  TempDirectory dir;
+  const ToolResult r = tool(dir, "generate --level 0 --seed 4294967295 -- -x.trx");
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"-x.trx"});
+  EXPECT_EQ(std::filesystem::file_size(dir.file("-x.trx")), 48729u);
 }
 
 TEST(ShuffleTool, SavesTheShuffleOfTheGameIntoTheSlotAsked) {

@@ -187,6 +187,7 @@ struct ErrorCase {
   const char* name;
   const char* arguments;  // {} stands for the file in the temporary directory
   int code;
+  const char* mention = "";  // a part of what the error says
 };
 
 // Failures name the case instead of dumping its bytes.
@@ -213,6 +214,7 @@ TEST_P(ToolErrors, ExitCodeAndMessage) {
   const ToolRun r = runTool(dir, arguments);
   EXPECT_EQ(r.code, c.code) << r.err;
   EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find(c.mention), std::string::npos) << r.err;
   if (c.code == 1) {
     EXPECT_EQ(lineCount(r.err), 1) << r.err;
     EXPECT_EQ(r.err.rfind("tessarix-puzzles: ", 0), 0u) << r.err;
@@ -237,7 +239,20 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"SlotMissing", "show {}/good.trx", 2},
                       ErrorCase{"SlotNotANumber", "show {}/good.trx zwei", 2},
                       ErrorCase{"TooManyWords", "solve {}/good.trx 0 1", 2},
-                      ErrorCase{"UnknownOption", "show --clues {}/good.trx 0", 2}),
+                      ErrorCase{"UnknownOption", "show --clues {}/good.trx 0", 2},
+                      // A slot number too large for any integer is still a slot number.
+                      ErrorCase{"SlotHuge", "show {}/good.trx 99999999999", 1,
+                                "slot 99999999999 does not exist"},
+                      ErrorCase{"SlotHugeSolve", "solve {}/good.trx -99999999999999999999", 1,
+                                "does not exist"},
+                      ErrorCase{"SlotHugeShuffle", "shuffle {}/good.trx 0 {}/o.trx 99999999999",
+                                1, "does not exist"},
+                      // An option is given once; after a lone -- every word is a file or slot.
+                      ErrorCase{"GivensTwice", "show --givens {}/good.trx 0 --givens", 2,
+                                "--givens is given twice"},
+                      ErrorCase{"SeedTwice", "shuffle {}/good.trx 0 {}/o.trx 0 --seed 1 --seed 2",
+                                2, "--seed is given twice"},
+                      ErrorCase{"OptionAfterTheEnd", "show -- {}/good.trx 0 --givens", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ToolUsage, HelpGoesToStandardOutput) {
@@ -247,6 +262,10 @@ TEST(ToolUsage, HelpGoesToStandardOutput) {
   EXPECT_NE(r.out.find("show FILE SLOT [--givens]"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("solve FILE SLOT"), std::string::npos) << r.out;
   EXPECT_EQ(r.err, "");
+  // Every subcommand and every option the tool takes is named.
+  for (const char* word : {"generate ", "show ", "shuffle ", "solve ", "--level", "--seed",
+                           "--givens", "--free", "--help", " -- "})
+    EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 
 TEST(ToolFiles, CorruptSlotNamesTheFileAndLeavesItAlone) {
