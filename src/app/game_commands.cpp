@@ -133,6 +133,10 @@ bool Game::dealPuzzle() {
   const int slot = platform_.randomInt(slotCount);
   const LoadResult loaded = loadSlot(dataFile_, slot, state_);
   if (loaded.status == LoadStatus::Refused) platform_.showMessage(loaded.message);
+  // A level file that is not there (deleted, or a link that leads nowhere) is named, so that
+  // the player knows why no new puzzle came.
+  if (loaded.status == LoadStatus::Missing)
+    platform_.showMessage("Die Datei " + dataFile_ + " fehlt im Spielverzeichnis.");
   // A slot's lower copies of the shared boxes follow the upper ones before the shuffle.
   syncSharedBoxes(state_);
   refreshPanels();

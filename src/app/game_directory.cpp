@@ -27,12 +27,14 @@ std::string prepareGameDirectory(const fs::path& dir, const std::vector<ShippedF
     if (file.name.empty() || file.name.find('/') != std::string::npos || file.name == "." ||
         file.name == "..")
       continue;
+    // Whatever stands under the name, even a link that leads nowhere, is the player's and
+    // stays; only a name that is free gets the shipped file.
     const fs::path target = dir / file.name;
-    if (fs::exists(fs::symlink_status(target, ec))) continue;
-    // Written through a temporary file, so an interrupted seeding never leaves half a file.
-    if (!replaceFile(target.string(), std::vector<uint8_t>(file.bytes.begin(), file.bytes.end())))
-      return "Die Datei " + file.name + " kann im Spielverzeichnis " + dir.string() +
-             " nicht angelegt werden.";
+    if (fs::symlink_status(target, ec).type() != fs::file_type::not_found) continue;
+    // Written through a fresh temporary file, so an interrupted seeding never leaves half a
+    // file. A directory that takes no new file (read-only) still serves the game: the level
+    // whose file is missing says so when it is dealt.
+    replaceFile(target.string(), std::vector<uint8_t>(file.bytes.begin(), file.bytes.end()));
   }
   return {};
 }

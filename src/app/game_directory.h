@@ -19,8 +19,10 @@ struct ShippedFile {
 // the current directory's "tessarix" is used.
 std::filesystem::path defaultGameDirectory(const char* xdgDataHome, const char* home);
 
-// Creates dir when missing and writes every shipped file that is not there yet; a file that
-// exists is never touched. Returns an empty string on success, else a message for the player.
+// Creates dir when missing and writes every shipped file whose name is free there; whatever
+// stands under a name (a file, a link, anything) is never touched. A shipped file that cannot
+// be written (a read-only directory) is left out without a word. Returns an empty string when
+// dir is a directory the game can use, else a message for the player.
 std::string prepareGameDirectory(const std::filesystem::path& dir,
                                  const std::vector<ShippedFile>& shipped);
 

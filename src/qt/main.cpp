@@ -4,47 +4,40 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <string>
 #include <system_error>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/game_directory.h"
 #include "qt/main_window.h"
 #include "qt/shipped_files.h"
 
-namespace {
-
-void usage() { std::cerr << "Aufruf: tessarix [--dir VERZEICHNIS] [--print-to DATEI.pdf]\n"; }
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
+  // The command line first, from the bytes as given: a mistake needs no display, and a path
+  // that is not UTF-8 stays the same directory.
+  const tessarix::CommandLine line =
+      tessarix::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (line.action == tessarix::CommandLine::Action::Wrong) {
+    std::cerr << line.error << "\n";
+    return 2;
+  }
+  if (line.action == tessarix::CommandLine::Action::Help) {
+    std::cerr << tessarix::usageLine() << "\n";
+    return 0;
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessarix"));
 
-  std::filesystem::path dir;
-  std::filesystem::path printTo;  // every print job goes to this PDF file
-  const QStringList args = QApplication::arguments();
-  for (int i = 1; i < args.size(); ++i) {
-    if (args[i] == QLatin1String("--dir") && i + 1 < args.size()) {
-      dir = std::filesystem::path(args[++i].toStdString());
-    } else if (args[i].startsWith(QLatin1String("--dir="))) {
-      dir = std::filesystem::path(args[i].mid(6).toStdString());
-    } else if (args[i] == QLatin1String("--print-to") && i + 1 < args.size()) {
-      printTo = std::filesystem::path(args[++i].toStdString());
-    } else if (args[i].startsWith(QLatin1String("--print-to="))) {
-      printTo = std::filesystem::path(args[i].mid(11).toStdString());
-    } else if (args[i] == QLatin1String("--help") || args[i] == QLatin1String("-h")) {
-      usage();
-      return 0;
-    } else {
-      std::cerr << "tessarix: unbekannte Angabe " << args[i].toStdString() << "\n";
-      usage();
-      return 2;
-    }
-  }
-  if (dir.empty())
-    dir = tessarix::defaultGameDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  const std::filesystem::path dir =
+      !line.dir.empty()
+          ? std::filesystem::path(line.dir)
+          : tessarix::defaultGameDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 
-  // The PDF's path is taken from where the game was started, before it moves into its directory.
+  // Every print job goes to this PDF file. Its path is taken from where the game was started,
+  // before it moves into its directory.
+  std::filesystem::path printTo(line.printTo);
   std::error_code printPathError;
   if (!printTo.empty()) printTo = std::filesystem::absolute(printTo, printPathError);
 

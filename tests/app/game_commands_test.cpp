@@ -162,12 +162,13 @@ TEST_F(NewGame, TheTickRunsOnlyWhileATimedGameRuns) {
   EXPECT_FALSE(platform.ticking);
 }
 
-TEST_F(NewGame, AMissingLevelFileStartsNoClock) {
+TEST_F(NewGame, AMissingLevelFileIsNamedAndStartsNoClock) {
   game->menuEvent(8);
   EXPECT_FALSE(game->state().clockRunning);
   EXPECT_FALSE(platform.ticking);
   EXPECT_EQ(game->clockText(), " 99:99:99");
-  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(platform.messages,
+            std::vector<std::string>{"Die Datei leicht.trx fehlt im Spielverzeichnis."});
   platform.clockTexts.clear();
   platform.now += 50;
   game->clockTick();

@@ -1,5 +1,8 @@
 // Where the game keeps its files and how the directory is seeded; where the window opens.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <fstream>
 #include <iterator>
@@ -58,6 +61,57 @@ TEST_F(SeedDirectory, CreatesTheDirectoryAndWritesOnlyMissingFiles) {
 TEST_F(SeedDirectory, NamesWithAPathAreNeverWritten) {
   ASSERT_EQ(prepareGameDirectory(dir_ / "d", {{"../out.trx", "x"}, {"..", "x"}}), "");
   EXPECT_FALSE(std::filesystem::exists(dir_ / "out.trx"));
+}
+
+// Links planted in the game directory: under the temporary names a seeding once used, and
+// under the level files' own names. Seeding writes through none of them and replaces none.
+TEST_F(SeedDirectory, NeverWritesThroughALink) {
+  namespace fs = std::filesystem;
+  const fs::path dir = dir_ / "d";
+  fs::create_directories(dir);
+  { std::ofstream(dir_ / "victim", std::ios::binary) << "precious"; }
+  for (const char* planted : {"leicht.trx.tmp", ".leicht.trx.tmp", "mittel.trx"})
+    fs::create_symlink(dir_ / "victim", dir / planted);
+  fs::create_symlink(dir_ / "nowhere" / "schwer.trx", dir / "schwer.trx");
+
+  ASSERT_EQ(
+      prepareGameDirectory(dir, {{"leicht.trx", "L"}, {"mittel.trx", "M"}, {"schwer.trx", "S"}}),
+      "");
+  EXPECT_EQ(readAll(dir_ / "victim"), "precious");
+  EXPECT_FALSE(fs::exists(dir_ / "nowhere"));
+  EXPECT_EQ(readAll(dir / "leicht.trx"), "L");
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / "leicht.trx")));
+  for (const char* link : {"leicht.trx.tmp", ".leicht.trx.tmp", "mittel.trx", "schwer.trx"})
+    EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
+  size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir)) ++entries;
+  EXPECT_EQ(entries, 5u);  // the four links and the one file seeded: no temporary left
+}
+
+// A directory that takes no new file still serves the game: seeding leaves out what it cannot
+// write and says nothing, and the level whose file is missing reports it when dealt. (A file
+// size limit makes the write fail for every user, root included.)
+TEST_F(SeedDirectory, AFileThatCannotBeWrittenIsLeftOutAndTheDirectoryServes) {
+  const std::filesystem::path dir = dir_ / "d";
+  std::filesystem::create_directories(dir);
+  { std::ofstream(dir / "leicht.trx", std::ios::binary) << "mine"; }
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const std::string message = prepareGameDirectory(
+      dir, {{"leicht.trx", "L"}, {"mittel.trx", std::string(48729, '\1')}, {"schwer.trx", "S"}});
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(message, "");
+  EXPECT_EQ(readAll(dir / "leicht.trx"), "mine");
+  EXPECT_FALSE(std::filesystem::exists(dir / "mittel.trx"));
+  EXPECT_EQ(readAll(dir / "schwer.trx"), "S");
+  size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++entries;
+  EXPECT_EQ(entries, 2u);
 }
 
 TEST_F(SeedDirectory, ADirectoryThatCannotBeMadeIsReported) {

@@ -1,0 +1,30 @@
+// The game's command line, read before any window exists: the options, their values taken
+// byte for byte, and one line for each mistake.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tessarix {
+
+struct CommandLine {
+  enum class Action {
+    Play,   // start the game
+    Help,   // print the usage line and end
+    Wrong,  // a usage error: print error and end with exit code 2
+  };
+  Action action = Action::Play;
+  std::string dir;      // --dir: the game directory as the bytes given; empty = the default
+  std::string printTo;  // --print-to: every print job goes to this PDF file; empty = a printer
+  std::string error;    // for Wrong: one line, the usage included
+};
+
+// Reads the words after the program's name. Every option takes a value, as "--opt VALUE" or
+// "--opt=VALUE"; the value may not be empty, may not look like an option ("-..."), and an
+// option may be given once. "--help" and "-h" ask for the usage line.
+CommandLine parseCommandLine(const std::vector<std::string>& words);
+
+// "Aufruf: tessarix [--dir VERZEICHNIS] [--print-to DATEI.pdf]"
+std::string usageLine();
+
+}  // namespace tessarix

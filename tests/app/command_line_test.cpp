@@ -1,0 +1,88 @@
+// The game's command line: a directory given either way and kept byte for byte, help, and
+// every usage error as one line that names what is wrong.
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace tessarix {
+namespace {
+
+using Action = CommandLine::Action;
+
+struct LineCase {
+  const char* name;
+  std::vector<std::string> words;
+  Action action;
+  std::string dir;      // for Play
+  std::string mention;  // for Wrong: a part of the error line
+};
+
+std::ostream& operator<<(std::ostream& out, const LineCase& c) { return out << c.name; }
+
+class ParseCommandLine : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(ParseCommandLine, ActionDirectoryAndError) {
+  const LineCase& c = GetParam();
+  const CommandLine line = parseCommandLine(c.words);
+  EXPECT_EQ(line.action, c.action);
+  if (c.action == Action::Play) EXPECT_EQ(line.dir, c.dir);
+  if (c.action == Action::Wrong) {
+    EXPECT_EQ(line.error.rfind("tessarix: ", 0), 0u) << line.error;
+    EXPECT_NE(line.error.find(c.mention), std::string::npos) << line.error;
+    EXPECT_NE(line.error.find(usageLine()), std::string::npos) << line.error;
+    EXPECT_EQ(line.error.find('\n'), std::string::npos) << line.error;
+  } else {
+    EXPECT_EQ(line.error, "");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ParseCommandLine,
+    ::testing::Values(
+        LineCase{"Nothing", {}, Action::Play, "", ""},
+        LineCase{"DirSeparate", {"--dir", "/tmp/t"}, Action::Play, "/tmp/t", ""},
+        LineCase{"DirJoined", {"--dir=rel/t"}, Action::Play, "rel/t", ""},
+        LineCase{"DirJoinedWithEquals", {"--dir=a=b"}, Action::Play, "a=b", ""},
+        // Bytes that are not UTF-8 stay exactly as given.
+        LineCase{
+            "DirNotUtf8", {"--dir", "/tmp/\xff\xfe-\xc3"}, Action::Play, "/tmp/\xff\xfe-\xc3", ""},
+        LineCase{"DirWithBlanks", {"--dir", " a b "}, Action::Play, " a b ", ""},
+        LineCase{"DirDotDash", {"--dir", "./-x"}, Action::Play, "./-x", ""},
+        LineCase{"Help", {"--help"}, Action::Help, "", ""},
+        LineCase{"ShortHelp", {"-h"}, Action::Help, "", ""},
+        LineCase{"HelpAfterADir", {"--dir", "d", "--help"}, Action::Help, "", ""},
+        LineCase{"DirEmpty", {"--dir", ""}, Action::Wrong, "", "--dir braucht einen Wert"},
+        LineCase{"DirJoinedEmpty", {"--dir="}, Action::Wrong, "", "--dir braucht einen Wert"},
+        LineCase{"DirLast", {"--dir"}, Action::Wrong, "", "--dir braucht einen Wert"},
+        LineCase{"DirThenHelp", {"--dir", "--help"}, Action::Wrong, "", "nicht --help"},
+        LineCase{"DirThenShortOption", {"--dir", "-h"}, Action::Wrong, "", "nicht -h"},
+        LineCase{"DirJoinedOptionLike", {"--dir=--x"}, Action::Wrong, "", "nicht --x"},
+        LineCase{"DirTwice", {"--dir", "a", "--dir=b"}, Action::Wrong, "", "mehrfach"},
+        LineCase{"Unknown", {"--bogus"}, Action::Wrong, "", "unbekannte Angabe --bogus"},
+        LineCase{"DirPrefixIsNoOption", {"--dirs", "a"}, Action::Wrong, "", "--dirs"},
+        LineCase{"LoneWord", {"/tmp/t"}, Action::Wrong, "", "/tmp/t"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(UsageLine, NamesEveryOption) {
+  EXPECT_EQ(usageLine(), "Aufruf: tessarix [--dir VERZEICHNIS] [--print-to DATEI.pdf]");
+}
+
+// The two options together, either way, each kept apart from the other.
+TEST(CommandLineOptions, DirAndPrintToTogether) {
+  for (const std::vector<std::string>& words :
+       {std::vector<std::string>{"--print-to", "out.pdf", "--dir", "d"},
+        std::vector<std::string>{"--dir=d", "--print-to=out.pdf"}}) {
+    const CommandLine line = parseCommandLine(words);
+    EXPECT_EQ(line.action, Action::Play);
+    EXPECT_EQ(line.dir, "d");
+    EXPECT_EQ(line.printTo, "out.pdf");
+  }
+  EXPECT_EQ(parseCommandLine({"--print-to", "--dir"}).action, Action::Wrong);
+  EXPECT_EQ(parseCommandLine({"--print-to="}).action, Action::Wrong);
+  EXPECT_EQ(parseCommandLine({"--print-to", "a.pdf", "--print-to", "b.pdf"}).action, Action::Wrong);
+}
+
+}  // namespace
+}  // namespace tessarix
