@@ -7,13 +7,23 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # e.g. make bench BENCH_FLAGS="--benchmark_repetitions=5 --benchmark_filter=Derive".
 BENCHMARKS := bench_puzzles bench_solver
 BENCH_FLAGS ?=
+# The sanitized build of the whole suite, and the fuzz targets with their seconds each.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
+                UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+                LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/leaks.supp \
+                TESSARIX_SOAK_EVENTS=20000
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS := fuzz_slot fuzz_fame
+FUZZ_PACKAGES := clang libclang-rt-14-dev
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench sanitize fuzz clean
 
 all: build
 
 deps:
-	@missing=""; for p in $(PACKAGES); do \
+	@missing=""; for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -42,5 +52,28 @@ bench: build
 	done
 	python3 bench/ratios.py $(foreach b,$(BENCHMARKS),$(BUILD)/bench/$(b).json)
 
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer; any finding fails it.
+sanitize: deps
+	@[ -f $(SANITIZE_BUILD)/build.ninja ] || cmake -S . -B $(SANITIZE_BUILD) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARIX_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure --timeout 900 -j$$(nproc)
+
+# Each fuzz target for FUZZ_SECONDS seconds from the seed corpus of tests/fuzz/corpus; what it
+# finds new stays in the build folder. A finding stops the target and fails the run.
+fuzz:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
+	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARIX_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) --target fuzzers
+	@set -e; for f in $(FUZZERS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
+	  echo "== $$f, $(FUZZ_SECONDS) s"; \
+	  ./$(FUZZ_BUILD)/tests/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/$$f- $(FUZZ_BUILD)/corpus/$$f tests/fuzz/corpus/$$f \
+	    > $(FUZZ_BUILD)/$$f.log 2>&1 || { tail -n 40 $(FUZZ_BUILD)/$$f.log; exit 1; }; \
+	  tail -n 8 $(FUZZ_BUILD)/$$f.log; \
+	done
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

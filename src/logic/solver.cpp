@@ -52,7 +52,6 @@ constexpr std::array<uint64_t, 512> countsOfMask = [] {
 
 constexpr uint64_t gridLowWord = ~uint64_t{0} >> 1;         // bits 0..62
 constexpr uint64_t gridHighWord = (uint64_t{1} << 18) - 1;  // bits 64..81
-constexpr uint32_t allPlaces = (1u << 27) - 1;              // the 27 units of a grid
 
 class PassRunner {
  public:
