@@ -15,7 +15,7 @@ SANITIZE_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
                 TESSARIX_SOAK_EVENTS=20000
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS := fuzz_slot fuzz_fame
+FUZZERS := fuzz_slot fuzz_fame fuzz_game
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 .PHONY: all deps configure build run test bench sanitize fuzz clean
@@ -60,7 +60,8 @@ sanitize: deps
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure --timeout 900 -j$$(nproc)
 
 # Each fuzz target for FUZZ_SECONDS seconds from the seed corpus of tests/fuzz/corpus; what it
-# finds new stays in the build folder. A finding stops the target and fails the run.
+# finds new stays in the build folder. A finding stops the target and fails the run. The paths
+# are absolute: the game's fuzzer works inside a game directory of its own.
 fuzz:
 	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
 	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja \
@@ -70,7 +71,8 @@ fuzz:
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
 	  echo "== $$f, $(FUZZ_SECONDS) s"; \
 	  ./$(FUZZ_BUILD)/tests/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    -artifact_prefix=$(FUZZ_BUILD)/$$f- $(FUZZ_BUILD)/corpus/$$f tests/fuzz/corpus/$$f \
+	    -artifact_prefix=$(CURDIR)/$(FUZZ_BUILD)/$$f- $(CURDIR)/$(FUZZ_BUILD)/corpus/$$f \
+	    $(CURDIR)/tests/fuzz/corpus/$$f \
 	    > $(FUZZ_BUILD)/$$f.log 2>&1 || { tail -n 40 $(FUZZ_BUILD)/$$f.log; exit 1; }; \
 	  tail -n 8 $(FUZZ_BUILD)/$$f.log; \
 	done
