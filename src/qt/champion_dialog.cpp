@@ -17,7 +17,7 @@ ChampionDialog::ChampionDialog(const QString& name, QWidget* parent)
       field_(new QLineEdit(this)),
       accept_(new QPushButton(QStringLiteral("&Eintragen"), this)),
       cancel_(new QPushButton(QStringLiteral("&Abbrechen"), this)) {
-  setWindowTitle(QStringLiteral("Ruhmeshalle"));
+  setWindowTitle(QStringLiteral("Neuer Rekord"));
   QFont dialogFont(QStringLiteral("Liberation Sans"));
   dialogFont.setStyleHint(QFont::SansSerif);
   setFont(dialogFont);

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Plays a whole game under Xvfb with xdotool as a person would: new game, save, every empty cell.
+# Plays a whole game under Xvfb with xdotool as a person would: new game, save, every empty cell,
+# the name of the new champion typed and accepted with Enter, the hall of fame, and the board
+# printed with D into a PDF (the game runs with --print-to).
 #
 # Usage: tools/xplay/play_under_x.sh [BUILD_DIR [SHOT_DIR]]
 #   BUILD_DIR  holds src/qt/tessarix and tessarix-puzzles (default: build); nothing is built here
@@ -20,7 +22,7 @@ puzzles="$build/tessarix-puzzles"
 canvas_w=1280
 canvas_h=946
 
-for tool in Xvfb xdotool import convert python3; do
+for tool in Xvfb xdotool import convert python3 pdftotext pdfinfo; do
   command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 2; }
 done
 for bin in "$game" "$puzzles"; do
@@ -88,7 +90,8 @@ fi
 export DISPLAY=$display
 wait_for 10 xdotool getmouselocation >/dev/null 2>&1 || { say "Xvfb did not start"; exit 2; }
 say "Xvfb on $display"
-"$game" --dir "$gamedir" >"$work/game.log" 2>&1 &
+pdf="$work/board.pdf"
+"$game" --dir "$gamedir" --print-to "$pdf" >"$work/game.log" 2>&1 &
 game_pid=$!
 wait_for 15 has_window "Tessarix" || { say "no game window"; cat "$work/game.log"; exit 1; }
 wid=$(window_named "Tessarix")
@@ -181,21 +184,67 @@ while read -r x y digit; do
     crop "$last_shot" status-before-last 1030 230 245 60
   fi
 done <"$work/plan.txt"
-sleep 2
+# 6. The last cell solved a timed game with a fresh hall of fame: the name dialog asks.
+if wait_for 10 has_window "Neuer Rekord"; then
+  sleep 0.5
+  shot name-dialog
+  say "ok    the name dialog opened: $(xdotool getwindowname "$(window_named 'Neuer Rekord')")"
+  xdotool type --delay 60 "Xvfb Spieler"
+  sleep 0.3
+  shot name-typed
+  xdotool key Return
+else
+  say "FAIL  no name dialog after the last cell"; failures=$((failures + 1))
+fi
+if wait_for 10 has_window "Ruhmeshalle"; then
+  sleep 0.5
+  shot hall-of-fame
+  say "ok    the hall of fame opened: $(xdotool getwindowname "$(window_named 'Ruhmeshalle')")"
+else
+  say "FAIL  no hall of fame after the name"; failures=$((failures + 1))
+fi
+fame="$gamedir/Champions.Rhm"
+check "Champions.Rhm written" wait_for 5 test -f "$fame"
+if [ -f "$fame" ]; then
+  say "Champions.Rhm, rank 1 of Leicht: $(sed -n '1,3p' "$fame" | tr -d '\r' | tr '\n' '|')"
+  check "rank 1 of Leicht holds the name" [ "$(sed -n '1p' "$fame" | tr -d '\r')" = "Xvfb Spieler" ]
+  check "rank 1 holds today's date" [ "$(sed -n '2p' "$fame" | tr -d '\r')" = "$(date +%d.%m.%Y)" ]
+  check "rank 1 holds a finish time" grep -qE '^[0-9]{2}:[0-5][0-9]:[0-5][0-9]\.[0-9]' <(sed -n '3p' "$fame" | tr -d '\r')
+  check "the file has 120 lines" [ "$(wc -l <"$fame")" -eq 120 ]
+  finish=$(sed -n '3p' "$fame" | tr -d '\r')
+fi
+xdotool key Return  # "&OK"
+check "the hall of fame closed" wait_for 5 no_window "Ruhmeshalle"
+sleep 1
 game_alive || { say "FAIL  the game died at the end"; exit 1; }
+xdotool windowfocus --sync "$wid" 2>/dev/null
 shot solved; solved=$last_shot
 crop "$solved" status 1030 230 245 60
 crop "$solved" clock-final 1040 820 200 50
 check "every typed cell shows a blue digit, none red" helper cells "$solved" "$work/plan.txt"
 check "no keypad left on the field" helper strays "$solved"
 say "status panel colours: $(helper region "$solved" 1040 240 230 30)"
-say "windows now: $(xdotool search --onlyvisible --name '.' 2>/dev/null | while read -r w; do
-  printf '"%s" ' "$(xdotool getwindowname "$w")"; done)"
 sleep 1.5
 shot solved-later; still=$last_shot
 check "the clock stopped once the field was solved" helper same "$solved" "$still" 1056 831 160 30
 
-# 6. Save again into slot 1 and compare the board with the solution.
+# 7. D prints the solved board: the PDF is one landscape page with the footer.
+xdotool mousemove $((ox + 1100)) $((oy + 400))
+xdotool key d
+if wait_for 10 test -s "$pdf"; then
+  sleep 0.5
+  say "ok    D wrote $(basename "$pdf"): $(pdfinfo "$pdf" | grep -E '^(Title|Pages|Page size)' | tr -s ' ' | tr '\n' ';')"
+  footer=$(pdftotext "$pdf" - | tr -s ' \n' ' ')
+  say "      its text: $footer"
+  check "the PDF has one page" [ "$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')" = 1 ]
+  check "the page lies in landscape" python3 -c "import sys,re; w,h=map(float,re.search(r'Page size:\s+([\d.]+) x ([\d.]+)', sys.stdin.read()).groups()); sys.exit(0 if w > h else 1)" < <(pdfinfo "$pdf")
+  check "the footer names the level and the clue count" grep -q "Schwierigkeitsgrad: Leicht mit [0-9]* Zahlen" <<<"$footer"
+  cp "$pdf" "$shots/board.pdf"
+else
+  say "FAIL  D wrote no PDF"; failures=$((failures + 1))
+fi
+
+# 8. Save again into slot 1 and compare the board with the solution.
 touch "$work/stamp"
 sleep 1.1
 xdotool windowfocus --sync "$wid" 2>/dev/null
