@@ -21,22 +21,22 @@ std::string noSuchSlot(const std::string& path, int slot) {
   return "Die Datei " + path + " hat kein " + slotName(slot) + " (nur Nr. 1 bis 4).";
 }
 
-// A slot that could ever be played: no clue twice in a row, column or box of a grid, and the
-// board holds each clue at its cell. The copies of a shared box are judged in each grid on
-// its own, and the player's entries may break the rules: the game shows what they do.
-bool cluesKeepTheRules(const CellArray& board, const CellArray& givens) {
+// Sound clues: the board holds each clue at its cell and, under KeepRules, no clue stands twice
+// in a row, column or box of a grid. The copies of a shared box are judged in each grid on its
+// own, and the player's entries may break the rules: the game shows what they do.
+bool cluesSound(const CellArray& board, const CellArray& givens, CluePolicy policy) {
   for (int grid = 1; grid <= gridCount; ++grid)
     for (int col = 1; col <= 9; ++col)
       for (int row = 1; row <= 9; ++row) {
         const int i = cellIndex(grid, col, row);
         if (givens[i] != 0 && board[i] != givens[i]) return false;
       }
-  return boardValid(givens);
+  return policy == CluePolicy::AsTyped || boardValid(givens);
 }
 
 }  // namespace
 
-LoadResult loadSlot(const std::string& path, int slot, GameState& s) {
+LoadResult loadSlot(const std::string& path, int slot, GameState& s, CluePolicy clues) {
   s.clockRunning = false;
   LoadResult result;
   if (!validSlot(slot)) {
@@ -68,7 +68,7 @@ LoadResult loadSlot(const std::string& path, int slot, GameState& s) {
   CellArray boardRead{}, givensRead{};
   std::copy_n(first, cellBlockSize, boardRead.begin());
   std::copy_n(first + cellBlockSize, cellBlockSize, givensRead.begin());
-  if (!cluesKeepTheRules(boardRead, givensRead)) {
+  if (!cluesSound(boardRead, givensRead, clues)) {
     result.message = "Die Datei " + path + " ist beschädigt (" + slotName(slot) +
                      ": die Vorgaben verletzen die Regeln).";
     return result;

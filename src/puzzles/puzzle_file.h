@@ -38,11 +38,17 @@ struct LoadResult {
   std::string message;       // for Refused: what is wrong, naming the file
 };
 
+// How a slot's clues are judged. A puzzle to be dealt must keep the rules; a board the player
+// saved keeps the clues as typed in the own-board entry, clashes and all, so that it can be
+// loaded and mended. In both a clue must stand on the board at its cell.
+enum class CluePolicy { KeepRules, AsTyped };
+
 // Reads slot 0..3 of the file at path into board and givens and, when the file is exactly
 // 48729 bytes long, into marks (showCandidates then goes off). A loaded board is never timed:
 // clockRunning becomes false whatever the outcome. The slot is checked whole before anything
 // is installed, so a refused file leaves the state as it was.
-LoadResult loadSlot(const std::string& path, int slot, GameState& s);
+LoadResult loadSlot(const std::string& path, int slot, GameState& s,
+                    CluePolicy clues = CluePolicy::KeepRules);
 
 struct SaveResult {
   bool ok = false;

@@ -10,6 +10,30 @@
 namespace tessarix::testing {
 namespace {
 
+// An own puzzle whose clues clash is saved and comes back as typed, to be mended.
+TEST_F(PlayTest, AnOwnPuzzleWithClashingCluesLoadsBack) {
+  game->menuEvent(26);
+  game->menuEvent(11);
+  ASSERT_EQ(game->mode(), Game::Mode::OwnBoard);
+  const int a = cellIndex(5, 1, 1), b = cellIndex(5, 4, 1);  // one row of grid 5
+  enter(a, 7);
+  enter(b, 7);
+  const GameState typed = game->state();
+  ASSERT_EQ(typed.givens[a], 7);
+  ASSERT_EQ(typed.givens[b], 7);
+  platform.slotAnswers = {0};
+  typeKey('S');
+  leaveLoop();
+
+  game->menuEvent(26);
+  platform.slotAnswers = {0};
+  game->menuEvent(20);
+  EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
+  EXPECT_EQ(game->state().givens, typed.givens);
+  EXPECT_EQ(game->state().board, typed.board);
+  leaveLoop();
+}
+
 TEST_F(PlayTest, SSavesTheBoardAndLBringsItBackUntimed) {
   startTimedGame();
   GameState& s = game->state();

@@ -413,7 +413,8 @@ TEST(LoadSlot, CorruptionInAnotherSlotDoesNotMatter) {
 struct ClueCase {
   const char* name;
   void (*spoil)(GameState&);  // applied to a sound puzzle before it is written
-  bool loads;
+  bool loads;                 // as a puzzle to be dealt
+  bool loadsAsTyped;          // as a board the player saved
 };
 
 std::ostream& operator<<(std::ostream& out, const ClueCase& c) { return out << c.name; }
@@ -433,8 +434,18 @@ int firstClueOf(const GameState& s, int g) {
 
 class LoadClues : public ::testing::TestWithParam<ClueCase> {};
 
-TEST_P(LoadClues, ASlotWhoseCluesClashIsRefusedAsDamaged) {
-  const ClueCase& c = GetParam();
+void expectClueCase(const ClueCase& c, CluePolicy policy);
+
+// A puzzle whose clues clash is refused as damaged; a saved board keeps them as typed. A clue
+// missing from the board is damage either way.
+TEST_P(LoadClues, ClashingCluesRefusedInAPuzzleKeptInASavedBoard) {
+  for (const CluePolicy policy : {CluePolicy::KeepRules, CluePolicy::AsTyped}) {
+    SCOPED_TRACE(policy == CluePolicy::KeepRules ? "as a puzzle" : "as a saved board");
+    expectClueCase(GetParam(), policy);
+  }
+}
+
+void expectClueCase(const ClueCase& c, CluePolicy policy) {
   TempDirectory dir;
   const std::string path = dir.file("mittel.trx");
   // A sound puzzle cut from the solved field, with grid 5 left empty.
@@ -448,8 +459,8 @@ TEST_P(LoadClues, ASlotWhoseCluesClashIsRefusedAsDamaged) {
 
   GameState s = sampleState(60);
   const GameState before = s;
-  const LoadResult r = loadSlot(path, 1, s);
-  if (c.loads) {
+  const LoadResult r = loadSlot(path, 1, s, policy);
+  if (policy == CluePolicy::KeepRules ? c.loads : c.loadsAsTyped) {
     EXPECT_EQ(r.status, LoadStatus::Loaded) << r.message;
     EXPECT_EQ(s.board, written.board);
     EXPECT_EQ(s.givens, written.givens);
@@ -465,38 +476,39 @@ TEST_P(LoadClues, ASlotWhoseCluesClashIsRefusedAsDamaged) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, LoadClues,
     ::testing::Values(
-        ClueCase{"Sound", [](GameState&) {}, true},
-        ClueCase{"TwoEqualCluesInARow", [](GameState& s) { twoSevens(s, 5, 1); }, false},
-        ClueCase{"TwoEqualCluesInAColumn", [](GameState& s) { twoSevens(s, 1, 5); }, false},
-        ClueCase{"TwoEqualCluesInABox", [](GameState& s) { twoSevens(s, 2, 2); }, false},
+        ClueCase{"Sound", [](GameState&) {}, true, true},
+        ClueCase{"TwoEqualCluesInARow", [](GameState& s) { twoSevens(s, 5, 1); }, false, true},
+        ClueCase{"TwoEqualCluesInAColumn", [](GameState& s) { twoSevens(s, 1, 5); }, false, true},
+        ClueCase{"TwoEqualCluesInABox", [](GameState& s) { twoSevens(s, 2, 2); }, false, true},
         ClueCase{"EveryCellASeven",
                  [](GameState& s) {
                    s.givens.fill(7);
                    s.board.fill(7);
                  },
-                 false},
+                 false, true},
         ClueCase{"BoardDiffersFromAClue",
                  [](GameState& s) {
                    const int i = firstClueOf(s, 8);
                    s.board[i] = static_cast<uint8_t>(s.givens[i] % 9 + 1);
                  },
+                 false, false},
+        ClueCase{"BoardEmptyAtAClue", [](GameState& s) { s.board[firstClueOf(s, 2)] = 0; }, false,
                  false},
-        ClueCase{"BoardEmptyAtAClue", [](GameState& s) { s.board[firstClueOf(s, 2)] = 0; }, false},
         // The player's entries may repeat a digit: the game shows what that means.
         ClueCase{"EntriesRepeatADigit",
                  [](GameState& s) {
                    for (int col = 1; col <= 9; ++col)
                      if (s.givens[cellIndex(5, col, 1)] == 0) s.board[cellIndex(5, col, 1)] = 7;
                  },
-                 true},
+                 true, true},
         ClueCase{"EveryEntryASeven",
                  [](GameState& s) {
                    s.givens.fill(0);
                    s.board.fill(7);
                  },
-                 true},
+                 true, true},
         // The lower copies of the shared boxes left empty: each grid still keeps the rules.
-        ClueCase{"UnsyncedCopies", [](GameState& s) { unsyncSharedBoxes(s); }, true}),
+        ClueCase{"UnsyncedCopies", [](GameState& s) { unsyncSharedBoxes(s); }, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
