@@ -11,7 +11,8 @@ void Game::loadBoardDialog() {
   // A cancelled dialog changes nothing: no load, no new solution, the count and the clock stay.
   if (slot < 0 || slot >= slotCount) return;
   boardSlot_ = slot;
-  const LoadResult loaded = loadSlot(dataFile_, slot, state_);
+  // A saved board may hold the clashing clues of an own puzzle, to be mended.
+  const LoadResult loaded = loadSlot(dataFile_, slot, state_, CluePolicy::AsTyped);
   if (loaded.status == LoadStatus::Refused) platform_.showMessage(loaded.message);
   // A loaded board is never timed.
   followClock();
