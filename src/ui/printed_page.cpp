@@ -2,11 +2,11 @@
 // bold, and the footer naming the level and the number of clues.
 #include "ui/printed_page.h"
 
-#include <cmath>
 #include <string>
 
 #include "logic/check.h"
 #include "logic/geometry.h"
+#include "logic/rounding.h"
 #include "puzzles/levels.h"
 #include "ui/board_drawing.h"
 #include "ui/palette.h"
@@ -27,9 +27,6 @@ constexpr int cellUnitsY = 3;
 int gridOffsetUnitsX(int grid) { return cellUnitsX * gridOffsetX[grid]; }
 int gridOffsetUnitsY(int grid) { return cellUnitsY * gridOffsetY[grid]; }
 
-// To the nearest integer, a half to the even neighbour (the IEEE remainder rounds that way in
-// every rounding mode).
-int roundHalfEven(double v) { return static_cast<int>(v - std::remainder(v, 1.0)); }
 
 // Each shared box is drawn filled by one of its two grids: the upper grid for the boxes of
 // grids 1 to 6, grid 9 itself for its two boxes. The other copy is only outlined.
