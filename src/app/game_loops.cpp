@@ -2,6 +2,8 @@
 // keys they answer.
 #include "app/game.h"
 
+#include "app/keys.h"
+
 #include "logic/check.h"
 #include "logic/validity.h"
 #include "puzzles/puzzle_file.h"
@@ -11,7 +13,6 @@
 namespace tessarix {
 
 namespace {
-constexpr int escapeKey = 27;
 constexpr int abortPauseMilliseconds = 200;
 }  // namespace
 
@@ -64,7 +65,8 @@ void Game::abortLoop(bool byEscape) {
 
 void Game::loopKeyReleased(int key) {
   const bool own = mode_ == Mode::OwnBoard;
-  switch (key) {
+  // Ctrl and Shift do not change what a key of the table does.
+  switch (keys::base(key)) {
     case 'X':
       if (own) {
         shuffleCommand();
@@ -83,7 +85,7 @@ void Game::loopKeyReleased(int key) {
       // In letters mode A is the value 1 of a cell, not Abbruch.
       if (state_.digitMode) abortLoop(false);
       break;
-    case escapeKey:
+    case keys::escape:
       if (!ignoreEscape_) abortLoop(true);
       break;
     case 'K': keyPrefix_ = true; break;

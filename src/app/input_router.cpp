@@ -1,6 +1,8 @@
 // The input router: one place that decides, by mode, what a window event means.
 #include "app/input_router.h"
 
+#include "app/keys.h"
+
 namespace tessarix {
 
 void InputRouter::followPointer(int x, int y) {
@@ -30,19 +32,20 @@ void InputRouter::buttonReleased(MouseButton button, int x, int y) {
 void InputRouter::keyPressed(int key) {
   // Only a press that reaches a game loop may later act on its release; the keypad uses up
   // the keys typed into it, and a key pressed in the menu or a message box never reaches here.
+  const int base = keys::base(key);
   if (target_.inputMode() == InputMode::Loop)
-    pressedInLoop_[key] = target_.inputEpoch();
+    pressedInLoop_[base] = {target_.inputEpoch(), key & keys::modifierMask};
   else
-    pressedInLoop_.erase(key);
+    pressedInLoop_.erase(base);
 }
 
 void InputRouter::keyReleased(int key) {
-  const auto it = pressedInLoop_.find(key);
+  const auto it = pressedInLoop_.find(keys::base(key));
   if (it == pressedInLoop_.end()) return;
-  const uint64_t epoch = it->second;
+  const Press press = it->second;
   pressedInLoop_.erase(it);
-  if (target_.inputMode() != InputMode::Loop || epoch != target_.inputEpoch()) return;
-  target_.loopKeyReleased(key);
+  if (target_.inputMode() != InputMode::Loop || press.epoch != target_.inputEpoch()) return;
+  target_.loopKeyReleased(keys::base(key) | press.modifiers);
 }
 
 void InputRouter::characterTyped(int code) {

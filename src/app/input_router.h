@@ -28,7 +28,8 @@ class InputTarget {
 
   // The pointer moved to (x, y), or a press happened somewhere else than the last move.
   virtual void pointerMoved(int x, int y) = 0;
-  // A key of a game loop, on its release (capital letters, digits, Esc 27).
+  // A key of a game loop, on its release (capital letters, digits, Esc 27, the codes of
+  // app/keys.h), with the Ctrl and Shift flags the key was pressed with.
   virtual void loopKeyReleased(int key) = 0;
   // A mouse button pressed in a game loop: the button bar, then the cells.
   virtual void loopButtonPressed(MouseButton button, int x, int y) = 0;
@@ -46,7 +47,9 @@ class InputRouter {
   void pointerMoved(int x, int y);
   void buttonPressed(MouseButton button, int x, int y);
   void buttonReleased(MouseButton button, int x, int y);
-  // key: the game's key code (capital letters and digits as ASCII, Esc 27).
+  // key: the game's key code (capital letters and digits as ASCII, Esc 27, app/keys.h). A
+  // press may carry the Ctrl and Shift flags; they count as the press had them, whichever of
+  // the keys is let go first.
   void keyPressed(int key);
   void keyReleased(int key);
   // code: the character the key typed (lower-case letters as typed, Esc 27).
@@ -59,8 +62,13 @@ class InputRouter {
 
   InputTarget& target_;
   int lastX_ = -1, lastY_ = -1;
-  // Keys whose press reached a game loop, with the epoch of that loop.
-  std::map<int, uint64_t> pressedInLoop_;
+  // Keys whose press reached a game loop (without modifier flags), with the epoch of that
+  // loop and the modifier flags of the press.
+  struct Press {
+    uint64_t epoch;
+    int modifiers;
+  };
+  std::map<int, Press> pressedInLoop_;
 };
 
 }  // namespace tessarix

@@ -8,17 +8,28 @@
 #include <QPainter>
 #include <cmath>
 
+#include "app/keys.h"
+
 namespace tessarix {
 
 int gameKeyCode(int qtKey) {
   switch (qtKey) {
-    case Qt::Key_Escape: return 27;
+    case Qt::Key_Escape: return keys::escape;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
+    case Qt::Key_Enter: return keys::enter;
+    case Qt::Key_Backspace: return keys::backspace;
+    case Qt::Key_Tab: return keys::tab;
+    case Qt::Key_Left: return keys::left;
+    case Qt::Key_Up: return keys::up;
+    case Qt::Key_Right: return keys::right;
+    case Qt::Key_Down: return keys::down;
+    case Qt::Key_Delete: return keys::del;
     default: return qtKey;  // printable keys are their (capital) ASCII codes already
   }
+}
+
+static int gameModifiers(Qt::KeyboardModifiers m) {
+  return (m & Qt::ControlModifier ? keys::ctrl : 0) | (m & Qt::ShiftModifier ? keys::shift : 0);
 }
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
@@ -68,7 +79,7 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {
   if (event->isAutoRepeat()) return;
   const QString text = event->text();
-  emit keyPressed(gameKeyCode(event->key()), text);
+  emit keyPressed(gameKeyCode(event->key()) | gameModifiers(event->modifiers()), text);
   if (!text.isEmpty()) emit characterTyped(static_cast<int>(text.at(0).unicode()));
 }
 

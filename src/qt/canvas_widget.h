@@ -14,8 +14,9 @@ namespace tessarix {
 inline constexpr int leftButton = 1;
 inline constexpr int rightButton = 2;
 
-// The game's code of a key: capital letters and digits as their ASCII codes, Esc 27, Enter 13,
-// Backspace 8, Tab 9, Space 32; other keys keep their Qt key code (above 0xFFFF).
+// The game's code of a key (app/keys.h): capital letters and digits as their ASCII codes, Esc
+// 27, Enter 13, Backspace 8, Tab 9, Space 32, the arrows and Delete; other keys keep their Qt
+// key code (a character's code point, or a special key's code from 0x1000000 up).
 int gameKeyCode(int qtKey);
 
 class CanvasWidget : public QWidget {
@@ -33,8 +34,8 @@ class CanvasWidget : public QWidget {
   // button is leftButton or rightButton.
   void buttonPressed(int button, int x, int y);
   void buttonReleased(int button, int x, int y);
-  // key is gameKeyCode(Qt key); text is what the key types (may be empty). Auto-repeats of a
-  // held key are not reported.
+  // key is gameKeyCode(Qt key), on a press with the Ctrl and Shift flags of app/keys.h; text
+  // is what the key types (may be empty). Auto-repeats of a held key are not reported.
   void keyPressed(int key, const QString& text);
   void keyReleased(int key, const QString& text);
   // A character typed (the character code of the key's text, Esc 27); sent after keyPressed.

@@ -2,6 +2,8 @@
 // presses and releases.
 #include "app/input_router.h"
 
+#include "app/keys.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -64,6 +66,22 @@ TEST(InputRouter, KeyReleaseActsOnlyWhenItsPressReachedTheSameLoop) {
   ++t.epoch;
   router.keyReleased('L');
   EXPECT_TRUE(t.steps.empty());
+}
+
+// Ctrl and Shift count as the press had them, whichever key is let go first: Ctrl+Z let go
+// Ctrl first still releases Ctrl+Z, and a plain Z after it is a plain Z.
+TEST(InputRouter, AReleaseCarriesTheModifiersOfItsPress) {
+  FakeTarget t;
+  InputRouter router(t);
+  router.keyPressed('Z' | keys::ctrl);
+  router.keyReleased('Z');
+  router.keyPressed('Z' | keys::ctrl | keys::shift);
+  router.keyReleased('Z' | keys::shift);
+  router.keyPressed('Z');
+  router.keyReleased('Z' | keys::ctrl);
+  EXPECT_EQ(t.steps, (Steps{"key " + std::to_string('Z' | keys::ctrl),
+                            "key " + std::to_string('Z' | keys::ctrl | keys::shift),
+                            "key " + std::to_string('Z')}));
 }
 
 TEST(InputRouter, KeysTypedIntoTheKeypadAreUsedUpByIt) {

@@ -1,0 +1,28 @@
+// The game's key codes: capital letters and digits as their ASCII codes, a few control keys
+// by their character codes, the arrows and Delete by codes of their own (above every character,
+// below the front end's codes of other special keys). A key pressed with
+// Ctrl or Shift carries those as flags above the code.
+#pragma once
+
+namespace tessarix::keys {
+
+inline constexpr int backspace = 8;
+inline constexpr int tab = 9;
+inline constexpr int enter = 13;
+inline constexpr int escape = 27;
+inline constexpr int space = 32;
+
+inline constexpr int left = 0x200001;
+inline constexpr int up = 0x200002;
+inline constexpr int right = 0x200003;
+inline constexpr int down = 0x200004;
+inline constexpr int del = 0x200005;
+
+inline constexpr int ctrl = 0x10000000;
+inline constexpr int shift = 0x20000000;
+inline constexpr int modifierMask = ctrl | shift;
+
+// The key without its modifier flags.
+constexpr int base(int key) { return key & ~modifierMask; }
+
+}  // namespace tessarix::keys
