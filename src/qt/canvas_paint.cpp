@@ -8,7 +8,7 @@
 namespace tessarix {
 
 QColor paletteColor(int index) {
-  const int i = std::clamp(index, 0, 15);
+  const int i = std::clamp(index, 0, static_cast<int>(palette.size()) - 1);
   return QColor(paletteRed(i), paletteGreen(i), paletteBlue(i));
 }
 
