@@ -16,6 +16,7 @@
 #include "logic/solver.h"
 #include "ui/button_bar.h"
 #include "ui/canvas.h"
+#include "ui/cell_frame.h"
 #include "ui/cell_hit.h"
 
 namespace tessarix {
@@ -94,6 +95,8 @@ class Game : private EntryListener, private InputTarget {
   int pickerValue() const { return pickerValue_; }
   int boardSlot() const { return boardSlot_; }
   bool keyPrefix() const { return keyPrefix_; }
+  // The cell under the keyboard cursor (its leading copy), or 0 while the cursor is hidden.
+  int cursorCell() const { return cursorCell_; }
 
  private:
   // EntryListener: what enterDigit does beyond the arrays.
@@ -139,6 +142,17 @@ class Game : private EntryListener, private InputTarget {
   void buttonReleased(MouseButton button) override;
   void keypadButtonPressed(MouseButton button, int x, int y) override;
   void keypadCharacterTyped(int code) override;
+  void inputHandled() override;
+
+  // The keyboard cursor: the arrows move it over the cells, Enter and Space act as a left
+  // click on its cell, Delete and Backspace clear its cell as the right button does. Returns
+  // whether the key was one of these.
+  bool cursorKeyReleased(int key);
+  // A click of a mouse button at the cursor's cell.
+  void clickAtCursor(MouseButton button);
+  void showCursorAt(int cell);
+  // The frame goes and the cell is drawn as it is.
+  void hideCursor();
 
   // Cell input and the keypad.
   void handleCellClick(MouseButton button);
@@ -226,6 +240,10 @@ class Game : private EntryListener, private InputTarget {
   Keypad keypad_;
   int pickerValue_ = 0;
   int boardSlot_ = 0;  // the slot chosen last in the slot dialog
+
+  int cursorCell_ = 0;              // 0: the cursor is hidden
+  CellFramePixels cursorPixels_;    // what its frame covers
+  bool hideCursorAfterKeypad_ = false;  // a click into a keypad the cursor opened
 };
 
 }  // namespace tessarix

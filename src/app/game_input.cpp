@@ -20,6 +20,8 @@ void Game::pointerMoved(int x, int y) {
 }
 
 void Game::loopButtonPressed(MouseButton button, int, int) {
+  // A mouse click hides the keyboard cursor.
+  hideCursor();
   // The button bar takes a left press first; what is not in the grids is no cell click.
   if (button == MouseButton::Left) {
     if (const auto b = barButtonAt(mouseX_, mouseY_)) {

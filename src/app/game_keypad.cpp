@@ -128,6 +128,8 @@ void Game::keypadPointerMoved() {
 }
 
 void Game::keypadButtonPressed(MouseButton button, int, int) {
+  // A mouse click hides the keyboard cursor, once the keypad over it has gone.
+  if (cursorCell_ != 0) hideCursorAfterKeypad_ = true;
   if (button == MouseButton::Right) {
     clearFromKeypad();
     return;

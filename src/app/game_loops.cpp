@@ -41,6 +41,7 @@ void Game::enterLoop(Mode mode) {
 
 void Game::leaveLoop() {
   // A loop is left only by its keys and its bar, never while the keypad is open.
+  hideCursor();
   // The own puzzle's clues now have their own solution: "Spielstart" judges against it.
   if (mode_ == Mode::OwnBoard) deriveWithBusyCursor();
   mode_ = Mode::Idle;
@@ -64,6 +65,7 @@ void Game::abortLoop(bool byEscape) {
 // --- Keys ---------------------------------------------------------------------------------------
 
 void Game::loopKeyReleased(int key) {
+  if (cursorKeyReleased(key)) return;
   const bool own = mode_ == Mode::OwnBoard;
   // Ctrl and Shift do not change what a key of the table does.
   switch (keys::base(key)) {

@@ -22,11 +22,13 @@ void InputRouter::buttonPressed(MouseButton button, int x, int y) {
     case InputMode::Idle:
     case InputMode::Paused: break;
   }
+  target_.inputHandled();
 }
 
 void InputRouter::buttonReleased(MouseButton button, int x, int y) {
   followPointer(x, y);
   target_.buttonReleased(button);
+  target_.inputHandled();
 }
 
 void InputRouter::keyPressed(int key) {
@@ -46,10 +48,13 @@ void InputRouter::keyReleased(int key) {
   pressedInLoop_.erase(it);
   if (target_.inputMode() != InputMode::Loop || press.epoch != target_.inputEpoch()) return;
   target_.loopKeyReleased(keys::base(key) | press.modifiers);
+  target_.inputHandled();
 }
 
 void InputRouter::characterTyped(int code) {
-  if (target_.inputMode() == InputMode::Keypad) target_.keypadCharacterTyped(code);
+  if (target_.inputMode() != InputMode::Keypad) return;
+  target_.keypadCharacterTyped(code);
+  target_.inputHandled();
 }
 
 }  // namespace tessarix

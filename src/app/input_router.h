@@ -38,6 +38,8 @@ class InputTarget {
   // The open keypad: a mouse press anywhere, a character typed (Esc 27).
   virtual void keypadButtonPressed(MouseButton button, int x, int y) = 0;
   virtual void keypadCharacterTyped(int code) = 0;
+  // A mouse button or a key has been handled, whatever it did.
+  virtual void inputHandled() {}
 };
 
 class InputRouter {

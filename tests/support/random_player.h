@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/game.h"
+#include "app/keys.h"
 #include "logic/geometry.h"
 #include "puzzles/levels.h"
 #include "puzzles/puzzle_file.h"
@@ -30,10 +31,12 @@ namespace tessarix::testing {
 inline constexpr int canvasWidth = 1280, canvasHeight = 946;
 inline constexpr std::array menuIds = {1,  8,  10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 30,
                                        31, 32, 33, 40, 41, 44, 45, 50, 60, 99, 0,  7,  1234};
-// The keys the two loops answer, and some they do not.
-inline constexpr std::array<int, 24> loopKeys = {'A', 'C', 'D', 'F', 'H', 'K', 'L', 'M',
-                                                 'N', 'O', 'S', 'X', 27,  '0', '1', '5',
-                                                 '9', 'B', 'E', 'I', 'Q', 'Z', ' ', 13};
+// The keys the two loops answer, the cursor's, undo and redo, the hint, and some they ignore.
+inline constexpr std::array<int, 35> loopKeys = {
+    'A', 'C', 'D', 'F', 'H', 'K', 'L', 'M', 'N', 'O', 'S', 'X', 27, '0', '1', '5', '9', 'B',
+    'E', 'I', 'Q', 'Z', ' ', 13, 'T', keys::left, keys::right, keys::up, keys::down, keys::del,
+    keys::backspace, 'Z' | keys::ctrl, 'Y' | keys::ctrl, 'Z' | keys::ctrl | keys::shift,
+    'D' | keys::ctrl};
 // Names a player might type, with control characters, letters the file cannot hold, and a long one.
 inline const std::array<std::string, 6> playerNames = {
     "Anna", "", "Zoë\tTab", "Ωmega 名前", "Zeile\nzwei", std::string(300, 'x')};
@@ -183,6 +186,8 @@ class RandomPlayer {
   }
 
   static int characterOf(int key) {
+    if (key & keys::ctrl) return (keys::base(key) - 'A' + 1);  // Ctrl+letter types a control code
+    key = keys::base(key);
     if (key >= 'A' && key <= 'Z') return key - 'A' + 'a';
     return key;
   }
@@ -230,6 +235,9 @@ class RandomPlayer {
       return "mode " + std::to_string(static_cast<int>(mode));
     if (platform_.menuEnabled != (mode == Game::Mode::Idle))
       return std::string("menu bar ") + (platform_.menuEnabled ? "on" : "off") + " in mode " +
+             std::to_string(static_cast<int>(mode));
+    if (const int c = game_->cursorCell(); c != 0 && (mode == Game::Mode::Idle || leadingCopy(c) != c))
+      return "keyboard cursor on cell " + std::to_string(c) + " in mode " +
              std::to_string(static_cast<int>(mode));
     return checkFiles();
   }

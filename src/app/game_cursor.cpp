@@ -1,0 +1,104 @@
+// The keyboard cursor: a frame over one cell that the arrow keys move over the field as it
+// lies on the screen. Its keys do what a click on its cell would do.
+#include "app/game.h"
+
+#include "app/keys.h"
+#include "logic/cursor_moves.h"
+#include "logic/geometry.h"
+#include "ui/board_drawing.h"
+#include "ui/candidates_drawing.h"
+#include "ui/palette.h"
+
+namespace tessarix {
+
+namespace {
+
+std::optional<CursorDirection> directionOf(int key) {
+  switch (key) {
+    case keys::left: return CursorDirection::Left;
+    case keys::right: return CursorDirection::Right;
+    case keys::up: return CursorDirection::Up;
+    case keys::down: return CursorDirection::Down;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
+bool Game::cursorKeyReleased(int key) {
+  if ((key & keys::ctrl) != 0) return false;
+  key = keys::base(key);
+  if (const auto direction = directionOf(key)) {
+    // The first arrow shows the cursor where it starts; the next ones move it.
+    showCursorAt(cursorCell_ == 0 ? cursorStartCell() : cursorStep(cursorCell_, *direction));
+    return true;
+  }
+  if (key == keys::enter || key == keys::space) {
+    if (cursorCell_ != 0) clickAtCursor(MouseButton::Left);
+    return true;
+  }
+  if (key == keys::del || key == keys::backspace) {
+    if (cursorCell_ == 0) return true;
+    // Only what the right button would clear: an entry in a game, a clue in the own board. On
+    // an empty cell the right button would open the marks keypad instead.
+    const bool clearable = mode_ == Mode::OwnBoard ? state_.givens[cursorCell_] != 0
+                                                   : state_.givens[cursorCell_] == 0 &&
+                                                         state_.board[cursorCell_] != 0;
+    if (clearable) clickAtCursor(MouseButton::Right);
+    return true;
+  }
+  return false;
+}
+
+void Game::clickAtCursor(MouseButton button) {
+  // The click lands in the middle of the cell; the pointer stays where the mouse left it, so
+  // that the next real click is taken where it happens.
+  const int savedX = mouseX_, savedY = mouseY_;
+  mouseX_ = anchorX[cellGrid(cursorCell_)] + (cellCol(cursorCell_) - 1) * cellWidth + cellWidth / 2;
+  mouseY_ = anchorY[cellGrid(cursorCell_)] + (cellRow(cursorCell_) - 1) * cellHeight + cellHeight / 2;
+  if (mode_ == Mode::Playing)
+    handleCellClick(button);
+  else if (mode_ == Mode::OwnBoard)
+    ownBoardCellClick(button);
+  mouseX_ = savedX;
+  mouseY_ = savedY;
+}
+
+void Game::showCursorAt(int cell) {
+  if (cell == cursorCell_) return;
+  hideCursor();
+  cursorCell_ = cell;
+  cursorPixels_ = captureCellFrame(canvas_, cellGrid(cell), cellCol(cell), cellRow(cell));
+  drawCellFrame(canvas_, cellGrid(cell), cellCol(cell), cellRow(cell), colorCursor);
+}
+
+void Game::hideCursor() {
+  hideCursorAfterKeypad_ = false;
+  if (cursorCell_ == 0) return;
+  const int i = cursorCell_;
+  cursorCell_ = 0;
+  restoreCellFrame(canvas_, cursorPixels_);
+  cursorPixels_ = {};
+  // The frame's inner ring lay in the cell: the cell is drawn again as it stands now.
+  const int g = cellGrid(i), c = cellCol(i), r = cellRow(i);
+  if (state_.givens[i] != 0) {
+    drawGivenCell(canvas_, state_, g, c, r, state_.givens[i]);
+    return;
+  }
+  const int v = state_.board[i];
+  drawEntryCell(canvas_, state_, g, c, r, v, v != 0 && state_.solution[i] != 0 && state_.solution[i] != v);
+  if (v == 0) drawCandidates(canvas_, state_);
+}
+
+void Game::inputHandled() {
+  if (keypad_.open || cursorCell_ == 0) return;
+  if (hideCursorAfterKeypad_ || mode_ == Mode::Idle) {
+    hideCursor();
+    return;
+  }
+  // Whatever was drawn into the cell meanwhile, the frame stays on top.
+  drawCellFrame(canvas_, cellGrid(cursorCell_), cellCol(cursorCell_), cellRow(cursorCell_),
+                colorCursor);
+}
+
+}  // namespace tessarix

@@ -1,0 +1,51 @@
+// The frame's four sides: top and bottom rows, left and right columns, two pixels each, over
+// the cell's lines (x, y) to (x + 33, y + 25).
+#include "ui/cell_frame.h"
+
+#include "logic/geometry.h"
+#include "ui/palette.h"
+
+namespace tessarix {
+
+namespace {
+
+struct Side {
+  int x1, y1, x2, y2;
+};
+
+std::array<Side, 4> sidesOf(int grid, int col, int row) {
+  const int x = anchorX[grid] + (col - 1) * cellWidth;
+  const int y = anchorY[grid] + (row - 1) * cellHeight;
+  const int r = x + cellWidth, b = y + cellHeight;
+  return {{{x, y, r, y + 1}, {x, b - 1, r, b}, {x, y, x + 1, b}, {r - 1, y, r, b}}};
+}
+
+}  // namespace
+
+CellFramePixels captureCellFrame(Canvas& canvas, int grid, int col, int row) {
+  CellFramePixels p;
+  p.grid = grid;
+  p.col = col;
+  p.row = row;
+  const auto sides = sidesOf(grid, col, row);
+  for (size_t i = 0; i < sides.size(); ++i)
+    p.sides[i] = canvas.capture(sides[i].x1, sides[i].y1, sides[i].x2, sides[i].y2);
+  return p;
+}
+
+void restoreCellFrame(Canvas& canvas, const CellFramePixels& pixels) {
+  if (pixels.grid == 0) return;
+  const auto sides = sidesOf(pixels.grid, pixels.col, pixels.row);
+  for (size_t i = 0; i < sides.size(); ++i)
+    if (pixels.sides[i]) canvas.restore(*pixels.sides[i], sides[i].x1, sides[i].y1);
+}
+
+void drawCellFrame(Canvas& canvas, int grid, int col, int row, int color) {
+  canvas.setLineColor(color);
+  canvas.setFillColor(color);
+  for (const Side& s : sidesOf(grid, col, row)) canvas.filledBox(s.x1, s.y1, s.x2, s.y2);
+  canvas.setLineColor(colorBlack);
+  canvas.setFillColor(colorWhite);
+}
+
+}  // namespace tessarix

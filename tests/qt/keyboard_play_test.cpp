@@ -1,0 +1,83 @@
+// Playing by keyboard in the real main window, offscreen: the arrows bring the cursor's orange
+// frame to a cell, Enter opens the keypad there, a typed digit goes in, Delete clears it, and a
+// click of the mouse takes the frame away.
+#include <QtTest>
+
+#include "support/play_window.h"
+#include "ui/palette.h"
+
+using namespace tessarix;
+using namespace tessarix::testing;
+
+namespace {
+
+// Pixels of the cursor's colour on the top side of a cell, clear of the lines it shares.
+int cursorPixelsOn(const QImage& img, const CellRef& c) {
+  const QRgb orange = qRgb(paletteRed(colorCursor), paletteGreen(colorCursor),
+                           paletteBlue(colorCursor));
+  const int x = anchorX[c.grid] + (c.col - 1) * cellWidth, y = anchorY[c.grid] + (c.row - 1) * cellHeight;
+  int n = 0;
+  for (int px = x + 2; px <= x + 31; ++px)
+    for (int py = y; py <= y + 1; ++py) n += img.pixel(px, py) == orange;
+  return n;
+}
+
+}  // namespace
+
+class KeyboardPlayTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { QVERIFY(play_.open()); }
+  void cleanup() {
+    QCOMPARE(play_.messages, QStringList());
+    play_.close();
+  }
+
+  void arrowsAndEnterEnterADigit() {
+    QVERIFY(play_.newGame());
+    // An empty cell of grid 5, whose square the arrows cross without a hole.
+    std::optional<CellRef> target;
+    for (const CellRef& c : play_.emptyCells())
+      if (c.grid == 5 && c.col >= 4 && c.row >= 4) {
+        target = c;
+        break;
+      }
+    QVERIFY(target);
+    play_.typeKey(Qt::Key_Up);  // the first arrow shows the cursor on grid 5's middle cell
+    QCOMPARE(play_.game().cursorCell(), cellIndex(5, 5, 5));
+    QCOMPARE(cursorPixelsOn(play_.image(), {5, 5, 5}), 60);
+    for (int r = 5; r != target->row; r += target->row > r ? 1 : -1)
+      play_.typeKey(target->row > r ? Qt::Key_Down : Qt::Key_Up);
+    for (int c = 5; c != target->col; c += target->col > c ? 1 : -1)
+      play_.typeKey(target->col > c ? Qt::Key_Right : Qt::Key_Left);
+    QCOMPARE(play_.game().cursorCell(), indexOf(*target));
+    QCOMPARE(cursorPixelsOn(play_.image(), *target), 60);
+    if (indexOf(*target) != cellIndex(5, 5, 5)) QCOMPARE(cursorPixelsOn(play_.image(), {5, 5, 5}), 0);
+
+    const int digit = play_.state().solution[indexOf(*target)];
+    play_.typeKey(Qt::Key_Return);
+    QVERIFY(play_.game().keypadOpen());
+    play_.type(static_cast<char>('0' + digit));
+    QVERIFY(!play_.game().keypadOpen());
+    QCOMPARE(int(play_.state().board[indexOf(*target)]), digit);
+    QCOMPARE(showsOf(play_.image(), *target), "entry");
+    QCOMPARE(cursorPixelsOn(play_.image(), *target), 60);
+
+    play_.typeKey(Qt::Key_Delete);
+    QCOMPARE(int(play_.state().board[indexOf(*target)]), 0);
+    QCOMPARE(showsOf(play_.image(), *target), "blank");
+
+    // A click elsewhere (outside the field) hides the frame and leaves the cell as it is.
+    play_.clickAt(QPoint(1200, 60));
+    QCOMPARE(play_.game().cursorCell(), 0);
+    QCOMPARE(cursorPixelsOn(play_.image(), *target), 0);
+    QCOMPARE(showsOf(play_.image(), *target), "blank");
+  }
+
+ private:
+  PlayWindow play_;
+};
+
+QTEST_MAIN(KeyboardPlayTest)
+#include "keyboard_play_test.moc"
