@@ -15,7 +15,7 @@ SANITIZE_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
                 TESSARIX_SOAK_EVENTS=20000
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS := fuzz_slot fuzz_fame fuzz_game
+FUZZERS := fuzz_slot fuzz_fame fuzz_game fuzz_puzzles
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 .PHONY: all deps configure build run test bench sanitize fuzz clean

@@ -33,4 +33,8 @@ std::vector<ToolCommand> toolCommands();
 // The usage text listing every registered command.
 std::string usageText();
 
+// A whole command line (the words after the program's name): "--help", or the command it
+// names with its arguments. Returns the exit code; the usage text follows a usage error.
+int runTool(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+
 }  // namespace tessarix::tool

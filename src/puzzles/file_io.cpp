@@ -92,6 +92,8 @@ FileRead readFilePrefix(const std::string& path, uint64_t maxBytes) {
   return result;
 }
 
+void (*beforeReplaceForTests)() = nullptr;
+
 WriteStatus writeReplacing(const std::string& path, const std::vector<uint8_t>& bytes) {
   if (path.empty() || path.back() == '/') return WriteStatus::NotAFile;
   mode_t mode = 0644;
@@ -112,6 +114,7 @@ WriteStatus writeReplacing(const std::string& path, const std::vector<uint8_t>& 
   bool ok = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), bytes.data(), bytes.size()) &&
             ::fsync(fd.get()) == 0;
   ok = fd.close() && ok;
+  if (ok && beforeReplaceForTests != nullptr) beforeReplaceForTests();
   // rename replaces the name at path, whatever now stands there, and never writes through it.
   if (ok) ok = ::rename(temporary.c_str(), path.c_str()) == 0;
   if (!ok) {

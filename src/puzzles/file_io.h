@@ -35,6 +35,10 @@ enum class WriteStatus {
 // new file takes the old one's permissions (0644 when there was none).
 WriteStatus writeReplacing(const std::string& path, const std::vector<uint8_t>& bytes);
 
+// Tests of a crash in mid-save set this: it runs once the temporary file is written and
+// synced, just before the rename. The game never sets it.
+extern void (*beforeReplaceForTests)();
+
 // writeReplacing for callers that only need to know whether it worked.
 inline bool replaceFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   return writeReplacing(path, bytes) == WriteStatus::Written;
