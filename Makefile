@@ -1,7 +1,8 @@
 # Set-up, build, run and test in one place. Missing Debian packages are installed first.
 BUILD ?= build
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            fonts-liberation2 fonts-dejavu-core python3 poppler-utils
+            fonts-liberation2 fonts-dejavu-core python3 poppler-utils qt6-translations-l10n \
+            desktop-file-utils appstream groff-base
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # The benchmark programs of bench/; BENCH_FLAGS passes Google Benchmark flags to each of them,
 # e.g. make bench BENCH_FLAGS="--benchmark_repetitions=5 --benchmark_filter=Derive".

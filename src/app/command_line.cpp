@@ -11,12 +11,15 @@ namespace {
 struct ValueOption {
   const char* name;   // "--dir"
   const char* value;  // "VERZEICHNIS", for the usage line
+  const char* help;   // what it does, for the help text
   std::string CommandLine::*field;
 };
 
 constexpr std::array<ValueOption, 2> valueOptions = {{
-    {"--dir", "VERZEICHNIS", &CommandLine::dir},
-    {"--print-to", "DATEI.pdf", &CommandLine::printTo},
+    {"--dir", "VERZEICHNIS",
+     "Spielverzeichnis statt $XDG_DATA_HOME/tessarix (~/.local/share/tessarix)", &CommandLine::dir},
+    {"--print-to", "DATEI.pdf", "jeden Druckauftrag ohne Rückfrage in diese PDF-Datei schreiben",
+     &CommandLine::printTo},
 }};
 
 CommandLine wrong(const std::string& what) {
@@ -35,6 +38,22 @@ std::string usageLine() {
   return line;
 }
 
+std::string helpText() {
+  std::string text = usageLine() + "\n\nTessarix, ein Sudoku aus neun verschränkten 9 x 9-Gittern.\n\n";
+  text += "Angaben:\n";
+  auto row = [&](const std::string& left, const std::string& right) {
+    text += "  " + left + std::string(left.size() < 26 ? 26 - left.size() : 1, ' ') + right + "\n";
+  };
+  for (const ValueOption& option : valueOptions)
+    row(std::string(option.name) + " " + option.value, option.help);
+  row("-h, --help", "diese Hilfe zeigen");
+  row("--version", "die Version zeigen");
+  text +=
+      "\nIm Spielverzeichnis liegen die Stufendateien leicht.trx, mittel.trx, schwer.trx und\n"
+      "extrem.trx, die gesicherten Bretter brett.trx und die Ruhmeshalle Champions.Rhm.\n";
+  return text;
+}
+
 CommandLine parseCommandLine(const std::vector<std::string>& words) {
   CommandLine line;
   std::vector<const ValueOption*> given;
@@ -42,6 +61,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& words) {
     const std::string& word = words[k];
     if (word == "--help" || word == "-h") {
       line.action = CommandLine::Action::Help;
+      return line;
+    }
+    if (word == "--version") {
+      line.action = CommandLine::Action::Version;
       return line;
     }
     const ValueOption* option = nullptr;

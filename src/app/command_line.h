@@ -10,7 +10,8 @@ namespace tessarix {
 struct CommandLine {
   enum class Action {
     Play,   // start the game
-    Help,   // print the usage line and end
+    Help,     // print the help text and end
+    Version,  // print the version and end
     Wrong,  // a usage error: print error and end with exit code 2
   };
   Action action = Action::Play;
@@ -21,10 +22,14 @@ struct CommandLine {
 
 // Reads the words after the program's name. Every option takes a value, as "--opt VALUE" or
 // "--opt=VALUE"; the value may not be empty, may not look like an option ("-..."), and an
-// option may be given once. "--help" and "-h" ask for the usage line.
+// option may be given once. "--help" and "-h" ask for the help text, "--version" for the
+// version.
 CommandLine parseCommandLine(const std::vector<std::string>& words);
 
 // "Aufruf: tessarix [--dir VERZEICHNIS] [--print-to DATEI.pdf]"
 std::string usageLine();
+
+// What --help prints: the usage line, what each option does, the game directory.
+std::string helpText();
 
 }  // namespace tessarix

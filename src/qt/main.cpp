@@ -1,6 +1,8 @@
 // Tessarix: starts the game in its game directory.
 #include <QApplication>
-#include <QMessageBox>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -18,17 +20,14 @@ int main(int argc, char* argv[]) {
   // that is not UTF-8 stays the same directory.
   const tessarix::CommandLine line =
       tessarix::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-  if (line.action == tessarix::CommandLine::Action::Wrong) {
-    std::cerr << line.error << "\n";
-    return 2;
+  switch (line.action) {
+    case tessarix::CommandLine::Action::Wrong: std::cerr << line.error << "\n"; return 2;
+    case tessarix::CommandLine::Action::Help: std::cout << tessarix::helpText(); return 0;
+    case tessarix::CommandLine::Action::Version:
+      std::cout << "tessarix " TESSARIX_VERSION "\n";
+      return 0;
+    case tessarix::CommandLine::Action::Play: break;
   }
-  if (line.action == tessarix::CommandLine::Action::Help) {
-    std::cerr << tessarix::usageLine() << "\n";
-    return 0;
-  }
-
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Tessarix"));
 
   const std::filesystem::path dir =
       !line.dir.empty()
@@ -41,17 +40,29 @@ int main(int argc, char* argv[]) {
   std::error_code printPathError;
   if (!printTo.empty()) printTo = std::filesystem::absolute(printTo, printPathError);
 
-  // Every game file is read and written by its bare name inside the game directory.
+  // Every game file is read and written by its bare name inside the game directory. A game
+  // directory that cannot be used is said on one line, before any window (or display) is
+  // needed.
   const std::string problem = tessarix::prepareGameDirectory(dir, tessarix::shippedLevelFiles());
   std::error_code ec;
   if (problem.empty()) std::filesystem::current_path(dir, ec);
   if (!problem.empty() || ec) {
-    const QString text = QString::fromStdString(
-        problem.empty() ? "Das Spielverzeichnis " + dir.string() + " ist nicht erreichbar."
-                        : problem);
-    QMessageBox::critical(nullptr, QStringLiteral("Tessarix"), text);
-    return 1;
+    std::cerr << "tessarix: "
+              << (problem.empty()
+                      ? "Das Spielverzeichnis " + dir.string() + " ist nicht erreichbar."
+                      : problem)
+              << "\n";
+    return 2;
   }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tessarix"));
+  // Qt's own dialogs (the print dialog above all) speak German too, where the translations
+  // are installed.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
 
   tessarix::MainWindow window;
   if (!printTo.empty()) window.platform().setPrintFile(printTo.string());

@@ -53,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"Help", {"--help"}, Action::Help, "", ""},
         LineCase{"ShortHelp", {"-h"}, Action::Help, "", ""},
         LineCase{"HelpAfterADir", {"--dir", "d", "--help"}, Action::Help, "", ""},
+        LineCase{"Version", {"--version"}, Action::Version, "", ""},
         LineCase{"DirEmpty", {"--dir", ""}, Action::Wrong, "", "--dir braucht einen Wert"},
         LineCase{"DirJoinedEmpty", {"--dir="}, Action::Wrong, "", "--dir braucht einen Wert"},
         LineCase{"DirLast", {"--dir"}, Action::Wrong, "", "--dir braucht einen Wert"},
