@@ -19,7 +19,7 @@ FUZZ_SECONDS ?= 60
 FUZZERS := fuzz_slot fuzz_fame fuzz_game fuzz_puzzles
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
-.PHONY: all deps configure build run test bench sanitize fuzz clean
+.PHONY: all deps configure build run test bench sanitize fuzz screenshots clean
 
 all: build
 
@@ -77,6 +77,10 @@ fuzz:
 	    > $(FUZZ_BUILD)/$$f.log 2>&1 || { tail -n 40 $(FUZZ_BUILD)/$$f.log; exit 1; }; \
 	  tail -n 8 $(FUZZ_BUILD)/$$f.log; \
 	done
+
+# The README's pictures, made anew from the real window (offscreen) with a few moves played.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/take_screenshots docs
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
