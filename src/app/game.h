@@ -12,6 +12,7 @@
 #include "app/menu_table.h"
 #include "app/platform.h"
 #include "extras/hall_of_fame.h"
+#include "logic/cell_history.h"
 #include "logic/game_state.h"
 #include "logic/solver.h"
 #include "ui/button_bar.h"
@@ -90,6 +91,7 @@ class Game : private EntryListener, private InputTarget {
   int64_t startTime() const { return startTime_; }
   const std::string& clockText() const { return clockText_; }
   const HallOfFame& hallOfFame() const { return hallOfFame_; }
+  const CellHistory& history() const { return history_; }
   bool quitting() const { return quitting_; }
   bool keypadOpen() const { return keypad_.open; }
   int pickerValue() const { return pickerValue_; }
@@ -148,6 +150,14 @@ class Game : private EntryListener, private InputTarget {
   // click on its cell, Delete and Backspace clear its cell as the right button does. Returns
   // whether the key was one of these.
   bool cursorKeyReleased(int key);
+  // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z; returns whether the key was one of them.
+  bool historyKeyReleased(int key);
+  // A change to the cell whose contents were `before` becomes a step of the history.
+  void recordCellChange(const CellContents& before);
+  // Both copies of a cell as the contents say, drawn, with the counts, status and marks.
+  void showCellContents(const CellContents& contents);
+  // A cell drawn as it stands (its clue or entry; the marks are drawCandidates').
+  void repaintCell(int cell);
   // A click of a mouse button at the cursor's cell.
   void clickAtCursor(MouseButton button);
   void showCursorAt(int cell);
@@ -240,6 +250,9 @@ class Game : private EntryListener, private InputTarget {
   Keypad keypad_;
   int pickerValue_ = 0;
   int boardSlot_ = 0;  // the slot chosen last in the slot dialog
+
+  CellHistory history_;
+  CellContents keypadBefore_;  // the keypad's cell as it was when the keypad opened
 
   int cursorCell_ = 0;              // 0: the cursor is hidden
   CellFramePixels cursorPixels_;    // what its frame covers

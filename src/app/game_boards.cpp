@@ -29,6 +29,8 @@ void Game::saveBoardDialog() {
 }
 
 void Game::deriveWithBusyCursor() {
+  // A loaded board, or an own puzzle just typed in: a new history.
+  history_.clear();
   platform_.setBusyCursor(true);
   deriveSolution(state_);
   platform_.setBusyCursor(false);

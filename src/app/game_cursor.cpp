@@ -80,14 +80,8 @@ void Game::hideCursor() {
   restoreCellFrame(canvas_, cursorPixels_);
   cursorPixels_ = {};
   // The frame's inner ring lay in the cell: the cell is drawn again as it stands now.
-  const int g = cellGrid(i), c = cellCol(i), r = cellRow(i);
-  if (state_.givens[i] != 0) {
-    drawGivenCell(canvas_, state_, g, c, r, state_.givens[i]);
-    return;
-  }
-  const int v = state_.board[i];
-  drawEntryCell(canvas_, state_, g, c, r, v, v != 0 && state_.solution[i] != 0 && state_.solution[i] != v);
-  if (v == 0) drawCandidates(canvas_, state_);
+  repaintCell(i);
+  if (state_.givens[i] == 0 && state_.board[i] == 0) drawCandidates(canvas_, state_);
 }
 
 void Game::inputHandled() {

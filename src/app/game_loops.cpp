@@ -33,6 +33,7 @@ void Game::ownBoardLoop() {
 }
 
 void Game::enterLoop(Mode mode) {
+  history_.clear();
   mode_ = mode;
   ++inputEpoch_;
   keyPrefix_ = false;
@@ -42,6 +43,7 @@ void Game::enterLoop(Mode mode) {
 void Game::leaveLoop() {
   // A loop is left only by its keys and its bar, never while the keypad is open.
   hideCursor();
+  history_.clear();
   // The own puzzle's clues now have their own solution: "Spielstart" judges against it.
   if (mode_ == Mode::OwnBoard) deriveWithBusyCursor();
   mode_ = Mode::Idle;
@@ -65,7 +67,7 @@ void Game::abortLoop(bool byEscape) {
 // --- Keys ---------------------------------------------------------------------------------------
 
 void Game::loopKeyReleased(int key) {
-  if (cursorKeyReleased(key)) return;
+  if (cursorKeyReleased(key) || historyKeyReleased(key)) return;
   const bool own = mode_ == Mode::OwnBoard;
   // Ctrl and Shift do not change what a key of the table does.
   switch (keys::base(key)) {
@@ -99,11 +101,13 @@ void Game::loopKeyReleased(int key) {
     case 'F':
     case 'C':
       if (!own) {
+        history_.clear();
         state_.marks.fill(key == 'F' ? 1 : 0);
         redrawBoard();
       }
       break;
     case 'M':
+      history_.clear();
       state_.clockRunning = false;
       state_.clearMarks();
       state_.showCandidates = !state_.showCandidates;

@@ -1,6 +1,6 @@
 // Playing by keyboard in the real main window, offscreen: the arrows bring the cursor's orange
 // frame to a cell, Enter opens the keypad there, a typed digit goes in, Delete clears it, and a
-// click of the mouse takes the frame away.
+// click of the mouse takes the frame away; Ctrl+Z and Ctrl+Y take an entry back and again.
 #include <QtTest>
 
 #include "support/play_window.h"
@@ -73,6 +73,24 @@ class KeyboardPlayTest : public QObject {
     QCOMPARE(play_.game().cursorCell(), 0);
     QCOMPARE(cursorPixelsOn(play_.image(), *target), 0);
     QCOMPARE(showsOf(play_.image(), *target), "blank");
+  }
+
+  void ctrlZTakesAnEntryBackAndCtrlYBringsItAgain() {
+    QVERIFY(play_.newGame());
+    const CellRef cell = play_.emptyCells().front();
+    const int i = indexOf(cell), digit = play_.state().solution[i];
+    QVERIFY(play_.enterByTyping(cell, digit));
+    QCOMPARE(showsOf(play_.image(), cell), "entry");
+    QTest::keyClick(&play_.canvas(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(int(play_.state().board[i]), 0);
+    QCOMPARE(showsOf(play_.image(), cell), "blank");
+    QTest::keyClick(&play_.canvas(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(int(play_.state().board[i]), digit);
+    QCOMPARE(showsOf(play_.image(), cell), "entry");
+    QTest::keyClick(&play_.canvas(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&play_.canvas(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(int(play_.state().board[i]), digit);
+    QVERIFY(play_.state().clockRunning);
   }
 
  private:
