@@ -150,6 +150,9 @@ class Game : private EntryListener, private InputTarget {
   // click on its cell, Delete and Backspace clear its cell as the right button does. Returns
   // whether the key was one of these.
   bool cursorKeyReleased(int key);
+  // "0" to "9": the value highlighted everywhere, or none; returns whether the key was one.
+  bool highlightKeyReleased(int key);
+  void setHighlight(int digit);
   // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z; returns whether the key was one of them.
   bool historyKeyReleased(int key);
   // A change to the cell whose contents were `before` becomes a step of the history.

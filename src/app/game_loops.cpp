@@ -44,6 +44,7 @@ void Game::leaveLoop() {
   // A loop is left only by its keys and its bar, never while the keypad is open.
   hideCursor();
   history_.clear();
+  setHighlight(0);  // the field goes back to its plain look when the loop ends
   // The own puzzle's clues now have their own solution: "Spielstart" judges against it.
   if (mode_ == Mode::OwnBoard) deriveWithBusyCursor();
   mode_ = Mode::Idle;
@@ -67,7 +68,7 @@ void Game::abortLoop(bool byEscape) {
 // --- Keys ---------------------------------------------------------------------------------------
 
 void Game::loopKeyReleased(int key) {
-  if (cursorKeyReleased(key) || historyKeyReleased(key)) return;
+  if (cursorKeyReleased(key) || historyKeyReleased(key) || highlightKeyReleased(key)) return;
   const bool own = mode_ == Mode::OwnBoard;
   // Ctrl and Shift do not change what a key of the table does.
   switch (keys::base(key)) {

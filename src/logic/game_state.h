@@ -48,6 +48,8 @@ struct GameState {
   bool symmetryOn = true;
   bool showCandidates = false;
   bool clockRunning = false;
+  // The value whose cells are tinted everywhere (1..9), or 0: the player's highlight.
+  int highlightDigit = 0;
 
   bool mark(int grid, int col, int row, int digit) const {
     return marks[markIndex(grid, col, row, digit)] != 0;

@@ -107,16 +107,25 @@ void drawGrid(Canvas& canvas, int x, int y) {
 int cellInnerX(int grid, int col) { return anchorX[grid] + (col - 1) * cellWidth + 1; }
 int cellInnerY(int grid, int row) { return anchorY[grid] + (row - 1) * cellHeight + 1; }
 
-void blankCell(Canvas& canvas, int grid, int col, int row) {
+void blankCell(Canvas& canvas, int grid, int col, int row, int color) {
   const int x = cellInnerX(grid, col);
   const int y = cellInnerY(grid, row);
   // Beside and under columns and rows 3, 6 and 9 runs a 2-pixel box line: one pixel less.
   const int a = col % 3 == 0 ? 1 : 0;
   const int b = row % 3 == 0 ? 1 : 0;
+  canvas.setLineColor(color);
+  canvas.setFillColor(color);
+  canvas.filledBox(x, y, x + cellWidth - 2 - a, y + cellHeight - 2 - b);
   canvas.setLineColor(colorWhite);
   canvas.setFillColor(colorWhite);
-  canvas.filledBox(x, y, x + cellWidth - 2 - a, y + cellHeight - 2 - b);
 }
+
+namespace {
+// A cell holding the highlighted value is tinted behind its character.
+int backgroundOf(const GameState& s, int digit) {
+  return digit != 0 && digit == s.highlightDigit ? colorHighlight : colorWhite;
+}
+}  // namespace
 
 std::string cellCharacter(bool digitMode, int digit) {
   if (!validDigit(digit)) return {};
@@ -134,7 +143,7 @@ void drawCellCharacter(Canvas& canvas, bool digitMode, int grid, int col, int ro
 
 void drawGivenCell(Canvas& canvas, const GameState& s, int grid, int col, int row, int digit) {
   canvas.setTextFont(FontStyle::Cell);
-  blankCell(canvas, grid, col, row);
+  blankCell(canvas, grid, col, row, backgroundOf(s, digit));
   canvas.setLineColor(colorBlack);
   canvas.setFillColor(colorWhite);
   canvas.setTransparentText(true);
@@ -147,7 +156,7 @@ void drawGivenCell(Canvas& canvas, const GameState& s, int grid, int col, int ro
 void drawEntryCell(Canvas& canvas, const GameState& s, int grid, int col, int row, int digit,
                    bool wrong) {
   canvas.setTextFont(FontStyle::Cell);
-  blankCell(canvas, grid, col, row);
+  blankCell(canvas, grid, col, row, backgroundOf(s, digit));
   canvas.setLineColor(colorBlue);
   canvas.setFillColor(colorWhite);
   if (digit != 0) {

@@ -6,6 +6,7 @@
 
 #include "logic/game_state.h"
 #include "ui/canvas.h"
+#include "ui/palette.h"
 
 namespace tessarix {
 
@@ -23,9 +24,9 @@ void drawGrid(Canvas& canvas, int x, int y);
 // Top-left pixel inside cell (col, row) of `grid`: one pixel right of and below its corner.
 int cellInnerX(int grid, int col);
 int cellInnerY(int grid, int row);
-// Blanks the interior of a cell in white, keeping the 2-pixel box lines after columns and rows
-// 3, 6 and 9. Leaves line and fill colour white.
-void blankCell(Canvas& canvas, int grid, int col, int row);
+// Blanks the interior of a cell in white (or in `color`), keeping the 2-pixel box lines after
+// columns and rows 3, 6 and 9. Leaves line and fill colour white.
+void blankCell(Canvas& canvas, int grid, int col, int row, int color = colorWhite);
 // The character that shows value `digit` (1..9): "1".."9", or "A".."I" in letters mode; the
 // cells, the statistics' head row and the candidate marks all show values by it.
 std::string cellCharacter(bool digitMode, int digit);

@@ -63,8 +63,11 @@ void drawDigitCounts(Canvas& canvas, const GameState& s) {
   panelTextColors(canvas);
   for (int d = 1; d <= 9; ++d) {
     const int x = 95 + 24 * d - (canvas.largeFonts() ? 4 : 0);
+    // The highlighted value's count stands on the highlight's tint.
+    canvas.setFillColor(d == s.highlightDigit ? colorHighlight : colorWhite);
     canvas.text(x, 805, digitCountText(s.digitCount[d]));
   }
+  canvas.setFillColor(colorWhite);
 }
 
 void drawStatusPanel(Canvas& canvas) {

@@ -93,6 +93,26 @@ class KeyboardPlayTest : public QObject {
     QVERIFY(play_.state().clockRunning);
   }
 
+  void aTypedDigitTintsExactlyTheCellsHoldingIt() {
+    QVERIFY(play_.newGame());
+    play_.type('5');
+    const QRgb tint = qRgb(paletteRed(colorHighlight), paletteGreen(colorHighlight),
+                           paletteBlue(colorHighlight));
+    int tinted = 0;
+    for (int g = 1; g <= 9; ++g)
+      for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r) {
+          const QPoint corner(anchorX[g] + (c - 1) * cellWidth + 2, anchorY[g] + (r - 1) * cellHeight + 2);
+          const bool holds = play_.state().board[cellIndex(g, c, r)] == 5;
+          QCOMPARE(play_.image().pixel(corner) == tint, holds);
+          tinted += holds;
+        }
+    QVERIFY(tinted > 0);
+    play_.type('0');
+    for (int g = 1; g <= 9; ++g)
+      QVERIFY(play_.image().pixel(anchorX[g] + 2, anchorY[g] + 2) != tint);
+  }
+
  private:
   PlayWindow play_;
 };
