@@ -14,6 +14,7 @@
 #include "extras/hall_of_fame.h"
 #include "logic/cell_history.h"
 #include "logic/game_state.h"
+#include "logic/next_step.h"
 #include "logic/solver.h"
 #include "ui/button_bar.h"
 #include "ui/canvas.h"
@@ -21,6 +22,10 @@
 #include "ui/cell_hit.h"
 
 namespace tessarix {
+
+// The help panel's line that explains a solver step: the value, and the rule that puts it in
+// its cell.
+std::string hintTextFor(const SolverStep& step, bool digitMode);
 
 class Game : private EntryListener, private InputTarget {
  public:
@@ -92,6 +97,8 @@ class Game : private EntryListener, private InputTarget {
   const std::string& clockText() const { return clockText_; }
   const HallOfFame& hallOfFame() const { return hallOfFame_; }
   const CellHistory& history() const { return history_; }
+  // The cell the hint frames (its leading copy), or 0.
+  int hintCell() const { return hint_ ? hint_->cell : 0; }
   bool quitting() const { return quitting_; }
   bool keypadOpen() const { return keypad_.open; }
   int pickerValue() const { return pickerValue_; }
@@ -150,6 +157,10 @@ class Game : private EntryListener, private InputTarget {
   // click on its cell, Delete and Backspace clear its cell as the right button does. Returns
   // whether the key was one of these.
   bool cursorKeyReleased(int key);
+  // T: the hint, or its value entered when it was the key before; returns whether it acted.
+  bool hintKeyReleased(int key);
+  // The hint's frame goes, and with restoreHelpLine the help panel's line too.
+  void dropHint(bool restoreHelpLine);
   // "0" to "9": the value highlighted everywhere, or none; returns whether the key was one.
   bool highlightKeyReleased(int key);
   void setHighlight(int digit);
@@ -255,6 +266,16 @@ class Game : private EntryListener, private InputTarget {
   int boardSlot_ = 0;  // the slot chosen last in the slot dialog
 
   CellHistory history_;
+
+  // The hint on the screen: the framed cell, the solver's step (none for a wrong entry), and
+  // whether a T now enters it.
+  struct Hint {
+    int cell = 0;
+    std::optional<SolverStep> step;
+    CellFramePixels pixels;
+    bool armed = false;
+  };
+  std::optional<Hint> hint_;
   CellContents keypadBefore_;  // the keypad's cell as it was when the keypad opened
 
   int cursorCell_ = 0;              // 0: the cursor is hidden

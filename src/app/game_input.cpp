@@ -20,8 +20,9 @@ void Game::pointerMoved(int x, int y) {
 }
 
 void Game::loopButtonPressed(MouseButton button, int, int) {
-  // A mouse click hides the keyboard cursor.
+  // A mouse click hides the keyboard cursor and takes a hint's frame away.
   hideCursor();
+  dropHint(true);
   // The button bar takes a left press first; what is not in the grids is no cell click.
   if (button == MouseButton::Left) {
     if (const auto b = barButtonAt(mouseX_, mouseY_)) {

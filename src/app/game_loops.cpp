@@ -43,6 +43,7 @@ void Game::enterLoop(Mode mode) {
 void Game::leaveLoop() {
   // A loop is left only by its keys and its bar, never while the keypad is open.
   hideCursor();
+  dropHint(false);
   history_.clear();
   setHighlight(0);  // the field goes back to its plain look when the loop ends
   // The own puzzle's clues now have their own solution: "Spielstart" judges against it.
@@ -68,7 +69,11 @@ void Game::abortLoop(bool byEscape) {
 // --- Keys ---------------------------------------------------------------------------------------
 
 void Game::loopKeyReleased(int key) {
-  if (cursorKeyReleased(key) || historyKeyReleased(key) || highlightKeyReleased(key)) return;
+  // A hint stays on the screen only until the next key, unless that is the T that enters it.
+  if (key != 'T') dropHint(true);
+  if (hintKeyReleased(key) || cursorKeyReleased(key) || historyKeyReleased(key) ||
+      highlightKeyReleased(key))
+    return;
   const bool own = mode_ == Mode::OwnBoard;
   // Ctrl and Shift do not change what a key of the table does.
   switch (keys::base(key)) {

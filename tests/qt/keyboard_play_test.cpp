@@ -113,6 +113,26 @@ class KeyboardPlayTest : public QObject {
       QVERIFY(play_.image().pixel(anchorX[g] + 2, anchorY[g] + 2) != tint);
   }
 
+  void tThenTFillsOneCellAndVoidsTheClock() {
+    QVERIFY(play_.newGame());
+    const auto before = play_.state().board;
+    play_.type('t');
+    QCOMPARE(play_.window().clockLabel().text().trimmed(), QStringLiteral("99:99:99"));
+    const int framed = play_.game().hintCell();
+    QVERIFY(framed != 0);
+    play_.type('t');
+    int changed = 0;
+    for (int i = 0; i < 1000; ++i)
+      if (play_.state().board[i] != before[i]) {
+        ++changed;
+        QCOMPARE(play_.state().board[i], play_.state().solution[i]);
+      }
+    QVERIFY(changed >= 1 && changed <= 2);  // one cell, in both copies when shared
+    QCOMPARE(int(play_.state().board[framed]), int(play_.state().solution[framed]));
+    QCOMPARE(showsOf(play_.image(), cellOf(framed)), "entry");
+    QVERIFY(!play_.state().clockRunning);
+  }
+
  private:
   PlayWindow play_;
 };
