@@ -1,5 +1,5 @@
 // Saving when the machine fails: "brett.trx" (the save command) and "Champions.Rhm" (a list of
-// the hall of fame cleared) written onto a full file system, into a read-only game directory,
+// the hall of fame cleared, or a new champion entered) written onto a full file system, into a read-only game directory,
 // and by a process killed between writing the new file and renaming it over the old one. The
 // player is told (the killed process tells nobody), and the old file stays byte for byte.
 #include <gtest/gtest.h>
@@ -14,8 +14,12 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "app_fixture.h"
+#include "logic/check.h"
+#include "play_fixture.h"
 #include "extras/hall_of_fame.h"
 #include "puzzles/file_io.h"
 #include "puzzles/puzzle_file.h"
@@ -43,6 +47,20 @@ std::ostream& operator<<(std::ostream& out, const FaultCase& c) { return out << 
 std::string bytesOf(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The files a save killed before its rename leaves behind: hidden ".<name>.XXXXXX" files next
+// to the game's own. The game leaves them be: another game in the same directory may be
+// writing one of them right now, and none of them is ever read.
+std::vector<std::string> leftoverTemporaries(const std::filesystem::path& dir,
+                                             const std::string& file) {
+  std::vector<std::string> found;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) {
+    const std::string name = e.path().filename().string();
+    if (name.rfind("." + file + ".", 0) == 0 && name.size() == file.size() + 8)
+      found.push_back(name);
+  }
+  return found;
 }
 
 class SaveFault : public GameDirectoryTest, public ::testing::WithParamInterface<FaultCase> {
@@ -181,6 +199,7 @@ TEST_P(SaveFault, TheOldFileStaysWholeAndThePlayerIsTold) {
   Game again(canvas, next);
   again.startUp(menu);
   EXPECT_TRUE(next.messages.empty()) << next.messages.front();
+  EXPECT_EQ(leftoverTemporaries(dir_, file).size(), c.fault == Fault::KilledMidSave ? 1u : 0u);
   if (c.target == Target::SavedBoard) {
     GameState s;
     EXPECT_EQ(loadSlot(path(file), 2, s).status, LoadStatus::Loaded);
@@ -201,6 +220,81 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"BoardKilledBeforeTheRename", Fault::KilledMidSave, Target::SavedBoard},
         FaultCase{"FameKilledBeforeTheRename", Fault::KilledMidSave, Target::HallOfFame}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A new champion: the time of a solved timed game on Leicht, accepted in the name dialog, is
+// saved at once. The write fails as the last cell is entered.
+class NewChampionFault : public PlayTest, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(NewChampionFault, TheOldFileStaysWholeAndThePlayerIsTold) {
+  const Fault fault = GetParam();
+  HallOfFame h;
+  resetHallOfFame(h);
+  insertChampion(h, 0, 1, "Anna", "01.12.2026", "00:12:34.5");
+  ASSERT_TRUE(saveHallOfFame(h, path(hallOfFameFile)).ok);
+  const std::string old = bytesOf(path(hallOfFameFile));
+  game.reset();
+  game = std::make_unique<Game>(canvas, platform);
+  game->startUp(menu);
+  ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
+
+  platform.now = 1000;
+  startTimedGame();
+  platform.now = 1000 + 600;  // one minute: first on Leicht, ahead of Anna
+  platform.championAnswers = {{true, "Clara"}};
+  std::vector<int> cells = emptyCells();
+  ASSERT_FALSE(cells.empty());
+  const int last = cells.back();
+  cells.pop_back();
+  for (int i : cells) enter(i, solutionOf(i));
+  ASSERT_FALSE(isSolved(game->state().status));
+
+  if (fault == Fault::FileSizeLimit) {
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    enter(last, solutionOf(last));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_TRUE(isSolved(game->state().status));
+    ASSERT_EQ(platform.championPrompts.size(), 1u);
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_NE(platform.messages.back().find(hallOfFameFile), std::string::npos)
+        << platform.messages.back();
+  } else {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      beforeReplaceForTests = [] { ::raise(SIGKILL); };
+      enter(last, solutionOf(last));
+      ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "status " << status;
+  }
+  EXPECT_EQ(bytesOf(path(hallOfFameFile)), old);
+
+  ScriptedPlatform next;
+  RecordingCanvas nextCanvas;
+  TextMenuBuilder nextMenu;
+  Game again(nextCanvas, next);
+  again.startUp(nextMenu);
+  EXPECT_TRUE(next.messages.empty()) << next.messages.front();
+  EXPECT_EQ(again.hallOfFame().fameNames[1][0], "Anna");
+  EXPECT_EQ(leftoverTemporaries(dir_, hallOfFameFile).size(),
+            fault == Fault::KilledMidSave ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, NewChampionFault,
+                         ::testing::Values(Fault::FileSizeLimit, Fault::KilledMidSave),
+                         [](const auto& info) {
+                           return std::string(info.param == Fault::FileSizeLimit
+                                                  ? "OverTheFileSizeLimit"
+                                                  : "KilledBeforeTheRename");
+                         });
 
 }  // namespace
 }  // namespace tessarix::testing
