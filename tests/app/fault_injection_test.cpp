@@ -1,7 +1,8 @@
 // Saving when the machine fails: "brett.trx" (the save command) and "Champions.Rhm" (a list of
-// the hall of fame cleared, or a new champion entered) written onto a full file system, into a read-only game directory,
-// and by a process killed between writing the new file and renaming it over the old one. The
-// player is told (the killed process tells nobody), and the old file stays byte for byte.
+// the hall of fame cleared, or a new champion entered) written onto a full file system, into a
+// read-only game directory, and by a process killed between writing the new file and renaming
+// it over the old one. The player is told (the killed process tells nobody), and the old file
+// stays byte for byte.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/mount.h>
