@@ -37,4 +37,13 @@ WindowPosition besideWindowPosition(const WindowRect& screen, const WindowRect& 
   return p;
 }
 
+double fittingScale(int availableWidth, int availableHeight) {
+  constexpr int canvasWidth = windowOuterWidth;
+  constexpr int canvasHeight = 946;
+  constexpr int barHeight = windowOuterHeight - canvasHeight;
+  const double across = static_cast<double>(availableWidth) / canvasWidth;
+  const double down = static_cast<double>(availableHeight - barHeight) / canvasHeight;
+  return std::clamp(std::min(across, down), 0.25, 1.0);
+}
+
 }  // namespace tessarix

@@ -31,4 +31,8 @@ struct WindowRect {
 WindowPosition besideWindowPosition(const WindowRect& screen, const WindowRect& frame, int width,
                                     int height);
 
+// The scale the 1280 x 946 canvas starts at on a screen whose available area is width x height:
+// 1 where the whole window (menu bar included) fits, else the largest scale at which it does.
+double fittingScale(int availableWidth, int availableHeight);
+
 }  // namespace tessarix

@@ -6,9 +6,12 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "app/keys.h"
+#include "ui/palette.h"
 
 namespace tessarix {
 
@@ -33,23 +36,61 @@ static int gameModifiers(Qt::KeyboardModifiers m) {
 }
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
-  setFixedSize(canvasWidth, canvasHeight);
+  setMinimumSize(canvasWidth / 4, canvasHeight / 4);
+  resize(canvasWidth, canvasHeight);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   canvas_.setLargeFonts(logicalDpiY() > 96);
-  canvas_.setDirtyListener([this](const QRect& r) { update(r); });
+  canvas_.setDirtyListener([this](const QRect& r) { update(widgetRect(r)); });
+}
+
+QRectF CanvasWidget::shownRect() const {
+  return {origin_, QSizeF(canvasWidth * scale_, canvasHeight * scale_)};
+}
+
+QPoint CanvasWidget::canvasPoint(const QPointF& p) const {
+  const QPointF c = (p - origin_) / scale_;
+  return {static_cast<int>(std::lround(c.x())), static_cast<int>(std::lround(c.y()))};
+}
+
+QRect CanvasWidget::widgetRect(const QRect& r) const {
+  if (scale_ == 1.0 && origin_.isNull()) return r;
+  const QRectF shown(origin_ + QPointF(r.topLeft()) * scale_, QSizeF(r.size()) * scale_);
+  return shown.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+void CanvasWidget::resizeEvent(QResizeEvent* event) {
+  const QSize s = event->size();
+  scale_ = std::min(static_cast<double>(s.width()) / canvasWidth,
+                    static_cast<double>(s.height()) / canvasHeight);
+  // Whole pixels for the corner, so a scale of 1 shows the image pixel for pixel.
+  origin_ = QPointF(std::floor((s.width() - canvasWidth * scale_) / 2.0),
+                    std::floor((s.height() - canvasHeight * scale_) / 2.0));
+  update();
+  emit scaleChanged(scale_);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  for (const QRect& r : event->region()) p.drawImage(r, canvas_.image(), r);
+  if (scale_ == 1.0 && origin_.isNull()) {
+    for (const QRect& r : event->region()) p.drawImage(r, canvas_.image(), r);
+    return;
+  }
+  const QRectF shown = shownRect();
+  const QColor window = paletteColor(colorWindow);
+  for (const QRect& r : event->region()) {
+    p.save();
+    p.setClipRect(r);
+    p.fillRect(r, window);
+    // Whole scales repeat every pixel (lines stay sharp); other scales are filtered.
+    const bool whole = scale_ * devicePixelRatioF() == std::floor(scale_ * devicePixelRatioF());
+    p.setRenderHint(QPainter::SmoothPixmapTransform, !whole);
+    p.drawImage(shown, canvas_.image());
+    p.restore();
+  }
 }
 
-static QPoint canvasPoint(const QMouseEvent* event) {
-  const QPointF p = event->position();
-  return {static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y()))};
-}
 
 static int gameButton(Qt::MouseButton b) {
   if (b == Qt::LeftButton) return leftButton;
@@ -58,21 +99,21 @@ static int gameButton(Qt::MouseButton b) {
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = canvasPoint(event);
+  const QPoint p = canvasPoint(event->position());
   emit pointerMoved(p.x(), p.y());
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
   const int button = gameButton(event->button());
   if (button == 0) return;
-  const QPoint p = canvasPoint(event);
+  const QPoint p = canvasPoint(event->position());
   emit buttonPressed(button, p.x(), p.y());
 }
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
   const int button = gameButton(event->button());
   if (button == 0) return;
-  const QPoint p = canvasPoint(event);
+  const QPoint p = canvasPoint(event->position());
   emit buttonReleased(button, p.x(), p.y());
 }
 

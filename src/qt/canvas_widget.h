@@ -1,5 +1,6 @@
-// The fixed-size widget that shows the screen's ImageCanvas and reports the pointer, the mouse
-// buttons and the keyboard as signals, in canvas pixels and the game's key codes.
+// The widget that shows the screen's ImageCanvas at the widget's scale, keeping its proportions,
+// and reports the pointer, the mouse buttons and the keyboard as signals, in canvas pixels and
+// the game's key codes.
 #pragma once
 
 #include <QRegion>
@@ -29,6 +30,16 @@ class CanvasWidget : public QWidget {
   ImageCanvas& canvas() { return canvas_; }
   const QImage& image() const { return canvas_.image(); }
 
+  // The scale the canvas is shown at (1 at 1280 x 946) and the part of the widget it covers;
+  // the rest shows the window colour.
+  double scale() const { return scale_; }
+  QRectF shownRect() const;
+  // A widget position as the canvas pixel under it.
+  QPoint canvasPoint(const QPointF& widgetPosition) const;
+  // A canvas rectangle as the widget area that shows it.
+  QRect widgetRect(const QRect& canvasRect) const;
+  QSize sizeHint() const override { return {canvasWidth, canvasHeight}; }
+
  signals:
   void pointerMoved(int x, int y);
   // button is leftButton or rightButton.
@@ -40,9 +51,12 @@ class CanvasWidget : public QWidget {
   void keyReleased(int key, const QString& text);
   // A character typed (the character code of the key's text, Esc 27); sent after keyPressed.
   void characterTyped(int code);
+  // The widget was resized: the canvas is shown at another scale or place.
+  void scaleChanged(double scale);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -53,6 +67,8 @@ class CanvasWidget : public QWidget {
 
  private:
   ImageCanvas canvas_;
+  double scale_ = 1.0;
+  QPointF origin_;  // where the canvas's top-left corner is shown
 };
 
 }  // namespace tessarix

@@ -1,5 +1,7 @@
 // Tessarix: starts the game in its game directory.
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -67,6 +69,9 @@ int main(int argc, char* argv[]) {
   tessarix::MainWindow window;
   if (!printTo.empty()) window.platform().setPrintFile(printTo.string());
   window.start();
+  // On a screen smaller than the window the game starts scaled down, wholly visible.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    window.fitToScreen(screen->availableGeometry());
   window.show();
   return QApplication::exec();
 }

@@ -28,11 +28,16 @@ MainWindow::MainWindow(QWidget* parent)
   setCentralWidget(canvasWidget_);
 
   // The clock display "uhr" over the clock panel: black on white, Arial 24 points.
-  clockLabel_->setGeometry(1056, 831, 160, 30);
-  QFont clockFont(QStringLiteral("Liberation Sans"));
-  clockFont.setStyleHint(QFont::SansSerif);
-  clockFont.setPointSize(24);
-  clockLabel_->setFont(clockFont);
+  // It follows the scale the canvas is shown at.
+  const auto placeClock = [this](double scale) {
+    clockLabel_->setGeometry(canvasWidget_->widgetRect(QRect(1056, 831, 160, 30)));
+    QFont clockFont(QStringLiteral("Liberation Sans"));
+    clockFont.setStyleHint(QFont::SansSerif);
+    clockFont.setPointSizeF(24.0 * scale);
+    clockLabel_->setFont(clockFont);
+  };
+  placeClock(1.0);
+  connect(canvasWidget_, &CanvasWidget::scaleChanged, this, placeClock);
   QPalette labelColours = clockLabel_->palette();
   labelColours.setColor(QPalette::Window, paletteColor(colorWhite));
   labelColours.setColor(QPalette::WindowText, paletteColor(colorBlack));
@@ -87,13 +92,21 @@ void MainWindow::start() {
       [this](int id, QAction* action) { platform_.addMenuAction(id, action); });
   game_->startUp(builder);
 
-  // The client area stays 1280 x 946 below the menu bar.
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // The client area starts at 1280 x 946 below the menu bar; the window may be resized.
+  resize(canvasWidth, canvasHeight + bar->sizeHint().height());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect s = screen->geometry();
     const WindowPosition p = centredWindowPosition(s.width(), s.height());
     move(s.x() + p.x, s.y() + p.y);
   }
+}
+
+void MainWindow::fitToScreen(const QRect& available) {
+  const double scale = fittingScale(available.width(), available.height());
+  if (scale >= 1.0) return;
+  const int barHeight = menuBar() ? menuBar()->sizeHint().height() : 0;
+  resize(static_cast<int>(canvasWidth * scale), static_cast<int>(canvasHeight * scale) + barHeight);
+  move(available.topLeft());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -24,6 +24,9 @@ class MainWindow : public QMainWindow {
   // Builds the menu and draws the opening screen; placed on the screen as the game places it.
   // The clock timer waits for a timed game. Call once, before show().
   void start();
+  // Shrinks the window to fit a screen's available area where it does not fit whole at scale 1,
+  // and places it at the area's top-left corner; leaves it as it is where it fits.
+  void fitToScreen(const QRect& available);
 
   Game& game() { return *game_; }
   QtPlatform& platform() { return platform_; }

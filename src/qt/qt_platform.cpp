@@ -2,6 +2,7 @@
 #include "qt/qt_platform.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QWidget>
 
 #include "qt/about_dialog.h"
+#include "qt/canvas_widget.h"
 #include "qt/champion_dialog.h"
 #include "qt/hall_of_fame_dialog.h"
 #include "qt/help_window.h"
@@ -40,6 +42,13 @@ QtPlatform::~QtPlatform() {
 }
 
 namespace {
+// A dialog's offset from the main window's corner, at the scale the canvas is shown at.
+QPoint scaledOffset(const QWidget* mainWindow, int x, int y) {
+  const auto* canvas = mainWindow->findChild<const CanvasWidget*>();
+  const double scale = canvas ? canvas->scale() : 1.0;
+  return {static_cast<int>(std::lround(x * scale)), static_cast<int>(std::lround(y * scale))};
+}
+
 QMessageBox::Icon boxIcon(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Question: return QMessageBox::Question;
@@ -86,7 +95,7 @@ int QtPlatform::chooseSlot(SlotPurpose purpose, int preselected) {
   QWidget* mainWindow = window_ ? window_->window() : nullptr;
   SlotDialog dialog(purpose, preselected, mainWindow);
   // The dialog's frame sits 960 and 600 pixels right of and below the main window's frame.
-  if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + QPoint(960, 600));
+  if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + scaledOffset(mainWindow, 960, 600));
   if (slotDialogHook) QTimer::singleShot(0, &dialog, [this, &dialog] { slotDialogHook(&dialog); });
   dialog.exec();
   return dialog.chosenSlot();
@@ -101,7 +110,7 @@ int QtPlatform::showHallOfFame(const HallOfFame& tables, int level) {
       },
       mainWindow);
   // The dialog's frame sits 342 and 269 pixels right of and below the main window's frame.
-  if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + QPoint(342, 269));
+  if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + scaledOffset(mainWindow, 342, 269));
   if (fameDialogHook) QTimer::singleShot(0, &dialog, [this, &dialog] { fameDialogHook(&dialog); });
   dialog.exec();
   return dialog.clearedLevel();
@@ -112,7 +121,7 @@ void QtPlatform::showAbout() {
   AboutDialog dialog([this](const QString& address) { openUrl(address.toStdString()); },
                      mainWindow);
   // The dialog's frame sits 400 and 218 pixels right of and below the main window's frame.
-  if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + QPoint(400, 218));
+  if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + scaledOffset(mainWindow, 400, 218));
   if (aboutDialogHook)
     QTimer::singleShot(0, &dialog, [this, &dialog] { aboutDialogHook(&dialog); });
   dialog.exec();
@@ -215,7 +224,7 @@ ChampionPrompt::Answer QtPlatform::askChampionName(const std::string& championNa
   QWidget* mainWindow = window_ ? window_->window() : nullptr;
   ChampionDialog dialog(QString::fromStdString(championName), mainWindow);
   // The dialog's frame sits 451 and 367 pixels right of and below the main window's frame.
-  if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + QPoint(451, 367));
+  if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + scaledOffset(mainWindow, 451, 367));
   if (championDialogHook)
     QTimer::singleShot(0, &dialog, [this, &dialog] { championDialogHook(&dialog); });
   const bool accepted = dialog.exec() == QDialog::Accepted;

@@ -48,5 +48,28 @@ INSTANTIATE_TEST_SUITE_P(
         BesideCase{"Taller", {0, 30, 2560, 600}, {0, 30, 1280, 974}, 560, 700, 1280, 30}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The starting scale: the whole window (canvas and a 28-pixel menu bar) fits the available area.
+struct FitCase {
+  int width, height;
+  double scale;
+};
+
+class Fit : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(Fit, WholeWindowOnTheScreen) {
+  const FitCase& c = GetParam();
+  const double scale = fittingScale(c.width, c.height);
+  EXPECT_DOUBLE_EQ(scale, c.scale);
+  EXPECT_LE(1280 * scale, c.width);
+  EXPECT_LE(946 * scale + 28, c.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, Fit,
+                         ::testing::Values(FitCase{1920, 1080, 1.0},         // large: as it is
+                                           FitCase{1280, 974, 1.0},          // exactly fits
+                                           FitCase{1366, 768, 740.0 / 946},  // laptop: height
+                                           FitCase{1000, 1200, 1000.0 / 1280},  // narrow: width
+                                           FitCase{1366, 740, 712.0 / 946}));   // panel taken
+
 }  // namespace
 }  // namespace tessarix::testing
