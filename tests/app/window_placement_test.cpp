@@ -60,8 +60,8 @@ TEST_P(Fit, WholeWindowOnTheScreen) {
   const FitCase& c = GetParam();
   const double scale = fittingScale(c.width, c.height);
   EXPECT_DOUBLE_EQ(scale, c.scale);
-  EXPECT_LE(1280 * scale, c.width);
-  EXPECT_LE(946 * scale + 28, c.height);
+  EXPECT_LE(1280 * scale, c.width + 1e-9);
+  EXPECT_LE(946 * scale + 28, c.height + 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, Fit,
