@@ -45,7 +45,8 @@ std::string hintTextFor(const SolverStep& step, bool digitMode) {
 }
 
 bool Game::hintKeyReleased(int key) {
-  if (key != 'T' || mode_ != Mode::Playing) return false;
+  // Like the keys of the table, T means the same with Ctrl or Shift.
+  if (keys::base(key) != 'T' || mode_ != Mode::Playing) return false;
   if (hint_ && hint_->armed && hint_->step) {
     // The second T: the value goes in as the solver would put it there.
     const SolverStep step = *hint_->step;

@@ -70,7 +70,7 @@ void Game::abortLoop(bool byEscape) {
 
 void Game::loopKeyReleased(int key) {
   // A hint stays on the screen only until the next key, unless that is the T that enters it.
-  if (key != 'T') dropHint(true);
+  if (keys::base(key) != 'T') dropHint(true);
   if (hintKeyReleased(key) || cursorKeyReleased(key) || historyKeyReleased(key) ||
       highlightKeyReleased(key))
     return;
@@ -108,7 +108,7 @@ void Game::loopKeyReleased(int key) {
     case 'C':
       if (!own) {
         history_.clear();
-        state_.marks.fill(key == 'F' ? 1 : 0);
+        state_.marks.fill(keys::base(key) == 'F' ? 1 : 0);
         redrawBoard();
       }
       break;

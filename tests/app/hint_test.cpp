@@ -3,6 +3,7 @@
 // takes the frame away; a hint ends the timing like M.
 #include <gtest/gtest.h>
 
+#include "app/keys.h"
 #include "logic/next_step.h"
 #include "play_fixture.h"
 #include "ui/palette.h"
@@ -49,6 +50,10 @@ TEST_F(HintTest, TThenTFillsTheSolversNextCellAndEndsTheTiming) {
   const std::optional<SolverStep> next = nextSolverStep(game->state());
   ASSERT_TRUE(next);
   EXPECT_EQ(game->hintCell(), next->cell);
+  // A shifted T is a T: it enters that value too.
+  typeKey('T' | keys::shift);
+  EXPECT_EQ(game->state().board[next->cell], next->digit);
+  EXPECT_EQ(game->hintCell(), 0);
 }
 
 TEST_F(HintTest, AWrongEntryIsFramedFirstAndAnyOtherEventTakesTheFrameAway) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/keys.h"
 #include "logic/check.h"
 #include "play_fixture.h"
 
@@ -60,6 +61,11 @@ TEST_F(PlayTest, FAndCSetAndClearEveryMark) {
   EXPECT_EQ(s.marks, MarkArray{});
   for (int d = 1; d <= 9; ++d) EXPECT_FALSE(markShown(i, d)) << d;
   EXPECT_EQ(game->mode(), Game::Mode::Playing);
+  // Shift does not turn F into C: a shifted F fills, a shifted C clears.
+  typeKey('F' | keys::shift);
+  EXPECT_TRUE(std::all_of(s.marks.begin(), s.marks.end(), [](uint8_t m) { return m == 1; }));
+  typeKey('C' | keys::shift);
+  EXPECT_EQ(s.marks, MarkArray{});
 }
 
 TEST_F(PlayTest, AKeyWhosePressDidNotReachTheLoopDoesNothing) {
