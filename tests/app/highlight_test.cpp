@@ -3,6 +3,7 @@
 // clears; the same key again, "0" or the end of the loop take it away.
 #include <gtest/gtest.h>
 
+#include "app/keys.h"
 #include "play_fixture.h"
 #include "ui/palette.h"
 
@@ -60,6 +61,13 @@ TEST_F(HighlightTest, TheCellsHoldingTheValueAndNoOthersAreTinted) {
   EXPECT_EQ(backgroundOf(shared), colorHighlight);
   EXPECT_EQ(backgroundOf(mirrorOf(shared)), colorHighlight);
   clickCell(MouseButton::Right, shared);
+  EXPECT_EQ(backgroundOf(shared), colorWhite);
+  EXPECT_EQ(backgroundOf(mirrorOf(shared)), colorWhite);
+  // Undo and redo repaint with the tint as well.
+  typeKey('Z' | keys::ctrl);
+  EXPECT_EQ(backgroundOf(shared), colorHighlight);
+  EXPECT_EQ(backgroundOf(mirrorOf(shared)), colorHighlight);
+  typeKey('Y' | keys::ctrl);
   EXPECT_EQ(backgroundOf(shared), colorWhite);
   EXPECT_EQ(backgroundOf(mirrorOf(shared)), colorWhite);
 
