@@ -80,7 +80,8 @@ fuzz:
 
 # The README's pictures, made anew from the real window (offscreen) with a few moves played.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tests/qt/take_screenshots docs
+	QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/qt/offscreen_screen.json \
+	  ./$(BUILD)/tests/qt/take_screenshots docs
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

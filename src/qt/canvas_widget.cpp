@@ -6,11 +6,10 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QResizeEvent>
-#include <algorithm>
 #include <cmath>
 
 #include "app/keys.h"
+#include "qt/canvas_paint.h"
 #include "ui/palette.h"
 
 namespace tessarix {
@@ -42,55 +41,54 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   canvas_.setLargeFonts(logicalDpiY() > 96);
-  canvas_.setDirtyListener([this](const QRect& r) { update(widgetRect(r)); });
+  // Drawn device pixels are repainted where they lie in the widget.
+  canvas_.setDirtyListener([this](const QRect& r) {
+    const double k = canvas_.scale() / scale_;  // device pixels per widget pixel
+    update(QRectF(origin_.x() + r.x() / k, origin_.y() + r.y() / k, r.width() / k,
+                  r.height() / k)
+               .toAlignedRect()
+               .adjusted(-1, -1, 1, 1));
+  });
 }
 
-QRectF CanvasWidget::shownRect() const {
-  return {origin_, QSizeF(canvasWidth * scale_, canvasHeight * scale_)};
+void CanvasWidget::followSize() {
+  const double scale = std::min(width() / double(canvasWidth), height() / double(canvasHeight));
+  origin_ = QPointF((width() - canvasWidth * scale) / 2, (height() - canvasHeight * scale) / 2);
+  // At the canvas's own size the widget shows it pixel for pixel.
+  if (width() == canvasWidth && height() == canvasHeight) origin_ = QPointF(0, 0);
+  const bool changed = scale != scale_;
+  scale_ = scale;
+  canvas_.setScale(scale * devicePixelRatioF());
+  if (changed) emit scaleChanged(scale_);
+  update();
 }
 
-QPoint CanvasWidget::canvasPoint(const QPointF& p) const {
-  const QPointF c = (p - origin_) / scale_;
-  return {static_cast<int>(std::lround(c.x())), static_cast<int>(std::lround(c.y()))};
-}
+void CanvasWidget::resizeEvent(QResizeEvent*) { followSize(); }
 
 QRect CanvasWidget::widgetRect(const QRect& r) const {
-  if (scale_ == 1.0 && origin_.isNull()) return r;
-  const QRectF shown(origin_ + QPointF(r.topLeft()) * scale_, QSizeF(r.size()) * scale_);
-  return shown.toAlignedRect().adjusted(-1, -1, 1, 1);
-}
-
-void CanvasWidget::resizeEvent(QResizeEvent* event) {
-  const QSize s = event->size();
-  scale_ = std::min(static_cast<double>(s.width()) / canvasWidth,
-                    static_cast<double>(s.height()) / canvasHeight);
-  // Whole pixels for the corner, so a scale of 1 shows the image pixel for pixel.
-  origin_ = QPointF(std::floor((s.width() - canvasWidth * scale_) / 2.0),
-                    std::floor((s.height() - canvasHeight * scale_) / 2.0));
-  update();
-  emit scaleChanged(scale_);
+  return QRectF(origin_.x() + r.x() * scale_, origin_.y() + r.y() * scale_, r.width() * scale_,
+                r.height() * scale_)
+      .toAlignedRect();
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  if (scale_ == 1.0 && origin_.isNull()) {
+  if (scale_ == 1.0 && origin_.isNull() && devicePixelRatioF() == 1.0) {
     for (const QRect& r : event->region()) p.drawImage(r, canvas_.image(), r);
     return;
   }
-  const QRectF shown = shownRect();
-  const QColor window = paletteColor(colorWindow);
-  for (const QRect& r : event->region()) {
-    p.save();
-    p.setClipRect(r);
-    p.fillRect(r, window);
-    // Whole scales repeat every pixel (lines stay sharp); other scales are filtered.
-    const bool whole = scale_ * devicePixelRatioF() == std::floor(scale_ * devicePixelRatioF());
-    p.setRenderHint(QPainter::SmoothPixmapTransform, !whole);
-    p.drawImage(shown, canvas_.image());
-    p.restore();
-  }
+  // The window colour around the canvas, the canvas at its scale: its device pixels one to one.
+  p.fillRect(rect(), paletteColor(colorWindow));
+  QImage shown = canvas_.shownImage();
+  shown.setDevicePixelRatio(canvas_.scale() / scale_);
+  p.drawImage(origin_, shown);
 }
 
+QPoint CanvasWidget::canvasPoint(const QPointF& w) const {
+  // Back to canvas pixels, rounded to the nearest whole pixel as at scale 1.
+  return {static_cast<int>(std::lround((w.x() - origin_.x()) / scale_)),
+          static_cast<int>(std::lround((w.y() - origin_.y()) / scale_))};
+}
 
 static int gameButton(Qt::MouseButton b) {
   if (b == Qt::LeftButton) return leftButton;

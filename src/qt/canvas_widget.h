@@ -1,13 +1,13 @@
-// The widget that shows the screen's ImageCanvas at the widget's scale, keeping its proportions,
-// and reports the pointer, the mouse buttons and the keyboard as signals, in canvas pixels and
-// the game's key codes.
+// The widget that shows the screen's canvas at the largest scale that fits it, keeping the
+// canvas's proportions (the rest in the window colour), and reports the pointer, the mouse
+// buttons and the keyboard as signals, in canvas pixels and the game's key codes.
 #pragma once
 
 #include <QRegion>
 #include <QString>
 #include <QWidget>
 
-#include "qt/image_canvas.h"
+#include "qt/screen_canvas.h"
 
 namespace tessarix {
 
@@ -27,18 +27,23 @@ class CanvasWidget : public QWidget {
   explicit CanvasWidget(QWidget* parent = nullptr);
 
   // The canvas the game draws on; whatever is drawn is repainted on the next paint event.
-  ImageCanvas& canvas() { return canvas_; }
+  ScreenCanvas& canvas() { return canvas_; }
+  // The canvas at scale 1, pixel for pixel, whatever the window shows.
   const QImage& image() const { return canvas_.image(); }
-
-  // The scale the canvas is shown at (1 at 1280 x 946) and the part of the widget it covers;
-  // the rest shows the window colour.
+  // Canvas pixels per widget pixel, and where the canvas's corner lies in the widget.
   double scale() const { return scale_; }
-  QRectF shownRect() const;
-  // A widget position as the canvas pixel under it.
-  QPoint canvasPoint(const QPointF& widgetPosition) const;
-  // A canvas rectangle as the widget area that shows it.
+  QPointF origin() const { return origin_; }
+  // A rectangle of canvas pixels in widget coordinates.
   QRect widgetRect(const QRect& canvasRect) const;
+  // The part of the widget the canvas covers.
+  QRectF shownRect() const { return {origin_, QSizeF(canvasWidth * scale_, canvasHeight * scale_)}; }
   QSize sizeHint() const override { return {canvasWidth, canvasHeight}; }
+
+ signals:
+  // The shown scale changed (the window was resized).
+  void scaleChanged(double scale);
+
+ public:
 
  signals:
   void pointerMoved(int x, int y);
@@ -51,8 +56,6 @@ class CanvasWidget : public QWidget {
   void keyReleased(int key, const QString& text);
   // A character typed (the character code of the key's text, Esc 27); sent after keyPressed.
   void characterTyped(int code);
-  // The widget was resized: the canvas is shown at another scale or place.
-  void scaleChanged(double scale);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -66,9 +69,12 @@ class CanvasWidget : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
-  ImageCanvas canvas_;
+  QPoint canvasPoint(const QPointF& widgetPoint) const;
+  void followSize();
+
+  ScreenCanvas canvas_;
   double scale_ = 1.0;
-  QPointF origin_;  // where the canvas's top-left corner is shown
+  QPointF origin_;
 };
 
 }  // namespace tessarix

@@ -119,11 +119,24 @@ QFont styleFont(FontStyle style, bool largeFonts) {
 
 ImageCanvas::ImageCanvas() : ImageCanvas(canvasWidth, canvasHeight) {}
 
-ImageCanvas::ImageCanvas(int width, int height)
-    : image_(width, height, QImage::Format_RGB32),
+ImageCanvas::ImageCanvas(int width, int height) : ImageCanvas(width, height, 1.0) {}
+
+ImageCanvas::ImageCanvas(int width, int height, double scale)
+    : image_(static_cast<int>(std::ceil(width * scale)), static_cast<int>(std::ceil(height * scale)),
+             QImage::Format_RGB32),
+      scale_(scale),
       lineColor_(rgbOf(colorBlack)),
       fillColor_(rgbOf(colorWhite)) {
   image_.fill(rgbOf(colorWindow));
+}
+
+QRect ImageCanvas::device(const QRect& r) const {
+  if (scale_ == 1.0) return r;
+  // Canvas pixel x covers device pixels floor(x k) to floor((x + 1) k) - 1: neighbouring
+  // pixels meet without a gap or an overlap, and a line stays as sharp as at scale 1.
+  auto at = [this](int v) { return static_cast<int>(std::floor(v * scale_)); };
+  return QRect(QPoint(at(r.left()), at(r.top())),
+               QPoint(at(r.right() + 1) - 1, at(r.bottom() + 1) - 1));
 }
 
 void ImageCanvas::setLineColor(int paletteIndex) { lineColor_ = rgbOf(paletteIndex); }
@@ -133,11 +146,11 @@ void ImageCanvas::setTransparentText(bool transparent) { transparentText_ = tran
 void ImageCanvas::setTextFont(FontStyle style) { fontStyle_ = style; }
 
 void ImageCanvas::dirty(const QRect& r) {
-  if (dirtyListener_) dirtyListener_(r.intersected(image_.rect()));
+  if (dirtyListener_) dirtyListener_(device(r).intersected(image_.rect()));
 }
 
 void ImageCanvas::fillRect(const QRect& r, QRgb colour) {
-  const QRect c = r.intersected(image_.rect());
+  const QRect c = device(r).intersected(image_.rect());
   for (int y = c.top(); y <= c.bottom(); ++y) {
     QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
     std::fill(row + c.left(), row + c.right() + 1, colour);
@@ -198,6 +211,32 @@ void ImageCanvas::filledBox(int x1, int y1, int x2, int y2) {
   border(x1, y1, x2, y2);
 }
 
+ImageCanvas::TextExtent ImageCanvas::textExtent(FontStyle style, int x, int y,
+                                                const std::string& utf8) const {
+  const StyleFont& s = cachedStyleFont(style, largeFonts_);
+  const QString t = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const QList<uint> chars = t.toUcs4();
+  QFontMetrics fm(s.font);
+  const int width =
+      s.advance > 0 ? s.advance * static_cast<int>(chars.size()) : fm.horizontalAdvance(t);
+  const int top = std::min(y, y + s.baseline - fm.ascent());
+  TextExtent e;
+  e.box = QRect(QPoint(x, top), QPoint(x + width - 1, y + s.height - 1));
+  QRect ink;
+  if (s.advance > 0) {
+    for (qsizetype i = 0; i < chars.size(); ++i) {
+      const char32_t c = chars[i];
+      ink |= fm.tightBoundingRect(QString::fromUcs4(&c, 1))
+                 .translated(x + s.advance * static_cast<int>(i), y + s.baseline);
+    }
+  } else {
+    ink = fm.tightBoundingRect(t).translated(x, y + s.baseline);
+  }
+  // Two pixels more on every side for the antialiased edges, at any scale.
+  e.ink = ink.adjusted(-2, -2, 2, 2);
+  return e;
+}
+
 void ImageCanvas::text(int x, int y, const std::string& utf8) {
   if (utf8.empty()) return;
   const StyleFont& s = cachedStyleFont(fontStyle_, largeFonts_);
@@ -212,6 +251,8 @@ void ImageCanvas::text(int x, int y, const std::string& utf8) {
   const QRect box(QPoint(x, top), QPoint(x + width - 1, y + s.height - 1));
   if (!transparentText_) fillRect(box, fillColor_);
   QPainter p(&image_);
+  // Scaled, the glyphs are drawn at the device resolution, not blown up.
+  if (scale_ != 1.0) p.scale(scale_, scale_);
   p.setFont(s.font);
   p.setPen(QColor::fromRgb(lineColor_));
   if (s.advance > 0) {
@@ -231,17 +272,18 @@ void ImageCanvas::text(int x, int y, const std::string& utf8) {
 std::unique_ptr<CapturedPixels> ImageCanvas::capture(int x1, int y1, int x2, int y2) {
   const QRect r(QPoint(std::min(x1, x2), std::min(y1, y2)),
                 QPoint(std::max(x1, x2), std::max(y1, y2)));
-  return std::make_unique<ImagePixels>(image_.copy(r));
+  return std::make_unique<ImagePixels>(image_.copy(device(r)));
 }
 
 void ImageCanvas::restore(const CapturedPixels& pixels, int x, int y) {
   const auto* captured = dynamic_cast<const ImagePixels*>(&pixels);
   if (captured == nullptr || captured->image.isNull()) return;
+  const QPoint at = device(QRect(x, y, 1, 1)).topLeft();
   QPainter p(&image_);
   p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(QPoint(x, y), captured->image);
+  p.drawImage(at, captured->image);
   p.end();
-  dirty(QRect(QPoint(x, y), captured->image.size()));
+  if (dirtyListener_) dirtyListener_(QRect(at, captured->image.size()).intersected(image_.rect()));
 }
 
 }  // namespace tessarix

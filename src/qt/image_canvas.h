@@ -24,12 +24,24 @@ class ImageCanvas : public Canvas {
   // A canvas of canvasWidth x canvasHeight, filled with the window colour (palette entry 12).
   ImageCanvas();
   ImageCanvas(int width, int height);
+  // The same canvas drawn at `scale` device pixels per canvas pixel: coordinates stay canvas
+  // pixels, every pixel becomes a block of device pixels, texts are rendered at the device
+  // resolution. The image is then the device pixels; at scale 1 it is the canvas itself.
+  ImageCanvas(int width, int height, double scale);
+  double scale() const { return scale_; }
 
   const QImage& image() const { return image_; }
+  // Where text(x, y, utf8) in a style paints, in canvas pixels: its opaque background box, and
+  // a rectangle that holds every pixel its glyphs' ink may touch.
+  struct TextExtent {
+    QRect box, ink;
+  };
+  TextExtent textExtent(FontStyle style, int x, int y, const std::string& utf8) const;
   // Large system fonts: true on a logical DPI above 96 (set by the front end).
   void setLargeFonts(bool on) { largeFonts_ = on; }
   bool largeFonts() const override { return largeFonts_; }
-  // Called with the rectangle of every drawing operation, so the widget can repaint it.
+  // Called with the rectangle (in device pixels) of every drawing operation, so the widget can
+  // repaint it.
   void setDirtyListener(std::function<void(const QRect&)> listener) {
     dirtyListener_ = std::move(listener);
   }
@@ -50,10 +62,13 @@ class ImageCanvas : public Canvas {
 
  private:
   void fillRect(const QRect& r, QRgb colour);
+  // The device pixels of a rectangle of canvas pixels.
+  QRect device(const QRect& r) const;
   void border(int x1, int y1, int x2, int y2);
   void dirty(const QRect& r);
 
   QImage image_;
+  double scale_ = 1.0;
   QRgb lineColor_;
   QRgb fillColor_;
   int lineWidth_ = 1;

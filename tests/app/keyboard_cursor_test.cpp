@@ -60,9 +60,13 @@ TEST_F(CursorTest, TheFirstArrowShowsItInTheMiddleTheNextOnesMoveIt) {
   // With Ctrl an arrow does nothing.
   typeKey(keys::left | keys::ctrl);
   EXPECT_EQ(game->cursorCell(), cellIndex(5, 4, 5));
-  // Keys of the table keep their meaning: M still switches the candidates.
+  // Keys of the table keep their meaning: M still switches the candidates on, and they are
+  // there.
   typeKey('M');
   EXPECT_TRUE(game->state().showCandidates);
+  int marks = 0;
+  for (uint8_t m : game->state().marks) marks += m;
+  EXPECT_GT(marks, 0);
   EXPECT_TRUE(frameOnTop(cellIndex(5, 4, 5)));
 }
 

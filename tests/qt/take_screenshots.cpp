@@ -12,6 +12,7 @@
 
 #include "app/game_directory.h"
 #include "logic/geometry.h"
+#include "logic/solver.h"
 #include "qt/main_window.h"
 #include "qt/shipped_files.h"
 #include "ui/digit_picker.h"
@@ -80,8 +81,16 @@ int main(int argc, char* argv[]) {
   }
   QTest::mouseClick(&canvas, Qt::LeftButton, {}, centreOf(empty[6]));
   QTest::keyClick(&canvas, static_cast<char>('0' + s.solution[empty[6]]));
+  // A wrong value that breaks no rule yet (a clash would leave no candidates to show).
+  int wrong = 0;
+  for (int d = 1; d <= 9 && wrong == 0; ++d) {
+    CellArray board = s.board;
+    if (d != s.solution[empty[7]] &&
+        digitFits(board, cellGrid(empty[7]), cellCol(empty[7]), cellRow(empty[7]), d))
+      wrong = d;
+  }
   QTest::mouseClick(&canvas, Qt::LeftButton, {}, centreOf(empty[7]));
-  QTest::keyClick(&canvas, static_cast<char>('0' + s.solution[empty[7]] % 9 + 1));
+  QTest::keyClick(&canvas, static_cast<char>('0' + (wrong ? wrong : s.solution[empty[7]] % 9 + 1)));
   // Pencil marks in two cells.
   for (int k : {8, 9})
     for (int d : {int(s.solution[empty[k]]), s.solution[empty[k]] % 9 + 1}) {

@@ -1,0 +1,152 @@
+// The screen canvas keeps what it needs to draw everything again at a new scale: after a long
+// run of drawing (boxes, lines, texts, pixels taken and put back, as the keypad does) and the
+// journal's compaction, the replay at a new scale equals drawing at that scale from the start,
+// pixel for pixel, and the canvas at scale 1 is untouched by it all.
+#include <QtTest>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "qt/image_canvas.h"
+#include "qt/screen_canvas.h"
+#include "support/sampling.h"
+
+using namespace tessarix;
+
+namespace {
+
+// The same drawing on any number of canvases.
+class Fanout {
+ public:
+  explicit Fanout(std::vector<Canvas*> canvases) : canvases_(std::move(canvases)) {}
+  template <class F> void each(F&& f) {
+    for (Canvas* c : canvases_) f(*c);
+  }
+  // A capture on each canvas, to be put back later.
+  std::vector<std::unique_ptr<CapturedPixels>> capture(int x1, int y1, int x2, int y2) {
+    std::vector<std::unique_ptr<CapturedPixels>> taken;
+    for (Canvas* c : canvases_) taken.push_back(c->capture(x1, y1, x2, y2));
+    return taken;
+  }
+  void restore(const std::vector<std::unique_ptr<CapturedPixels>>& taken, int x, int y) {
+    for (size_t k = 0; k < canvases_.size(); ++k) canvases_[k]->restore(*taken[k], x, y);
+  }
+
+ private:
+  std::vector<Canvas*> canvases_;
+};
+
+void drawALot(Fanout& out, int operations) {
+  std::mt19937 rng(42);
+  auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+  const FontStyle fonts[] = {FontStyle::Marks, FontStyle::Keypad, FontStyle::Panel,
+                             FontStyle::Button, FontStyle::Caption, FontStyle::Cell};
+  std::vector<std::unique_ptr<CapturedPixels>> held;
+  int heldX = 0, heldY = 0;
+  for (int k = 0; k < operations; ++k) {
+    const int x = pick(1240), y = pick(900), w = 1 + pick(40), h = 1 + pick(30);
+    const int line = pick(16), fill = pick(16), width = 1 + pick(3);
+    switch (pick(30) < 21 ? 9 : pick(9)) {
+      case 0:
+      case 1:
+      case 2:
+        out.each([&](Canvas& c) {
+          c.setLineColor(line);
+          c.setFillColor(fill);
+          c.setLineWidth(width);
+          c.filledBox(x, y, x + w, y + h);
+        });
+        break;
+      case 3:
+        out.each([&](Canvas& c) {
+          c.setLineColor(line);
+          c.setLineWidth(width);
+          c.line(x, y, x + w, y);
+          c.line(x, y, x, y + h);
+        });
+        break;
+      case 4:
+        out.each([&](Canvas& c) {
+          c.setLineColor(line);
+          c.setLineWidth(1);
+          c.outlineBox(x, y, x + w, y + h);
+        });
+        break;
+      case 5:
+      case 6: {
+        const FontStyle f = fonts[pick(6)];
+        const bool transparent = pick(2) == 0;
+        const char* words = pick(2) ? "7" : "Bitte ein Feld";
+        out.each([&](Canvas& c) {
+          c.setTextFont(f);
+          c.setLineColor(line);
+          c.setFillColor(fill);
+          c.setTransparentText(transparent);
+          c.text(x, y, words);
+        });
+        break;
+      }
+      case 7:
+        if (held.empty()) {
+          held = out.capture(x, y, x + 45, y + 45);
+          heldX = x;
+          heldY = y;
+        }
+        break;
+      case 8:
+        if (!held.empty()) {
+          out.restore(held, heldX, heldY);
+          held.clear();
+        }
+        break;
+      default: {
+        // Cells drawn anew, blanked and written, as entries and redraws of the field do.
+        const int cx = 29 + 33 * pick(36), cy = 35 + 25 * pick(34);
+        const char digit[2] = {static_cast<char>('1' + pick(9)), 0};
+        const int background = pick(4) == 0 ? 16 : 15;
+        out.each([&](Canvas& c) {
+          c.setLineColor(15);
+          c.setFillColor(background);
+          c.setLineWidth(1);
+          c.filledBox(cx + 1, cy + 1, cx + 32, cy + 24);
+          c.setTextFont(FontStyle::Cell);
+          c.setTransparentText(true);
+          c.setLineColor(4);
+          c.text(cx + 8, cy + 1, digit);
+        });
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+class ScreenCanvasTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aNewScaleDrawsWhatDrawingAtThatScaleWouldHaveDrawn() {
+    ScreenCanvas screen;
+    ImageCanvas plain;
+    ImageCanvas atScale(canvasWidth, canvasHeight, 1.5);
+    Fanout out({&screen, &plain, &atScale});
+    drawALot(out, testing::sampled(150000, 20000));
+    // What later drawing covers is dropped: far less is kept than the some 650,000 operations
+    // drawn (cells drawn over and over leave only their last drawing).
+    QVERIFY2(screen.keptOperations() < 300000, qPrintable(QString::number(screen.keptOperations())));
+    QCOMPARE(screen.image(), plain.image());
+    screen.setScale(1.5);
+    QCOMPARE(screen.shownImage().size(), atScale.image().size());
+    QCOMPARE(screen.shownImage(), atScale.image());
+    // Drawn on at the new scale, the two stay equal.
+    Fanout more({&screen, &atScale});
+    drawALot(more, 2000);
+    QCOMPARE(screen.shownImage(), atScale.image());
+    screen.setScale(1.0);
+    QCOMPARE(screen.shownImage(), screen.image());
+  }
+};
+
+QTEST_MAIN(ScreenCanvasTest)
+#include "screen_canvas_test.moc"
