@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "app/keys.h"
@@ -58,7 +59,9 @@ void CanvasWidget::followSize() {
   if (width() == canvasWidth && height() == canvasHeight) origin_ = QPointF(0, 0);
   const bool changed = scale != scale_;
   scale_ = scale;
-  canvas_.setScale(scale * devicePixelRatioF());
+  // Drawn anew at the device pixels it is shown at, from full size up; below it the full-size
+  // drawing is shrunk smoothly (drawn smaller, a one-pixel line would fall between pixels).
+  canvas_.setScale(std::max(1.0, scale * devicePixelRatioF()));
   if (changed) emit scaleChanged(scale_);
   update();
 }
@@ -81,6 +84,8 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
   p.fillRect(rect(), paletteColor(colorWindow));
   QImage shown = canvas_.shownImage();
   shown.setDevicePixelRatio(canvas_.scale() / scale_);
+  p.setRenderHint(QPainter::SmoothPixmapTransform,
+                  canvas_.scale() != scale_ * devicePixelRatioF());
   p.drawImage(origin_, shown);
 }
 

@@ -36,6 +36,9 @@ class WindowScaleTest : public QObject {
     showAt(scale);
     CanvasWidget& canvas = play_.canvas();
     QVERIFY(qAbs(canvas.scale() - scale) < 0.01);
+    // Drawn anew at a larger scale; shown smaller, the full-size drawing is shrunk (drawn
+    // smaller, thin lines would fall between the pixels).
+    QCOMPARE(canvas.canvas().scale(), std::max(1.0, canvas.scale()));
     QVERIFY(play_.newGame());
     const CellRef cell = play_.emptyCells().at(7);
     const QPoint centre = centreOf(cell);
