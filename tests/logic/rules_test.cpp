@@ -99,6 +99,30 @@ TEST_F(CheckTest, FullCorrectFieldIsSolvedWithAllCountsAt69) {
   for (int d = 1; d <= 9; ++d) EXPECT_EQ(s.digitCount[d], 69);
 }
 
+// A full correct field short of one entry is not solved, whichever digit is missing: every
+// count from 1 to 9 must reach 69.
+class MissingDigitTest : public CheckTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(MissingDigitTest, FieldShortOfOneEntryIsNotSolved) {
+  const int d = GetParam();
+  s.board = full;
+  int gap = 0;
+  for (int i : testing::distinctCells())
+    if (full[i] == d && s.givens[i] == 0) {
+      gap = i;
+      break;
+    }
+  ASSERT_NE(gap, 0);
+  setBoth(s.board, cellGrid(gap), cellCol(gap), cellRow(gap), 0);
+  check();
+  EXPECT_EQ(s.digitCount[d], 68);
+  EXPECT_FALSE(s.boardComplete);
+  EXPECT_EQ(s.status, CheckOutcome::NoErrors);
+  EXPECT_FALSE(isSolved(s.status));
+}
+
+INSTANTIATE_TEST_SUITE_P(EachDigit, MissingDigitTest, ::testing::Range(1, 10));
+
 TEST_F(CheckTest, FullValidFieldIsSolvedEvenAgainstAnotherSolution) {
   s.board = full;
   for (int i : testing::distinctCells())  // relabel 1 <-> 2: another valid full field

@@ -55,6 +55,38 @@ class WindowScaleTest : public QObject {
     QCOMPARE(play_.image().size(), QSize(canvasWidth, canvasHeight));
   }
 
+  // A window of another shape than the canvas shows it centred with margins on two sides; a
+  // click still maps back through both margins, each its own.
+  void clicksLandInAWindowOfAnotherShape_data() {
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QSize>("extra");
+    QTest::newRow("0.6, wider") << 0.6 << QSize(300, 0);
+    QTest::newRow("0.6, taller") << 0.6 << QSize(0, 300);
+    QTest::newRow("1.5, wider") << 1.5 << QSize(300, 0);
+    QTest::newRow("1.5, taller") << 1.5 << QSize(0, 300);
+  }
+
+  void clicksLandInAWindowOfAnotherShape() {
+    QFETCH(double, scale);
+    QFETCH(QSize, extra);
+    showAt(scale, extra);
+    CanvasWidget& canvas = play_.canvas();
+    QCOMPARE(canvas.origin().x() > 100, extra.width() > 0);
+    QCOMPARE(canvas.origin().y() > 100, extra.height() > 0);
+    QVERIFY(play_.newGame());
+    const CellRef cell = play_.emptyCells().at(11);
+    const auto shown = [&](QPoint p) {
+      return QPoint(qRound(canvas.origin().x() + (p.x() + 0.5) * canvas.scale()),
+                    qRound(canvas.origin().y() + (p.y() + 0.5) * canvas.scale()));
+    };
+    QTest::mouseClick(&canvas, Qt::LeftButton, {}, shown(centreOf(cell)));
+    QVERIFY(play_.game().keypadOpen());
+    const int digit = play_.state().solution[indexOf(cell)];
+    QTest::mouseClick(&canvas, Qt::LeftButton, {}, shown(keypadButtonOf(cell, digit)));
+    QVERIFY(!play_.game().keypadOpen());
+    QCOMPARE(int(play_.state().board[indexOf(cell)]), digit);
+  }
+
   void atScaleTwoAGridLineIsASharpTwoPixelLine() {
     showAt(2.0);
     QVERIFY(play_.newGame());
@@ -101,10 +133,12 @@ class WindowScaleTest : public QObject {
 
  private:
   // The window resized so that its canvas widget is `scale` times the canvas.
-  void showAt(double scale) {
+  // `extra` widens or heightens the window beyond the canvas's shape.
+  void showAt(double scale, QSize extra = QSize(0, 0)) {
     MainWindow& w = play_.window();
     const int menu = w.menuBar()->height();
-    w.resize(qRound(canvasWidth * scale), qRound(canvasHeight * scale) + menu);
+    w.resize(qRound(canvasWidth * scale) + extra.width(),
+             qRound(canvasHeight * scale) + menu + extra.height());
     QVERIFY(QTest::qWaitFor([&] { return qAbs(play_.canvas().scale() - scale) < 0.01; }));
   }
 
