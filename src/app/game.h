@@ -146,6 +146,7 @@ class Game : private EntryListener, private InputTarget {
   InputMode inputMode() const override;
   uint64_t inputEpoch() const override { return inputEpoch_; }
   void pointerMoved(int x, int y) override;
+  void loopKeyPressed(int key) override;
   void loopKeyReleased(int key) override;
   void loopButtonPressed(MouseButton button, int x, int y) override;
   void buttonReleased(MouseButton button) override;
@@ -159,13 +160,14 @@ class Game : private EntryListener, private InputTarget {
   bool cursorKeyReleased(int key);
   // T: the hint, or its value entered when it was the key before; returns whether it acted.
   bool hintKeyReleased(int key);
-  // The hint's frame goes, and with restoreHelpLine the help panel's line too.
+  // The hint's frame goes, and with restoreHelpLine the help panel's line too, when it still
+  // says a hint's text (also that of a hint already entered).
   void dropHint(bool restoreHelpLine);
   // "0" to "9": the value highlighted everywhere, or none; returns whether the key was one.
   bool highlightKeyReleased(int key);
   void setHighlight(int digit);
-  // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z; returns whether the key was one of them.
-  bool historyKeyReleased(int key);
+  // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z (keys::isUndo, keys::isRedo): a step back or forth.
+  void historyKeyReleased(int key);
   // A change to the cell whose contents were `before` becomes a step of the history.
   void recordCellChange(const CellContents& before);
   // Both copies of a cell as the contents say, drawn, with the counts, status and marks.
@@ -210,7 +212,7 @@ class Game : private EntryListener, private InputTarget {
   // the dialog.
   void enterChampion();
   // The dialog "Ruhmeshalle"; a level the player cleared is saved and the dialog shown again.
-  // Afterwards Esc does not end a game loop until the next command.
+  // The Esc that closed it does not end a game loop (ignoreEscape).
   void showHallOfFame();
 
   // The board on one page of the printer; "Druckerfehler!" when the job fails.
@@ -228,6 +230,10 @@ class Game : private EntryListener, private InputTarget {
   std::string hintText_;
   std::string dataFile_;
   std::string finishTime_;
+  // The Esc that closed the keypad, the hall of fame or a declined "Spiel beenden?" does not
+  // also end the game loop. The pairing of presses and releases already drops every release
+  // whose press went elsewhere; the flag stops only an Esc that was held down in the loop
+  // while the question came. A fresh Esc press in a loop clears it.
   bool ignoreEscape_ = false;
   bool gameSolved_ = false;
   bool quitting_ = false;
@@ -276,6 +282,7 @@ class Game : private EntryListener, private InputTarget {
     bool armed = false;
   };
   std::optional<Hint> hint_;
+  bool hintLineShown_ = false;  // the help panel's line is a hint's text
   CellContents keypadBefore_;  // the keypad's cell as it was when the keypad opened
 
   int cursorCell_ = 0;              // 0: the cursor is hidden

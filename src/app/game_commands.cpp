@@ -224,8 +224,8 @@ bool Game::confirmQuit() {
 bool Game::closeRequested() {
   if (quitting_) return true;
   if (confirmQuit()) return true;
-  // Declined: the game goes on, also inside a running game loop, but Esc does not end it
-  // until the next menu command.
+  // Declined: the game goes on, also inside a running game loop; an Esc held down since
+  // before the question does not end it, a fresh one does.
   ignoreEscape_ = true;
   return false;
 }

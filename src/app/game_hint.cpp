@@ -45,7 +45,7 @@ std::string hintTextFor(const SolverStep& step, bool digitMode) {
 }
 
 bool Game::hintKeyReleased(int key) {
-  // Like the keys of the table, T means the same with Ctrl or Shift.
+  // Like the keys of the table, T means the same with Shift.
   if (keys::base(key) != 'T' || mode_ != Mode::Playing) return false;
   if (hint_ && hint_->armed && hint_->step) {
     // The second T: the value goes in as the solver would put it there.
@@ -83,6 +83,7 @@ bool Game::hintKeyReleased(int key) {
     hintText_ = padded(hintNoStep);
   }
   writeHint();
+  hintLineShown_ = true;
   if (hint.cell != 0) {
     const int g = cellGrid(hint.cell), c = cellCol(hint.cell), r = cellRow(hint.cell);
     hint.pixels = captureCellFrame(canvas_, g, c, r);
@@ -94,13 +95,17 @@ bool Game::hintKeyReleased(int key) {
 }
 
 void Game::dropHint(bool restoreHelpLine) {
-  if (!hint_) return;
-  const int cell = hint_->cell;
-  restoreCellFrame(canvas_, hint_->pixels);
-  hint_.reset();
-  repaintCell(cell);
-  if (state_.givens[cell] == 0 && state_.board[cell] == 0) drawCandidates(canvas_, state_);
-  if (restoreHelpLine) {
+  if (hint_) {
+    const int cell = hint_->cell;
+    restoreCellFrame(canvas_, hint_->pixels);
+    hint_.reset();
+    repaintCell(cell);
+    if (state_.givens[cell] == 0 && state_.board[cell] == 0) drawCandidates(canvas_, state_);
+  }
+  // The line explaining a hint stays while its value is the last thing that happened; the
+  // next key or click (an undo of that value among them) asks for a cell again.
+  if (restoreHelpLine && hintLineShown_) {
+    hintLineShown_ = false;
     hintText_ = hintAfterKeypad;
     if (canvas_.largeFonts()) hintText_ += "   ";
     writeHint();

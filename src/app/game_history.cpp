@@ -11,19 +11,12 @@
 
 namespace tessarix {
 
-bool Game::historyKeyReleased(int key) {
-  if ((key & keys::ctrl) == 0) return false;
-  const int base = keys::base(key);
-  const bool shift = (key & keys::shift) != 0;
-  if (base == 'Z' && !shift) {
+void Game::historyKeyReleased(int key) {
+  if (keys::isUndo(key)) {
     if (const auto step = history_.undo()) showCellContents(step->before);
-    return true;
-  }
-  if (base == 'Y' || (base == 'Z' && shift)) {
+  } else if (keys::isRedo(key)) {
     if (const auto step = history_.redo()) showCellContents(step->after);
-    return true;
   }
-  return false;
 }
 
 void Game::recordCellChange(const CellContents& before) {

@@ -117,6 +117,7 @@ void Game::openKeypad(const CellRef& cell, bool marksMode) {
   keypad_.cleared = false;
   ++inputEpoch_;
   ignoreEscape_ = false;
+  hintLineShown_ = false;
   hintText_ = marksMode ? hintMarksKeypad : hintDigitKeypad;
   writeHint();
   const PickerCorner corner = pickerCorner(cell.grid, cell.col, cell.row);

@@ -44,6 +44,7 @@ void Game::leaveLoop() {
   // A loop is left only by its keys and its bar, never while the keypad is open.
   hideCursor();
   dropHint(false);
+  hintLineShown_ = false;  // the epilogue writes the menu's line
   history_.clear();
   setHighlight(0);  // the field goes back to its plain look when the loop ends
   // The own puzzle's clues now have their own solution: "Spielstart" judges against it.
@@ -68,14 +69,27 @@ void Game::abortLoop(bool byEscape) {
 
 // --- Keys ---------------------------------------------------------------------------------------
 
+void Game::loopKeyPressed(int key) {
+  // An Esc pressed afresh in the loop acts on its release, whatever closed before it.
+  if (keys::base(key) == keys::escape) ignoreEscape_ = false;
+}
+
 void Game::loopKeyReleased(int key) {
+  // Alt belongs to the menu's access keys, and the menu is off in a loop: a key pressed with
+  // Alt does nothing. With Ctrl only undo and redo act.
+  if ((key & keys::alt) != 0) return;
+  if ((key & keys::ctrl) != 0) {
+    if (keys::isUndo(key) || keys::isRedo(key)) {
+      dropHint(true);
+      historyKeyReleased(key);
+    }
+    return;
+  }
   // A hint stays on the screen only until the next key, unless that is the T that enters it.
   if (keys::base(key) != 'T') dropHint(true);
-  if (hintKeyReleased(key) || cursorKeyReleased(key) || historyKeyReleased(key) ||
-      highlightKeyReleased(key))
-    return;
+  if (hintKeyReleased(key) || cursorKeyReleased(key) || highlightKeyReleased(key)) return;
   const bool own = mode_ == Mode::OwnBoard;
-  // Ctrl and Shift do not change what a key of the table does.
+  // Shift does not change what a key of the table does.
   switch (keys::base(key)) {
     case 'X':
       if (own) {

@@ -35,10 +35,13 @@ void InputRouter::keyPressed(int key) {
   // Only a press that reaches a game loop may later act on its release; the keypad uses up
   // the keys typed into it, and a key pressed in the menu or a message box never reaches here.
   const int base = keys::base(key);
-  if (target_.inputMode() == InputMode::Loop)
-    pressedInLoop_[base] = {target_.inputEpoch(), key & keys::modifierMask};
-  else
+  lastPressModifiers_ = key & keys::modifierMask;
+  if (target_.inputMode() == InputMode::Loop) {
+    pressedInLoop_[base] = {target_.inputEpoch(), lastPressModifiers_};
+    target_.loopKeyPressed(key);
+  } else {
     pressedInLoop_.erase(base);
+  }
 }
 
 void InputRouter::keyReleased(int key) {
@@ -53,6 +56,8 @@ void InputRouter::keyReleased(int key) {
 
 void InputRouter::characterTyped(int code) {
   if (target_.inputMode() != InputMode::Keypad) return;
+  // Alt belongs to the menu's access keys and Ctrl to undo and redo: neither types a value.
+  if ((lastPressModifiers_ & (keys::ctrl | keys::alt)) != 0) return;
   target_.keypadCharacterTyped(code);
   target_.inputHandled();
 }

@@ -28,8 +28,10 @@ class InputTarget {
 
   // The pointer moved to (x, y), or a press happened somewhere else than the last move.
   virtual void pointerMoved(int x, int y) = 0;
+  // A key pressed in a game loop (its release follows as loopKeyReleased).
+  virtual void loopKeyPressed(int) {}
   // A key of a game loop, on its release (capital letters, digits, Esc 27, the codes of
-  // app/keys.h), with the Ctrl and Shift flags the key was pressed with.
+  // app/keys.h), with the Ctrl, Shift and Alt flags the key was pressed with.
   virtual void loopKeyReleased(int key) = 0;
   // A mouse button pressed in a game loop: the button bar, then the cells.
   virtual void loopButtonPressed(MouseButton button, int x, int y) = 0;
@@ -50,11 +52,12 @@ class InputRouter {
   void buttonPressed(MouseButton button, int x, int y);
   void buttonReleased(MouseButton button, int x, int y);
   // key: the game's key code (capital letters and digits as ASCII, Esc 27, app/keys.h). A
-  // press may carry the Ctrl and Shift flags; they count as the press had them, whichever of
-  // the keys is let go first.
+  // press may carry the Ctrl, Shift and Alt flags; they count as the press had them, whichever
+  // of the keys is let go first.
   void keyPressed(int key);
   void keyReleased(int key);
-  // code: the character the key typed (lower-case letters as typed, Esc 27).
+  // code: the character the key last pressed typed (lower-case letters as typed, Esc 27). A
+  // key pressed with Ctrl or Alt types nothing into the keypad.
   void characterTyped(int code);
 
  private:
@@ -71,6 +74,7 @@ class InputRouter {
     int modifiers;
   };
   std::map<int, Press> pressedInLoop_;
+  int lastPressModifiers_ = 0;  // of the key pressed last, whose character may follow
 };
 
 }  // namespace tessarix

@@ -29,10 +29,8 @@ WindowPosition besideWindowPosition(const WindowRect& screen, const WindowRect& 
     p.x = frameRight;
   else if (frame.x - width >= screen.x)
     p.x = frame.x - width;
-  else if (screenRight - frameRight >= frame.x - screen.x)
-    p.x = std::max(screen.x, screenRight - width);
   else
-    p.x = screen.x;
+    p.x = screen.x;  // over the window's left edge: its right keeps the status and the clock
   p.y = std::max(screen.y, std::min(frame.y, screenBottom - height));
   return p;
 }

@@ -26,8 +26,9 @@ struct WindowRect {
 
 // Where a side window of width x height goes beside the main window's frame on the screen's
 // available area: right of the frame where it fits, else left of it; where it fits on neither
-// side, against the screen's edge on the side with more room, over part of the frame. Its top is
-// level with the frame's, moved up as far as the screen's bottom needs, never above the screen.
+// side, against the screen's left edge, over the frame's left part (the status panel and the
+// clock on the right stay in view). Its top is level with the frame's, moved up as far as the
+// screen's bottom needs, never above the screen.
 WindowPosition besideWindowPosition(const WindowRect& screen, const WindowRect& frame, int width,
                                     int height);
 

@@ -32,7 +32,26 @@ int gameKeyCode(int qtKey) {
 }
 
 static int gameModifiers(Qt::KeyboardModifiers m) {
-  return (m & Qt::ControlModifier ? keys::ctrl : 0) | (m & Qt::ShiftModifier ? keys::shift : 0);
+  return (m & Qt::ControlModifier ? keys::ctrl : 0) | (m & Qt::ShiftModifier ? keys::shift : 0) |
+         (m & Qt::AltModifier ? keys::alt : 0);
+}
+
+// Shift, Ctrl, Alt and their kin on their own are no keys: they go with the key they modify.
+static bool modifierKey(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock: return true;
+    default: return false;
+  }
 }
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
@@ -121,14 +140,14 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {
-  if (event->isAutoRepeat()) return;
+  if (event->isAutoRepeat() || modifierKey(event->key())) return;
   const QString text = event->text();
   emit keyPressed(gameKeyCode(event->key()) | gameModifiers(event->modifiers()), text);
   if (!text.isEmpty()) emit characterTyped(static_cast<int>(text.at(0).unicode()));
 }
 
 void CanvasWidget::keyReleaseEvent(QKeyEvent* event) {
-  if (event->isAutoRepeat()) return;
+  if (event->isAutoRepeat() || modifierKey(event->key())) return;
   emit keyReleased(gameKeyCode(event->key()), event->text());
 }
 

@@ -50,8 +50,9 @@ class CanvasWidget : public QWidget {
   // button is leftButton or rightButton.
   void buttonPressed(int button, int x, int y);
   void buttonReleased(int button, int x, int y);
-  // key is gameKeyCode(Qt key), on a press with the Ctrl and Shift flags of app/keys.h; text
-  // is what the key types (may be empty). Auto-repeats of a held key are not reported.
+  // key is gameKeyCode(Qt key), on a press with the Ctrl, Shift and Alt flags of app/keys.h;
+  // text is what the key types (may be empty). Auto-repeats of a held key and the modifier
+  // keys on their own are not reported.
   void keyPressed(int key, const QString& text);
   void keyReleased(int key, const QString& text);
   // A character typed (the character code of the key's text, Esc 27); sent after keyPressed.

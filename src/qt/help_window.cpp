@@ -3,9 +3,11 @@
 
 #include <algorithm>
 
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -56,6 +58,19 @@ HelpWindow::HelpWindow(QWidget* mainWindow)
                                    : QStringLiteral("Tessarix-Hilfe – ") + title);
   });
   resize(helpWidth, helpHeight);
+  // Esc closes the window, wherever in it the keyboard is.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  // The keyboard goes back to the game.
+  if (mainWindow_ && mainWindow_->isVisible()) {
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+  }
 }
 
 void HelpWindow::showPage(const QString& path) {

@@ -16,7 +16,8 @@ namespace tessarix {
 QString helpPagePath(const QString& file, const QString& topic);
 
 // One window for every topic: showing a page again reuses it. The links between the pages work
-// inside it; the title follows the page shown.
+// inside it; the title follows the page shown. Esc closes it, and the keyboard goes back to the
+// main window.
 class HelpWindow : public QWidget {
   Q_OBJECT
 
@@ -27,6 +28,9 @@ class HelpWindow : public QWidget {
   // placed beside the main window the first time it is shown.
   void showPage(const QString& path);
   QTextBrowser* browser() const { return browser_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void placeBesideMainWindow();

@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "app/window_placement.h"
 #include "extras/clock_text.h"
@@ -107,6 +108,13 @@ void MainWindow::fitToScreen(const QRect& available) {
   const int barHeight = menuBar() ? menuBar()->sizeHint().height() : 0;
   resize(static_cast<int>(canvasWidth * scale), static_cast<int>(canvasHeight * scale) + barHeight);
   move(available.topLeft());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

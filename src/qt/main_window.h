@@ -35,6 +35,9 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Shown the first time, the window takes the keyboard, so that the menu's access keys work
+  // without a click where no window manager hands it over.
+  void showEvent(QShowEvent* event) override;
 
  private:
   CanvasWidget* canvasWidget_;
@@ -43,6 +46,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<Game> game_;
   QTimer clockTimer_;
   QTimer stepTimer_;
+  bool shown_ = false;
 };
 
 }  // namespace tessarix

@@ -76,7 +76,7 @@ int QtPlatform::ask(const std::string& text, const std::vector<std::string>& but
     box.setDefaultButton(pushButtons[defaultButton]);
   // Esc answers with the last button ("&NEIN", or the only one).
   if (!pushButtons.empty()) box.setEscapeButton(pushButtons.back());
-  box.exec();
+  runModal(box);
   for (size_t i = 0; i < pushButtons.size(); ++i)
     if (box.clickedButton() == pushButtons[i]) return static_cast<int>(i);
   return static_cast<int>(pushButtons.size()) - 1;
@@ -88,7 +88,25 @@ void QtPlatform::showMessage(const std::string& text) {
     messageHook(text);
     return;
   }
-  QMessageBox::information(window_, QStringLiteral("Tessarix"), QString::fromStdString(text));
+  QMessageBox box(QMessageBox::Information, QStringLiteral("Tessarix"),
+                  QString::fromStdString(text), QMessageBox::Ok, window_.data());
+  runModal(box);
+}
+
+int QtPlatform::runModal(QDialog& dialog) {
+  const int result = dialog.exec();
+  // Back to the window under the dialog: another dialog it sat over, else the main window,
+  // enabled and active, so that the keyboard and the menu's access keys reach it without a
+  // click (no window manager does that for us).
+  if (QWidget* under = QApplication::activeModalWidget()) {
+    under->raise();
+    under->activateWindow();
+  } else if (QWidget* mainWindow = window_ ? window_->window() : nullptr) {
+    mainWindow->setEnabled(true);
+    mainWindow->raise();
+    mainWindow->activateWindow();
+  }
+  return result;
 }
 
 int QtPlatform::chooseSlot(SlotPurpose purpose, int preselected) {
@@ -97,7 +115,7 @@ int QtPlatform::chooseSlot(SlotPurpose purpose, int preselected) {
   // The dialog's frame sits 960 and 600 pixels right of and below the main window's frame.
   if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + scaledOffset(mainWindow, 960, 600));
   if (slotDialogHook) QTimer::singleShot(0, &dialog, [this, &dialog] { slotDialogHook(&dialog); });
-  dialog.exec();
+  runModal(dialog);
   return dialog.chosenSlot();
 }
 
@@ -112,7 +130,7 @@ int QtPlatform::showHallOfFame(const HallOfFame& tables, int level) {
   // The dialog's frame sits 342 and 269 pixels right of and below the main window's frame.
   if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + scaledOffset(mainWindow, 342, 269));
   if (fameDialogHook) QTimer::singleShot(0, &dialog, [this, &dialog] { fameDialogHook(&dialog); });
-  dialog.exec();
+  runModal(dialog);
   return dialog.clearedLevel();
 }
 
@@ -124,11 +142,7 @@ void QtPlatform::showAbout() {
   if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + scaledOffset(mainWindow, 400, 218));
   if (aboutDialogHook)
     QTimer::singleShot(0, &dialog, [this, &dialog] { aboutDialogHook(&dialog); });
-  dialog.exec();
-  if (mainWindow) {
-    mainWindow->raise();
-    mainWindow->activateWindow();
-  }
+  runModal(dialog);
 }
 
 void QtPlatform::openUrl(const std::string& address) {
@@ -160,7 +174,7 @@ PrintOutcome QtPlatform::print(const std::string& documentName, const PageDrawin
   } else {
     // No default printer: the player picks one (or a file); a cancel ends the job quietly.
     QPrintDialog dialog(&printer, window_ ? window_->window() : nullptr);
-    if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
+    if (runModal(dialog) != QDialog::Accepted) return PrintOutcome::Cancelled;
   }
   QPainter painter;
   if (!painter.begin(&printer)) return PrintOutcome::Failed;
@@ -227,7 +241,7 @@ ChampionPrompt::Answer QtPlatform::askChampionName(const std::string& championNa
   if (mainWindow) dialog.move(mainWindow->frameGeometry().topLeft() + scaledOffset(mainWindow, 451, 367));
   if (championDialogHook)
     QTimer::singleShot(0, &dialog, [this, &dialog] { championDialogHook(&dialog); });
-  const bool accepted = dialog.exec() == QDialog::Accepted;
+  const bool accepted = runModal(dialog) == QDialog::Accepted;
   return {accepted, dialog.name().toStdString()};
 }
 

@@ -88,6 +88,9 @@ class QtPlatform : public Platform {
   std::vector<std::string> asked;
 
  private:
+  // Every modal dialog of the game runs here; returns its result.
+  int runModal(QDialog& dialog);
+
   QPointer<QWidget> window_;
   QPointer<QMenuBar> menuBar_;
   std::map<int, QAction*> actions_;

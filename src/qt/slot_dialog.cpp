@@ -7,30 +7,43 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcutEvent>
 #include <QVBoxLayout>
 #include <functional>
+
+#include "qt/canvas_paint.h"
+#include "ui/palette.h"
 
 namespace tessarix {
 
 namespace {
 
-// An option button that tells when the mouse clicked it. A radio button also reports arrow keys
-// and Space as `clicked`, so only a left button released on it after a press on it counts.
+// An option button that tells when the mouse clicked it or its access key (Alt+1 to Alt+4)
+// was pressed: both choose it at once. A radio button also reports arrow keys and Space as
+// `clicked`, so only a left button released on it after a press on it counts as a click.
 class SlotOption : public QRadioButton {
  public:
-  SlotOption(const QString& text, QWidget* parent, std::function<void()> onMouseClick)
-      : QRadioButton(text, parent), onMouseClick_(std::move(onMouseClick)) {}
+  SlotOption(const QString& text, QWidget* parent, std::function<void()> onChosen)
+      : QRadioButton(text, parent), onChosen_(std::move(onChosen)) {}
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override {
     const bool clicked =
         event->button() == Qt::LeftButton && isDown() && hitButton(event->position().toPoint());
     QRadioButton::mouseReleaseEvent(event);
-    if (clicked) onMouseClick_();
+    if (clicked) onChosen_();
+  }
+
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+      onChosen_();
+      return true;
+    }
+    return QRadioButton::event(event);
   }
 
  private:
-  std::function<void()> onMouseClick_;
+  std::function<void()> onChosen_;
 };
 
 }  // namespace
@@ -46,7 +59,8 @@ SlotDialog::SlotDialog(SlotPurpose purpose, int preselected, QWidget* parent)
   dialogFont.setStyleHint(QFont::SansSerif);
   setFont(dialogFont);
   QPalette colours = palette();
-  colours.setColor(QPalette::Window, QColor(0xD0, 0xC9, 0xB4));
+  // The window's own colour.
+  colours.setColor(QPalette::Window, paletteColor(colorWindow));
   setPalette(colours);
   setAutoFillBackground(true);
 

@@ -15,8 +15,9 @@ namespace tessarix {
 
 // A modal dialog that only returns the player's choice; the game loads or saves afterwards.
 // It never acts by accident: "1" to "4" choose that slot at once, Enter the option that has the
-// focus, a mouse click an option, "&OK" the checked option; arrow keys and Space only move the
-// choice, Esc, "&Abbrechen" and the close box cancel, every other key does nothing.
+// focus, a mouse click an option or its access key (Alt+1 to Alt+4) that option, "&OK" the
+// checked option; arrow keys and Space only move the choice, Esc, "&Abbrechen" and the close box
+// cancel, every other key does nothing.
 class SlotDialog : public QDialog {
   Q_OBJECT
 

@@ -3,6 +3,8 @@
 // takes the frame away; a hint ends the timing like M.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/keys.h"
 #include "logic/next_step.h"
 #include "play_fixture.h"
@@ -81,6 +83,69 @@ TEST_F(HintTest, AWrongEntryIsFramedFirstAndAnyOtherEventTakesTheFrameAway) {
   click(MouseButton::Left, 1200, 60);  // a click outside the field
   EXPECT_EQ(game->hintCell(), 0);
   EXPECT_FALSE(framed(framedCell));
+}
+
+// The help line's explanation belongs to the value the second T entered: taking that value
+// back with Ctrl+Z asks for a cell again, and so does any other key or click after it.
+class HintTextWay;
+struct WayCase {
+  const char* name;
+  std::function<void(HintTextWay&)> act;
+  bool valueStays;
+};
+
+class HintTextWay : public HintTest, public ::testing::WithParamInterface<WayCase> {
+ public:
+  using PlayTest::click;
+  using PlayTest::typeKey;
+};
+
+TEST_P(HintTextWay, AsksForACellAgain) {
+  startPuzzle();
+  const std::optional<SolverStep> step = nextSolverStep(game->state());
+  ASSERT_TRUE(step);
+  typeKey('T');
+  typeKey('T');
+  ASSERT_EQ(game->state().board[step->cell], step->digit);
+  // Entered, the value is still explained.
+  EXPECT_EQ(game->hintText(), hintTextFor(*step, true));
+  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), hintTextFor(*step, true));
+  GetParam().act(*this);
+  EXPECT_EQ(game->state().board[step->cell], GetParam().valueStays ? step->digit : 0);
+  EXPECT_EQ(game->hintText(), hintAfterKeypad);
+  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), hintAfterKeypad);
+  // Ctrl+Y brings the value back, not its text.
+  typeKey('Y' | keys::ctrl);
+  EXPECT_EQ(game->state().board[step->cell], step->digit);
+  EXPECT_EQ(game->hintText(), hintAfterKeypad);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, HintTextWay,
+    ::testing::Values(
+        WayCase{"CtrlZ", [](HintTextWay& t) { t.typeKey('Z' | keys::ctrl); }, false},
+        WayCase{"AKeyTheLoopIgnores", [](HintTextWay& t) { t.typeKey('Q'); }, true},
+        WayCase{"AClickOutsideTheField",
+                [](HintTextWay& t) { t.click(MouseButton::Left, 1200, 60); }, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Alt and Ctrl with the hint's key, or with any other key but undo and redo, leave the hint
+// as it is: framed, its text shown, the next plain T enters it.
+TEST_F(HintTest, KeysWithAltOrCtrlLeaveTheHintAsItIs) {
+  startPuzzle();
+  const std::optional<SolverStep> step = nextSolverStep(game->state());
+  ASSERT_TRUE(step);
+  typeKey('T');
+  ASSERT_EQ(game->hintCell(), step->cell);
+  canvas.ops.clear();
+  for (int key : {'T' | keys::alt, 'T' | keys::ctrl, 'Q' | keys::alt, 'N' | keys::ctrl,
+                  'Z' | keys::ctrl | keys::alt})
+    typeKey(key);
+  EXPECT_TRUE(canvas.ops.empty());
+  EXPECT_EQ(game->hintCell(), step->cell);
+  EXPECT_EQ(game->hintText(), hintTextFor(*step, true));
+  typeKey('T');
+  EXPECT_EQ(game->state().board[step->cell], step->digit);
 }
 
 TEST_F(HintTest, ASolvedFieldHasNoStepAndTheOwnBoardNoHint) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tessarix {
@@ -17,12 +18,14 @@ class FakeTarget : public InputTarget {
   InputMode mode = InputMode::Loop;
   uint64_t epoch = 1;
   std::vector<std::string> steps;
+  std::vector<int> presses;  // the presses that reached a loop
 
   InputMode inputMode() const override { return mode; }
   uint64_t inputEpoch() const override { return epoch; }
   void pointerMoved(int x, int y) override {
     steps.push_back("move " + std::to_string(x) + "," + std::to_string(y));
   }
+  void loopKeyPressed(int key) override { presses.push_back(key); }
   void loopKeyReleased(int key) override { steps.push_back("key " + std::to_string(key)); }
   void loopButtonPressed(MouseButton b, int x, int y) override {
     steps.push_back(std::string(b == MouseButton::Left ? "left " : "right ") + std::to_string(x) +
@@ -68,20 +71,40 @@ TEST(InputRouter, KeyReleaseActsOnlyWhenItsPressReachedTheSameLoop) {
   EXPECT_TRUE(t.steps.empty());
 }
 
-// Ctrl and Shift count as the press had them, whichever key is let go first: Ctrl+Z let go
-// Ctrl first still releases Ctrl+Z, and a plain Z after it is a plain Z.
+// Ctrl, Shift and Alt count as the press had them, whichever key is let go first: Ctrl+Z let
+// go Ctrl first still releases Ctrl+Z, and a plain Z after it is a plain Z.
 TEST(InputRouter, AReleaseCarriesTheModifiersOfItsPress) {
   FakeTarget t;
   InputRouter router(t);
-  router.keyPressed('Z' | keys::ctrl);
-  router.keyReleased('Z');
-  router.keyPressed('Z' | keys::ctrl | keys::shift);
-  router.keyReleased('Z' | keys::shift);
-  router.keyPressed('Z');
-  router.keyReleased('Z' | keys::ctrl);
-  EXPECT_EQ(t.steps, (Steps{"key " + std::to_string('Z' | keys::ctrl),
-                            "key " + std::to_string('Z' | keys::ctrl | keys::shift),
-                            "key " + std::to_string('Z')}));
+  const std::vector<std::pair<int, int>> pressAndRelease = {
+      {'Z' | keys::ctrl, 'Z'},
+      {'Z' | keys::ctrl | keys::shift, 'Z' | keys::shift},
+      {'Z', 'Z' | keys::ctrl},
+      {'T' | keys::alt, 'T'},
+      {'N', 'N' | keys::alt}};
+  Steps expected;
+  std::vector<int> presses;
+  for (const auto& [press, release] : pressAndRelease) {
+    router.keyPressed(press);
+    router.keyReleased(release);
+    expected.push_back("key " + std::to_string(press));
+    presses.push_back(press);
+  }
+  EXPECT_EQ(t.steps, expected);
+  EXPECT_EQ(t.presses, presses);
+}
+
+// A key pressed with Alt or Ctrl types nothing into the keypad; with Shift it does.
+TEST(InputRouter, TheKeypadTakesNoCharacterOfAKeyWithAltOrCtrl) {
+  FakeTarget t;
+  InputRouter router(t);
+  t.mode = InputMode::Keypad;
+  for (int modifiers : {keys::alt, keys::ctrl, keys::ctrl | keys::shift, keys::shift, 0}) {
+    router.keyPressed('5' | modifiers);
+    router.characterTyped('5');
+    router.keyReleased('5');
+  }
+  EXPECT_EQ(t.steps, (Steps{"char 53", "char 53"}));
 }
 
 TEST(InputRouter, KeysTypedIntoTheKeypadAreUsedUpByIt) {

@@ -88,6 +88,149 @@ TEST_F(PlayTest, AKeyWhosePressDidNotReachTheLoopDoesNothing) {
   EXPECT_EQ(s.board[i], 0);
 }
 
+// Alt belongs to the menu's access keys and the menu is off in a loop; Ctrl belongs to undo
+// and redo. In a timed game no other key with Alt or Ctrl does anything at all: the clock
+// runs on, the entries and marks stay, nothing is drawn and nothing is asked.
+struct ModifiedKeysCase {
+  const char* name;
+  std::vector<int> keys;
+};
+
+class ModifiedKeys : public PlayTest, public ::testing::WithParamInterface<ModifiedKeysCase> {};
+
+TEST_P(ModifiedKeys, DoNothingInATimedGame) {
+  startTimedGame();
+  GameState& s = game->state();
+  const int i = emptyPlainCell();
+  enter(i, solutionOf(i));
+  const int marked = emptyPlainCell();
+  s.setMark(cellGrid(marked), cellCol(marked), cellRow(marked), 4, true);
+  const GameState before = s;
+  const std::string hint = game->hintText();
+  const size_t clockTexts = platform.clockTexts.size();
+  canvas.ops.clear();
+
+  for (int key : GetParam().keys) typeKey(key);
+
+  EXPECT_TRUE(canvas.ops.empty());
+  EXPECT_EQ(game->mode(), Game::Mode::Playing);
+  EXPECT_TRUE(s.clockRunning);
+  EXPECT_TRUE(platform.ticking);
+  EXPECT_EQ(platform.clockTexts.size(), clockTexts);
+  EXPECT_EQ(s.board, before.board);
+  EXPECT_EQ(s.marks, before.marks);
+  EXPECT_EQ(s.showCandidates, before.showCandidates);
+  EXPECT_EQ(s.wrongCount, before.wrongCount);
+  EXPECT_EQ(game->hintText(), hint);
+  EXPECT_EQ(game->hintCell(), 0);
+  EXPECT_EQ(game->cursorCell(), 0);
+  EXPECT_FALSE(game->keyPrefix());
+  EXPECT_TRUE(game->history().canUndo());
+  EXPECT_TRUE(platform.stepTimers.empty());
+  EXPECT_TRUE(platform.slotRequests.empty());
+  EXPECT_TRUE(platform.printJobs.empty());
+  EXPECT_TRUE(platform.helpTopics.empty());
+  EXPECT_TRUE(platform.questions.empty());
+  // Undo still acts with Ctrl, and the plain keys as ever.
+  typeKey('Z' | keys::ctrl);
+  EXPECT_EQ(s.board[i], 0);
+  typeKey('N');
+  EXPECT_EQ(s.board, s.givens);
+}
+
+constexpr int alt = keys::alt, ctrl = keys::ctrl, shift = keys::shift;
+
+INSTANTIATE_TEST_SUITE_P(
+    Loop, ModifiedKeys,
+    ::testing::Values(
+        // The menu's access letters, and every key of the loop, with Alt.
+        ModifiedKeysCase{"AltT", {'T' | alt}}, ModifiedKeysCase{"AltN", {'N' | alt}},
+        ModifiedKeysCase{"AltA", {'A' | alt}}, ModifiedKeysCase{"AltO", {'O' | alt}},
+        ModifiedKeysCase{"AltW", {'W' | alt}}, ModifiedKeysCase{"AltH", {'H' | alt}},
+        ModifiedKeysCase{"AltEsc", {escape | alt}},
+        ModifiedKeysCase{"AltLSDF", {'L' | alt, 'S' | alt, 'D' | alt, 'F' | alt}},
+        ModifiedKeysCase{"AltCM", {'C' | alt, 'M' | alt}},
+        ModifiedKeysCase{"AltKThenO", {'K' | alt, 'O'}},
+        ModifiedKeysCase{"AltDigit", {'5' | alt}},
+        ModifiedKeysCase{"AltArrowEnter", {keys::right | alt, keys::enter | alt}},
+        ModifiedKeysCase{"AltShiftT", {'T' | alt | shift}},
+        ModifiedKeysCase{"AltUndoRedo", {'Z' | ctrl | alt, 'Y' | ctrl | alt}},
+        // Every key but Z and Y with Ctrl.
+        ModifiedKeysCase{"CtrlN", {'N' | ctrl}}, ModifiedKeysCase{"CtrlC", {'C' | ctrl}},
+        ModifiedKeysCase{"CtrlA", {'A' | ctrl}}, ModifiedKeysCase{"CtrlT", {'T' | ctrl}},
+        ModifiedKeysCase{"CtrlEsc", {escape | ctrl}},
+        ModifiedKeysCase{"CtrlFM", {'F' | ctrl, 'M' | ctrl}},
+        ModifiedKeysCase{"CtrlLSDH", {'L' | ctrl, 'S' | ctrl, 'D' | ctrl, 'H' | ctrl}},
+        ModifiedKeysCase{"CtrlKThenO", {'K' | ctrl, 'O'}},
+        ModifiedKeysCase{"CtrlDigit", {'5' | ctrl}},
+        ModifiedKeysCase{"CtrlArrowEnterDelete",
+                         {keys::down | ctrl, keys::enter | ctrl, keys::del | ctrl}},
+        ModifiedKeysCase{"CtrlShiftN", {'N' | ctrl | shift}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The Esc that closed the keypad, the hall of fame after a win or a declined "Spiel
+// beenden?" does not end the loop; the next Esc the player presses does, at once.
+class EscapeAfter;
+struct EscapeCase {
+  const char* name;
+  std::function<void(EscapeAfter&)> act;
+};
+
+class EscapeAfter : public PlayTest, public ::testing::WithParamInterface<EscapeCase> {
+ public:
+  using PlayTest::emptyPlainCell;
+  using PlayTest::enter;
+  using PlayTest::solutionOf;
+  using PlayTest::typeCharacter;
+  using PlayTest::clickCell;
+  using PlayTest::game;
+  using PlayTest::platform;
+};
+
+TEST_P(EscapeAfter, AFreshEscLeavesTheLoop) {
+  startTimedGame();
+  GetParam().act(*this);
+  ASSERT_EQ(game->mode(), Game::Mode::Playing);
+  EXPECT_TRUE(platform.stepTimers.empty());
+  typeKey(escape);
+  EXPECT_EQ(platform.stepTimers, std::vector<int>{200});
+  game->timerFired();
+  EXPECT_EQ(game->mode(), Game::Mode::Idle);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Loop, EscapeAfter,
+    ::testing::Values(
+        EscapeCase{"TheKeypadsEsc",
+                   [](EscapeAfter& t) {
+                     t.clickCell(MouseButton::Left, t.emptyPlainCell());
+                     t.typeCharacter(static_cast<char>(escape));
+                   }},
+        EscapeCase{"TheHallOfFameAfterAWin",
+                   [](EscapeAfter& t) {
+                     GameState& s = t.game->state();
+                     const int last = t.emptyPlainCell();
+                     for (int i = 0; i < 1000; ++i)
+                       if (i != last && s.givens[i] == 0 && s.solution[i] != 0)
+                         s.board[i] = s.solution[i];
+                     t.enter(last, t.solutionOf(last));
+                     ASSERT_EQ(t.platform.fameShowings.size(), 1u);
+                   }},
+        EscapeCase{"ADeclinedQuitQuestion",
+                   [](EscapeAfter& t) {
+                     t.platform.answers = {1};
+                     ASSERT_FALSE(t.game->closeRequested());
+                   }},
+        // Held down in the loop while the question came: its release is the question's.
+        EscapeCase{"AnEscHeldThroughTheQuestion",
+                   [](EscapeAfter& t) {
+                     t.game->input().keyPressed(escape);
+                     t.platform.answers = {1};
+                     ASSERT_FALSE(t.game->closeRequested());
+                     t.game->input().keyReleased(escape);
+                   }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // A, Esc and Abbruch: the button stays pressed through a pause of 200 ms in which input waits;
 // then the loop is left. Only Esc sets the label to its idle text.
 class LeavingTheLoop;

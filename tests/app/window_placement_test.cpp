@@ -1,5 +1,5 @@
-// Where the help window goes beside the main window: right of it, left of it, or against the
-// screen's edge on the roomier side, and never off the screen at the top or bottom.
+// Where the help window goes beside the main window: right of it, left of it, or over the
+// window's left edge, and never off the screen at the top or bottom.
 #include <gtest/gtest.h>
 
 #include "app/window_placement.h"
@@ -17,7 +17,7 @@ struct BesideCase {
 
 class Beside : public ::testing::TestWithParam<BesideCase> {};
 
-TEST_P(Beside, FitsRightElseLeftElseOnTheRoomierSide) {
+TEST_P(Beside, FitsRightElseLeftElseOverTheLeftEdge) {
   const BesideCase& c = GetParam();
   const WindowPosition p = besideWindowPosition(c.screen, c.frame, c.width, c.height);
   EXPECT_EQ(p.x, c.x);
@@ -36,10 +36,15 @@ INSTANTIATE_TEST_SUITE_P(
         BesideCase{"Left", {0, 0, 2400, 1200}, {561, 100, 1280, 974}, 560, 700, 1, 100},
         // A second screen to the right of the first: the screen's origin counts.
         BesideCase{"OffsetScreen", {1920, 0, 2560, 1440}, {2560, 0, 1280, 974}, 560, 700, 3840, 0},
-        // 1920 wide, frame centred: 320 on each side, neither fits; right is as roomy as left.
-        BesideCase{"Over", {0, 0, 1920, 1080}, {320, 53, 1280, 974}, 560, 700, 1360, 53},
-        // More room on the left: against the left edge.
-        BesideCase{"OverLeft", {0, 0, 1920, 1080}, {500, 53, 1280, 974}, 560, 700, 0, 53},
+        // Where it fits on neither side, it covers the frame's left edge, never its right side
+        // with the status panel and the clock: 1920 wide, frame centred, 320 on each side.
+        BesideCase{"Over", {0, 0, 1920, 1080}, {320, 53, 1280, 974}, 560, 700, 0, 53},
+        // 1600 x 1200, frame centred: 160 on each side.
+        BesideCase{"OverAt1600", {0, 0, 1600, 1200}, {160, 113, 1280, 974}, 560, 700, 0, 113},
+        // More room on the right still goes left, against the screen's left edge.
+        BesideCase{"OverRoomierRight", {0, 0, 1920, 1080}, {100, 53, 1280, 974}, 560, 700, 0, 53},
+        BesideCase{"OverOffsetScreen", {1920, 0, 1600, 1200}, {2080, 0, 1280, 974}, 560, 700, 1920,
+                   0},
         // A window wider than the screen starts at the screen's left edge.
         BesideCase{"Wider", {0, 0, 400, 300}, {0, 0, 1280, 974}, 560, 700, 0, 0},
         // Low on the screen: moved up until its bottom is on it.

@@ -50,6 +50,8 @@ class HelpAboutTest : public QObject {
   void topicsOpenInOneWindowWithWorkingLinks();
   void onlyPagesOfTheBundleAreShown_data();
   void onlyPagesOfTheBundleAreShown();
+  void escClosesTheHelpAndTheKeyboardGoesBackToTheGame_data();
+  void escClosesTheHelpAndTheKeyboardGoesBackToTheGame();
   void missingPagesGiveTheMessage();
   void aboutBoxOpensAtItsPlaceAndCloses_data();
   void aboutBoxOpensAtItsPlaceAndCloses();
@@ -163,6 +165,51 @@ void HelpAboutTest::onlyPagesOfTheBundleAreShown() {
   QCOMPARE(platform.showHelpTopic(file.toStdString(), topic.toStdString()), shown);
   QCOMPARE(platform.helpWindow() != nullptr, shown);
   if (shown) QCOMPARE(platform.helpWindow()->browser()->source(), pageUrl(topic));
+}
+
+void HelpAboutTest::escClosesTheHelpAndTheKeyboardGoesBackToTheGame_data() {
+  QTest::addColumn<QString>("way");
+  QTest::newRow("menu 60") << "menu";
+  QTest::newRow("key H") << "key";
+}
+
+void HelpAboutTest::escClosesTheHelpAndTheKeyboardGoesBackToTheGame() {
+  QFETCH(QString, way);
+  MainWindow& main = window_.window();
+  QtPlatform& platform = main.platform();
+  if (way == "menu")
+    QVERIFY(window_.choose(60));
+  else
+    QVERIFY(window_.newGame());
+  if (way == "key") window_.type('h');
+  QTRY_VERIFY(platform.helpWindow() && platform.helpWindow()->isVisible());
+  HelpWindow* help = platform.helpWindow();
+  QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(help));
+
+  // The 1920-pixel screen has no room for it beside the centred 1280-pixel window: it covers
+  // the window's left edge, never the status panel and the clock on the right.
+  const QRect helpFrame = help->frameGeometry();
+  QCOMPARE(helpFrame.left(), 0);
+  const QRect canvasOnScreen(window_.canvas().mapToGlobal(QPoint(0, 0)), window_.canvas().size());
+  QVERIFY(helpFrame.right() < canvasOnScreen.left() + 700);
+  const QRect clockOnScreen(main.clockLabel().mapToGlobal(QPoint(0, 0)), main.clockLabel().size());
+  QVERIFY(!helpFrame.intersects(clockOnScreen));
+
+  // Esc where the keyboard is in the help window (its page) closes it.
+  QVERIFY(QApplication::focusWidget());
+  QCOMPARE(QApplication::focusWidget()->window(), static_cast<QWidget*>(help));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QVERIFY(!help->isVisible());
+  QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&main));
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&window_.canvas()));
+  // The Esc was the help window's: a game goes on, and the next keys are the game's.
+  QTest::qWait(250);
+  if (way == "key") {
+    QCOMPARE(window_.game().mode(), Game::Mode::Playing);
+    QVERIFY(window_.leaveWithEscape());
+  }
+  QCOMPARE(window_.game().mode(), Game::Mode::Idle);
+  QVERIFY(window_.messages.isEmpty());
 }
 
 void HelpAboutTest::missingPagesGiveTheMessage() {

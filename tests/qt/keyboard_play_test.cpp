@@ -1,6 +1,8 @@
 // Playing by keyboard in the real main window, offscreen: the arrows bring the cursor's orange
 // frame to a cell, Enter opens the keypad there, a typed digit goes in, Delete clears it, and a
-// click of the mouse takes the frame away; Ctrl+Z and Ctrl+Y take an entry back and again.
+// click of the mouse takes the frame away; Ctrl+Z and Ctrl+Y take an entry back and again; other
+// keys with Alt or Ctrl leave a timed game alone; Esc leaves the game after the keypad's Esc or a
+// declined quit question.
 #include <QtTest>
 
 #include "support/play_window.h"
@@ -111,6 +113,87 @@ class KeyboardPlayTest : public QObject {
     play_.type('0');
     for (int g = 1; g <= 9; ++g)
       QVERIFY(play_.image().pixel(anchorX[g] + 2, anchorY[g] + 2) != tint);
+  }
+
+  void altAndCtrlKeysLeaveATimedGameAsItIs_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("inKeypad");
+    const int alt = Qt::AltModifier, ctrl = Qt::ControlModifier;
+    QTest::newRow("Alt+T") << int(Qt::Key_T) << alt << false;
+    QTest::newRow("Alt+N") << int(Qt::Key_N) << alt << false;
+    QTest::newRow("Alt+A") << int(Qt::Key_A) << alt << false;
+    QTest::newRow("Alt+W") << int(Qt::Key_W) << alt << false;
+    QTest::newRow("Alt+H") << int(Qt::Key_H) << alt << false;
+    QTest::newRow("Alt+M") << int(Qt::Key_M) << alt << false;
+    QTest::newRow("Alt+5") << int(Qt::Key_5) << alt << false;
+    QTest::newRow("Alt+Esc") << int(Qt::Key_Escape) << alt << false;
+    QTest::newRow("Ctrl+N") << int(Qt::Key_N) << ctrl << false;
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << ctrl << false;
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << false;
+    QTest::newRow("Ctrl+T") << int(Qt::Key_T) << ctrl << false;
+    QTest::newRow("Ctrl+L") << int(Qt::Key_L) << ctrl << false;
+    QTest::newRow("Ctrl+Esc") << int(Qt::Key_Escape) << ctrl << false;
+    QTest::newRow("keypad Alt+5") << int(Qt::Key_5) << alt << true;
+    QTest::newRow("keypad Ctrl+5") << int(Qt::Key_5) << ctrl << true;
+    QTest::newRow("keypad Alt+Esc") << int(Qt::Key_Escape) << alt << true;
+  }
+
+  void altAndCtrlKeysLeaveATimedGameAsItIs() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, inKeypad);
+    QVERIFY(play_.newGame());
+    const std::vector<CellRef> empty = play_.emptyCells();
+    const int i = indexOf(empty[0]);
+    QVERIFY(play_.enterByTyping(empty[0], play_.state().solution[i]));
+    if (inKeypad) {
+      play_.click(empty[1]);
+      QVERIFY(play_.game().keypadOpen());
+    }
+    const auto board = play_.state().board;
+    const QImage before = play_.image().copy();
+
+    QTest::keyClick(&play_.canvas(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::qWait(250);  // longer than the pause before a loop ends
+
+    QCOMPARE(play_.game().mode(), Game::Mode::Playing);
+    QVERIFY(play_.state().clockRunning);
+    QVERIFY(play_.window().platform().clockTickRunning());
+    QCOMPARE(play_.game().keypadOpen(), inKeypad);
+    QVERIFY(play_.state().board == board);
+    QCOMPARE(play_.image(), before);
+    QVERIFY(!play_.window().platform().helpWindow());
+    QCOMPARE(play_.slotDialogs, 0);
+    // Plain keys still act: the entry is taken back.
+    if (inKeypad) play_.typeKey(Qt::Key_Escape);
+    QTest::keyClick(&play_.canvas(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(int(play_.state().board[i]), 0);
+  }
+
+  void escLeavesTheGameAfterTheKeypadsEscOrADeclinedQuit_data() {
+    QTest::addColumn<QString>("before");
+    QTest::newRow("the keypad's Esc") << "keypad";
+    QTest::newRow("a declined quit question") << "quit";
+  }
+
+  void escLeavesTheGameAfterTheKeypadsEscOrADeclinedQuit() {
+    QFETCH(QString, before);
+    QVERIFY(play_.newGame());
+    if (before == "keypad") {
+      play_.click(play_.emptyCells().front());
+      QVERIFY(play_.game().keypadOpen());
+      play_.typeKey(Qt::Key_Escape);
+      QVERIFY(!play_.game().keypadOpen());
+    } else {
+      play_.window().close();  // "Spiel beenden?" answered with its default, "&NEIN"
+      QVERIFY(play_.window().isVisible());
+    }
+    QTest::qWait(250);
+    QCOMPARE(play_.game().mode(), Game::Mode::Playing);
+    QVERIFY(play_.leaveWithEscape());
+    QVERIFY(!play_.state().clockRunning);
+    QCOMPARE(play_.clockText(), QStringLiteral(" 99:99:99"));
   }
 
   void tThenTFillsOneCellAndVoidsTheClock() {

@@ -38,7 +38,7 @@ QPoint onIndicator(QRadioButton* option) { return QPoint(6, option->height() / 2
 
 // One step of a player, as the tables write it: a typed character ("3", "x"), a key by name
 // ("Return", "Enter" on the keypad, "Esc", "Up", "Down", "Space", "Tab", "kp4" the keypad's 4),
-// "focus:N" giving option N (slot 0 to 3) the focus ("focus:OK", "focus:Abbrechen" a button),
+// "alt:3" Alt with a key, "focus:N" giving option N (slot 0 to 3) the focus ("focus:OK", "focus:Abbrechen" a button),
 // "click:N" a mouse click on it, "off:N" a press on it released outside it, "OK" and "Abbrechen"
 // mouse clicks, "close" the close box.
 void perform(SlotDialog* dialog, const QString& step) {
@@ -51,6 +51,8 @@ void perform(SlotDialog* dialog, const QString& step) {
     QTest::keyClick(target, namedKeys[step]);
   } else if (step == "Enter") {
     QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+  } else if (step.startsWith("alt:")) {
+    QTest::keyClick(target, step.at(4).toLatin1(), Qt::AltModifier);
   } else if (step == "kp4") {
     QTest::keyClick(target, Qt::Key_4, Qt::KeypadModifier);
   } else if (step == "focus:OK") {
@@ -169,7 +171,8 @@ void SlotDialogTest::opensWithCaptionPlaceAndPreselection() {
   expected[preselected] = true;
   QCOMPARE(seen.checked, expected);
   QCOMPARE(seen.focusedSlot, preselected);
-  QCOMPARE(seen.background, qRgb(0xD0, 0xC9, 0xB4));
+  // The window's colour, 0xD0C9B4 written blue-green-red.
+  QCOMPARE(seen.background, qRgb(180, 201, 208));
   QCOMPARE(seen.family, QStringLiteral("Liberation Sans"));
 }
 
@@ -202,6 +205,11 @@ void SlotDialogTest::keysAndClicksChooseOrCancel_data() {
   QTest::newRow("Abbrechen") << 1 << "Abbrechen" << -1;
   QTest::newRow("Abbrechen after Space") << 1 << "focus:2 Space Abbrechen" << -1;
   QTest::newRow("close box") << 3 << "close" << -1;
+  // An option's access key chooses it at once, as a click does.
+  QTest::newRow("Alt+3 over slot 1") << 0 << "alt:3" << 2;
+  QTest::newRow("Alt+1 over slot 4") << 3 << "alt:1" << 0;
+  QTest::newRow("Alt+4 after Down") << 0 << "Down alt:4" << 3;
+  QTest::newRow("Alt+2 on the checked option") << 1 << "alt:2" << 1;
   // A mouse click on an option chooses it at once; a press released outside does not.
   QTest::newRow("click another option") << 0 << "click:2" << 2;
   QTest::newRow("click the checked option") << 1 << "click:1" << 1;
