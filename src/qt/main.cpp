@@ -25,9 +25,9 @@ int sayAndEnd(const std::string& message) {
   return 2;
 }
 
-// While the window system starts, Qt's warnings wait here: said after a good start, dropped
-// when no display can be reached. Then Qt's several lines and its abort become the game's one
-// line and status 2.
+// While the window system starts and the game directory is made ready, Qt's warnings wait
+// here: said once the window is to open, dropped when the start ends in its one line. When no
+// display can be reached, Qt's several lines and its abort become that line and status 2.
 std::vector<std::string>* heldWarnings = nullptr;
 
 void windowSystemStart(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -73,8 +73,6 @@ int main(int argc, char* argv[]) {
   heldWarnings = &startWarnings;
   qInstallMessageHandler(windowSystemStart);
   QApplication app(argc, argv);
-  qInstallMessageHandler(nullptr);
-  for (const std::string& warning : startWarnings) std::cerr << warning << "\n";
 
   // Every print job goes to this PDF file. Its path is taken from where the game was started,
   // before it moves into its directory.
@@ -91,6 +89,8 @@ int main(int argc, char* argv[]) {
     return sayAndEnd(problem.empty()
                          ? "Das Spielverzeichnis " + dir.string() + " ist nicht erreichbar."
                          : problem);
+  qInstallMessageHandler(nullptr);
+  for (const std::string& warning : startWarnings) std::cerr << warning << "\n";
 
   QApplication::setApplicationName(QStringLiteral("Tessarix"));
   // Qt's own dialogs (the print dialog above all) speak German too, where the translations
