@@ -21,7 +21,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 # The Debian package: its own Release build with Debian's hardening flags, then lintian on it.
 DEB_BUILD ?= build-deb
 DEB_PACKAGES := lintian
-DEB_FILE := tessarix_$(shell sed -n 's/^project(Tessarix VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)-1_$(shell dpkg --print-architecture 2>/dev/null || echo amd64).deb
+DEB_FILE := tessarix_$(shell sed -n 's/^project.Tessarix VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)-1_$(shell dpkg --print-architecture 2>/dev/null || echo amd64).deb
 
 .PHONY: all deps configure build run deb test bench sanitize fuzz screenshots clean
 

@@ -81,6 +81,16 @@ class InstalledGame(unittest.TestCase):
         text = re.sub(rb".\x08", b"", text)  # the terminal's bold and underline
         for word in [b"generate", b"show", b"solve", b"shuffle", b"--givens", b"--free"]:
             self.assertIn(word, text)
+        # The game's page tells undo, the highlight, the hint, keyboard play, where the hall of
+        # fame is, how an own board is played and what a missing display does.
+        text = run(["groff", "-k", "-man", "-Tutf8", "-rLL=200n", "-rHY=0",
+                    self.share / "man/man6/tessarix.6"]).stdout.decode()
+        text = re.sub(r"\s+", " ", re.sub(r".\x08", "", text))
+        for words in ["Strg+Z", "Strg+Y", "hellgelben Hintergrund", "T (nur im Spiel)",
+                      "Pfeiltasten", "Eingabe oder Leertaste", "Alt+T",
+                      "„Schwierigkeit“ > „Ruhmeshalle“", "Esc oder „Abbruch“",
+                      "„Tessarix“ > „Spielstart“", "DISPLAY, WAYLAND_DISPLAY"]:
+            self.assertIn(words, text)
 
     def test_command_line_without_a_display(self):
         game = self.prefix / "bin" / "tessarix"
