@@ -131,7 +131,9 @@ TEST_P(FailedWrite, SaysTrulyWhatBecameOfTheOldFile) {
   EXPECT_NE(r.err.find("out.trx could not be written"), std::string::npos) << r.err;
   EXPECT_EQ(r.err.find("the old file stays unchanged") != std::string::npos, c.oldFile) << r.err;
   EXPECT_EQ(r.out, "");
-  if (c.oldFile) EXPECT_EQ(testing::readBytes(dir.file("out.trx")), old);
+  if (c.oldFile) {
+    EXPECT_EQ(testing::readBytes(dir.file("out.trx")), old);
+  }
   EXPECT_EQ(sortedEntries(dir), c.oldFile ? (std::vector<std::string>{"in.trx", "out.trx"})
                                           : (std::vector<std::string>{"in.trx"}));
 }

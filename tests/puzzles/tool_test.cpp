@@ -129,7 +129,9 @@ TEST_P(ToolSolve, ReportsWhatDeriveSolutionFinds) {
   ASSERT_EQ(lineCount(r.out), 35) << r.out;
   EXPECT_EQ(r.out.substr(33 * 34), tail.str());
   EXPECT_EQ(expected.notSolvable, !GetParam().solvable);
-  if (GetParam().solvable) EXPECT_EQ(r.out.substr(0, 33 * 34), picture(solvedDigit));
+  if (GetParam().solvable) {
+    EXPECT_EQ(r.out.substr(0, 33 * 34), picture(solvedDigit));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ToolSolve,
