@@ -2,7 +2,7 @@
 BUILD ?= build
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-liberation2 fonts-dejavu-core python3 poppler-utils qt6-translations-l10n \
-            desktop-file-utils appstream groff-base
+            desktop-file-utils appstream groff-base dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # The benchmark programs of bench/; BENCH_FLAGS passes Google Benchmark flags to each of them,
 # e.g. make bench BENCH_FLAGS="--benchmark_repetitions=5 --benchmark_filter=Derive".
@@ -18,8 +18,12 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZERS := fuzz_slot fuzz_fame fuzz_game fuzz_puzzles
 FUZZ_PACKAGES := clang libclang-rt-14-dev
+# The Debian package: its own Release build with Debian's hardening flags, then lintian on it.
+DEB_BUILD ?= build-deb
+DEB_PACKAGES := lintian
+DEB_FILE := tessarix_$(shell sed -n 's/^project.Tessarix VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)-1_$(shell dpkg --print-architecture 2>/dev/null || echo amd64).deb
 
-.PHONY: all deps configure build run test bench sanitize fuzz screenshots clean
+.PHONY: all deps configure build run deb test bench sanitize fuzz screenshots clean
 
 all: build
 
@@ -38,8 +42,21 @@ configure: deps
 build: configure
 	cmake --build $(BUILD)
 
-run: build
+# Only what it runs: the game and its tool, not the tests and benchmarks.
+run: configure
+	cmake --build $(BUILD) --target tessarix tessarix-puzzles
 	./$(BUILD)/src/qt/tessarix
+
+# tessarix_6.0-1_amd64.deb in the project folder, from a Release build of the game and the tool
+# alone; lintian must find no error in it.
+deb:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(DEB_PACKAGES)"
+	@[ -f $(DEB_BUILD)/build.ninja ] || { eval "$$(dpkg-buildflags --export=sh)" && \
+	  CXXFLAGS="$$CXXFLAGS $$CPPFLAGS" cmake -S . -B $(DEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release; }
+	cmake --build $(DEB_BUILD) --target tessarix tessarix-puzzles
+	cd $(DEB_BUILD) && cpack --config CPackConfig.cmake -B package
+	cp $(DEB_BUILD)/package/$(DEB_FILE) .
+	lintian --info $(DEB_FILE)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure --timeout 900 -j$$(nproc)
@@ -84,4 +101,4 @@ screenshots: build
 	  ./$(BUILD)/tests/qt/take_screenshots docs
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(DEB_BUILD) $(DEB_FILE)

@@ -3,7 +3,8 @@
 
 Installs the build tree into a temporary prefix and checks: the usual layout; the desktop entry
 and the AppStream metadata pass desktop-file-validate and appstreamcli; the installed game
-answers --help, --version and a bad option with no display at all; started offscreen with an
+answers --help, --version and a bad option with no display at all, and says on one line that
+it needs one; started offscreen with an
 empty XDG_DATA_HOME from another directory, it seeds its game directory with the four level
 files byte for byte as shipped; and a puzzle is dealt from a seeded file by the installed tool.
 Usage: install_test.py SOURCE_DIR BUILD_DIR
@@ -80,6 +81,16 @@ class InstalledGame(unittest.TestCase):
         text = re.sub(rb".\x08", b"", text)  # the terminal's bold and underline
         for word in [b"generate", b"show", b"solve", b"shuffle", b"--givens", b"--free"]:
             self.assertIn(word, text)
+        # The game's page tells undo, the highlight, the hint, keyboard play, where the hall of
+        # fame is, how an own board is played and what a missing display does.
+        text = run(["groff", "-k", "-man", "-Tutf8", "-rLL=200n", "-rHY=0",
+                    self.share / "man/man6/tessarix.6"]).stdout.decode()
+        text = re.sub(r"\s+", " ", re.sub(r".\x08", "", text))
+        for words in ["Strg+Z", "Strg+Y", "hellgelben Hintergrund", "T (nur im Spiel)",
+                      "Pfeiltasten", "Eingabe oder Leertaste", "Alt+T",
+                      "„Schwierigkeit“ > „Ruhmeshalle“", "Esc oder „Abbruch“",
+                      "„Tessarix“ > „Spielstart“", "DISPLAY, WAYLAND_DISPLAY"]:
+            self.assertIn(words, text)
 
     def test_command_line_without_a_display(self):
         game = self.prefix / "bin" / "tessarix"
@@ -91,9 +102,14 @@ class InstalledGame(unittest.TestCase):
         self.assertEqual(r.stderr, b"")
         r = run([game, "--version"], env=self.bare)
         self.assertEqual((r.returncode, r.stdout.decode()), (0, "tessarix 6.0\n"))
-        for args, mention in [(["--bogus"], "unbekannte Angabe"), (["--dir"], "--dir"),
-                              (["--dir", "/dev/null/spiel"], "/dev/null/spiel")]:
-            r = run([game] + args, env=self.bare)
+        # A directory that cannot be made is found once the window system has started (here
+        # offscreen); no display at all is said before anything is made.
+        offscreen = dict(self.bare, QT_QPA_PLATFORM="offscreen")
+        for args, env, mention in [(["--bogus"], self.bare, "unbekannte Angabe"),
+                                   (["--dir"], self.bare, "--dir"),
+                                   ([], self.bare, "DISPLAY"),
+                                   (["--dir", "/dev/null/spiel"], offscreen, "/dev/null/spiel")]:
+            r = run([game] + args, env=env)
             self.assertEqual(r.returncode, 2, args)
             self.assertEqual(r.stdout, b"")
             self.assertEqual(r.stderr.decode().count("\n"), 1, r.stderr.decode())

@@ -59,7 +59,7 @@ int runGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
   drawFiller(image, filler);
   const SaveResult saved = writePuzzleFile(file, image);
   if (!saved.ok) {
-    err << "tessarix-puzzles: " << saved.message << "\n";
+    reportSaveFailure(file, saved, err);
     return exitError;
   }
 

@@ -36,7 +36,7 @@ int runShuffle(const std::vector<std::string>& args, std::ostream& out, std::ost
   shuffleBoard(s, random);
   const SaveResult saved = saveSlot(words[2], *outSlot.slot, s, random);
   if (!saved.ok) {
-    err << "tessarix-puzzles: " << saved.message << "\n";
+    reportSaveFailure(words[2], saved, err);
     return exitError;
   }
   out << (s.notSolvable ? "not solvable" : "solved") << "\n";

@@ -88,20 +88,58 @@ std::optional<uint32_t> readSeed(const std::string& command, const std::string& 
   return value;
 }
 
+namespace {
+
+void noSuchSlot(int slot, std::ostream& err) {
+  err << "tessarix-puzzles: slot " << slot << " does not exist (slots are 0 to 3)\n";
+}
+
+}  // namespace
+
 bool loadSlotOrReport(const std::string& file, int slot, GameState& s, std::ostream& err) {
-  if (slot < 0 || slot >= slotCount) {
-    err << "tessarix-puzzles: slot " << slot << " does not exist (slots are 0 to 3)\n";
+  const LoadResult loaded = loadSlot(file, slot, s);
+  if (loaded.status == LoadStatus::Loaded) return true;
+  const std::string who = "tessarix-puzzles: ";
+  if (loaded.status == LoadStatus::Missing) {
+    err << who << file << " does not exist\n";
     return false;
   }
-  const LoadResult loaded = loadSlot(file, slot, s);
-  switch (loaded.status) {
-    case LoadStatus::Loaded: return true;
-    case LoadStatus::Missing:
-      err << "tessarix-puzzles: Die Datei " << file << " gibt es nicht.\n";
-      return false;
-    case LoadStatus::Refused: err << "tessarix-puzzles: " << loaded.message << "\n"; return false;
+  switch (loaded.problem) {
+    case LoadProblem::NoSuchSlot: noSuchSlot(slot, err); break;
+    case LoadProblem::Unreadable:
+      err << who << file << " cannot be read (not a regular file, or no permission)\n";
+      break;
+    case LoadProblem::TooShort:
+      err << who << file << " is too short for slot " << slot << "\n";
+      break;
+    case LoadProblem::BadValues:
+      err << who << "slot " << slot << " of " << file << " is damaged (a value above 9)\n";
+      break;
+    case LoadProblem::CluesBreakRules:
+      err << who << "slot " << slot << " of " << file
+          << " is damaged (its clues break the rules)\n";
+      break;
+    case LoadProblem::None: err << who << file << " cannot be used\n"; break;
   }
   return false;
+}
+
+void reportSaveFailure(const std::string& file, const SaveResult& saved, std::ostream& err) {
+  const std::string who = "tessarix-puzzles: ";
+  switch (saved.problem) {
+    case SaveProblem::OldUnreadable:
+      err << who << file
+          << " cannot be read (not a regular file, or no permission); it is left alone\n";
+      return;
+    case SaveProblem::NotAFile:
+      err << who << file << " is not a regular file (a link, perhaps); it is left alone\n";
+      return;
+    case SaveProblem::NoSuchSlot:
+    case SaveProblem::WriteFailed:
+    case SaveProblem::None: break;
+  }
+  err << who << file << " could not be written"
+      << (saved.hadOldFile ? "; the old file stays unchanged" : "") << "\n";
 }
 
 std::string boardPicture(const CellArray& cells) {

@@ -1,6 +1,7 @@
 // What the subcommands of tessarix-puzzles share: reading options and operands, slot and
-// seed arguments, loading a slot with a one-line error, and the board as a 33 x 33 character
-// picture.
+// seed arguments, loading a slot and saving a file with a one-line error, and the board as a
+// 33 x 33 character picture. The tool speaks English, and a slot is named by its number as
+// the command line gives it (0 to 3).
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "logic/game_state.h"
+#include "puzzles/puzzle_file.h"
 
 namespace tessarix::tool {
 
@@ -53,6 +55,10 @@ std::optional<uint32_t> readSeed(const std::string& command, const std::string& 
 // Loads slot of file into s. On failure writes one line to err and returns false: a missing,
 // unreadable, too short or corrupt file, or a slot outside 0..3.
 bool loadSlotOrReport(const std::string& file, int slot, GameState& s, std::ostream& err);
+
+// Says on one line to err why file was not written. That the old file stays as it was is said
+// only when there was one.
+void reportSaveFailure(const std::string& file, const SaveResult& saved, std::ostream& err);
 
 // 33 lines of 33 characters: line Y, column X shows the cell at global row Y, column X of
 // the figure; a blank outside every grid, "." for an empty cell, the digit otherwise. A

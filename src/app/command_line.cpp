@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 
 #include <array>
+#include <utility>
 
 namespace tessarix {
 
@@ -39,7 +40,8 @@ std::string usageLine() {
 }
 
 std::string helpText() {
-  std::string text = usageLine() + "\n\nTessarix, ein Sudoku aus neun verschränkten 9 x 9-Gittern.\n\n";
+  std::string text =
+      usageLine() + "\n\nTessarix, ein Sudoku aus neun verschränkten 9 x 9-Gittern.\n\n";
   text += "Angaben:\n";
   auto row = [&](const std::string& left, const std::string& right) {
     text += "  " + left + std::string(left.size() < 26 ? 26 - left.size() : 1, ' ') + right + "\n";
@@ -52,6 +54,36 @@ std::string helpText() {
       "\nIm Spielverzeichnis liegen die Stufendateien leicht.trx, mittel.trx, schwer.trx und\n"
       "extrem.trx, die gesicherten Bretter brett.trx und die Ruhmeshalle Champions.Rhm.\n";
   return text;
+}
+
+namespace {
+
+bool named(const char* variable) { return variable != nullptr && *variable != '\0'; }
+
+constexpr const char* needsSession = "das Spiel braucht eine grafische Sitzung.";
+
+}  // namespace
+
+std::string missingDisplay(const char* platform, const char* display, const char* waylandDisplay) {
+  // Any other platform (offscreen, vnc, wayland, a list to try) is Qt's to judge.
+  const std::string chosen = platform != nullptr ? platform : "";
+  if (!chosen.empty() && chosen != "xcb") return {};
+  if (named(display) || named(waylandDisplay)) return {};
+  return std::string("Keine Anzeige: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt; ") +
+         needsSession;
+}
+
+std::string unreachableDisplay(const char* platform, const char* display,
+                               const char* waylandDisplay) {
+  std::string tried;
+  for (const auto& [name, value] :
+       {std::pair{"QT_QPA_PLATFORM", platform}, std::pair{"DISPLAY", display},
+        std::pair{"WAYLAND_DISPLAY", waylandDisplay}})
+    if (named(value)) tried += (tried.empty() ? "" : ", ") + std::string(name) + "=" + value;
+  if (!named(display) && !named(waylandDisplay))
+    tried +=
+        (tried.empty() ? "" : ", ") + std::string("weder DISPLAY noch WAYLAND_DISPLAY gesetzt");
+  return "Keine Anzeige erreichbar (" + tried + "); " + needsSession;
 }
 
 CommandLine parseCommandLine(const std::vector<std::string>& words) {

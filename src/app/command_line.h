@@ -1,5 +1,6 @@
 // The game's command line, read before any window exists: the options, their values taken
-// byte for byte, and one line for each mistake.
+// byte for byte, and one line for each mistake; and whether there is a display to open the
+// window on.
 #pragma once
 
 #include <string>
@@ -9,10 +10,10 @@ namespace tessarix {
 
 struct CommandLine {
   enum class Action {
-    Play,   // start the game
+    Play,     // start the game
     Help,     // print the help text and end
     Version,  // print the version and end
-    Wrong,  // a usage error: print error and end with exit code 2
+    Wrong,    // a usage error: print error and end with exit code 2
   };
   Action action = Action::Play;
   std::string dir;      // --dir: the game directory as the bytes given; empty = the default
@@ -31,5 +32,17 @@ std::string usageLine();
 
 // What --help prints: the usage line, what each option does, the game directory.
 std::string helpText();
+
+// The game's window needs a graphical session. platform is QT_QPA_PLATFORM, display and
+// waylandDisplay are DISPLAY and WAYLAND_DISPLAY (each null when unset). When the window
+// would go to the desktop (no platform chosen, or "xcb") and neither variable names a display,
+// the one line to say; otherwise empty, and a display that is named but cannot be reached is
+// found when the window system starts.
+std::string missingDisplay(const char* platform, const char* display, const char* waylandDisplay);
+
+// The one line said when the window system could not start: the platform chosen and the
+// display tried, as far as they are set.
+std::string unreachableDisplay(const char* platform, const char* display,
+                               const char* waylandDisplay);
 
 }  // namespace tessarix

@@ -13,8 +13,14 @@ namespace fs = std::filesystem;
 fs::path defaultGameDirectory(const char* xdgDataHome, const char* home) {
   if (xdgDataHome != nullptr && *xdgDataHome != '\0' && fs::path(xdgDataHome).is_absolute())
     return fs::path(xdgDataHome) / "tessarix";
-  if (home != nullptr && *home != '\0') return fs::path(home) / ".local" / "share" / "tessarix";
-  return fs::path("tessarix");
+  if (home != nullptr && fs::path(home).is_absolute())
+    return fs::path(home) / ".local" / "share" / "tessarix";
+  return {};
+}
+
+std::string noGameDirectoryMessage() {
+  return "Kein Spielverzeichnis: HOME ist leer und XDG_DATA_HOME nicht gesetzt; bitte mit "
+         "--dir VERZEICHNIS eines angeben.";
 }
 
 std::string prepareGameDirectory(const fs::path& dir, const std::vector<ShippedFile>& shipped) {

@@ -15,9 +15,13 @@ struct ShippedFile {
 };
 
 // $XDG_DATA_HOME/tessarix, or ~/.local/share/tessarix when XDG_DATA_HOME is unset, empty or
-// not absolute. Either argument may be null (the variable is unset); without a home directory
-// the current directory's "tessarix" is used.
+// not absolute. Either argument may be null (the variable is unset). Without a usable home
+// directory either (HOME unset, empty or not absolute) there is no default: the path is empty,
+// and the game asks for --dir rather than making "tessarix" wherever it was started.
 std::filesystem::path defaultGameDirectory(const char* xdgDataHome, const char* home);
+
+// The one line said when there is no default game directory.
+std::string noGameDirectoryMessage();
 
 // Creates dir when missing and writes every shipped file whose name is free there; whatever
 // stands under a name (a file, a link, anything) is never touched. A shipped file that cannot

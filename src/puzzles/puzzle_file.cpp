@@ -2,6 +2,8 @@
 #include "puzzles/puzzle_file.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "logic/geometry.h"
@@ -41,6 +43,7 @@ LoadResult loadSlot(const std::string& path, int slot, GameState& s, CluePolicy 
   LoadResult result;
   if (!validSlot(slot)) {
     result.message = noSuchSlot(path, slot);
+    result.problem = LoadProblem::NoSuchSlot;
     return result;
   }
   const FileRead file = readFilePrefix(path, puzzleFileSize);
@@ -50,6 +53,7 @@ LoadResult loadSlot(const std::string& path, int slot, GameState& s, CluePolicy 
   }
   if (file.status == ReadStatus::Failed) {
     result.message = "Die Datei " + path + " kann nicht gelesen werden.";
+    result.problem = LoadProblem::Unreadable;
     return result;
   }
 
@@ -58,11 +62,13 @@ LoadResult loadSlot(const std::string& path, int slot, GameState& s, CluePolicy 
   const size_t givens = static_cast<size_t>(givensOffset(slot));
   if (file.bytes.size() < givens + cellBlockSize) {
     result.message = "Die Datei " + path + " ist zu kurz für " + slotName(slot) + ".";
+    result.problem = LoadProblem::TooShort;
     return result;
   }
   const auto first = file.bytes.begin() + static_cast<std::ptrdiff_t>(board);
   if (std::any_of(first, first + 2 * cellBlockSize, [](uint8_t v) { return v > 9; })) {
     result.message = "Die Datei " + path + " ist beschädigt (" + slotName(slot) + ").";
+    result.problem = LoadProblem::BadValues;
     return result;
   }
   CellArray boardRead{}, givensRead{};
@@ -71,6 +77,7 @@ LoadResult loadSlot(const std::string& path, int slot, GameState& s, CluePolicy 
   if (!cluesSound(boardRead, givensRead, clues)) {
     result.message = "Die Datei " + path + " ist beschädigt (" + slotName(slot) +
                      ": die Vorgaben verletzen die Regeln).";
+    result.problem = LoadProblem::CluesBreakRules;
     return result;
   }
 
@@ -96,6 +103,7 @@ SaveResult saveSlot(const std::string& path, int slot, const GameState& s, Rando
   SaveResult result;
   if (!validSlot(slot)) {
     result.message = noSuchSlot(path, slot);
+    result.problem = SaveProblem::NoSuchSlot;
     return result;
   }
   const FileRead old = readFilePrefix(path, puzzleFileSize);
@@ -103,6 +111,8 @@ SaveResult saveSlot(const std::string& path, int slot, const GameState& s, Rando
     // Whatever the file holds could not be kept, so it is not replaced.
     result.message =
         "Die Datei " + path + " kann nicht gelesen werden; das Brett wurde nicht gesichert.";
+    result.problem = SaveProblem::OldUnreadable;
+    result.hadOldFile = true;
     return result;
   }
 
@@ -150,15 +160,22 @@ void drawFiller(std::vector<uint8_t>& image, RandomSource& random) {
 
 SaveResult writePuzzleFile(const std::string& path, const std::vector<uint8_t>& image) {
   SaveResult result;
+  // Only a file that certainly stood there before can be said to stay as it was.
+  std::error_code ec;
+  const std::filesystem::file_type before = std::filesystem::symlink_status(path, ec).type();
+  result.hadOldFile =
+      before != std::filesystem::file_type::not_found && before != std::filesystem::file_type::none;
   switch (writeReplacing(path, image)) {
     case WriteStatus::Written: result.ok = true; break;
     case WriteStatus::NotAFile:
       result.message = "Die Datei " + path + " ist keine gewöhnliche Datei (etwa eine " +
                        "Verknüpfung); sie wird nicht überschrieben.";
+      result.problem = SaveProblem::NotAFile;
       break;
     case WriteStatus::Failed:
-      result.message = "Die Datei " + path + " konnte nicht geschrieben werden; " +
-                       "die alte Datei bleibt unverändert.";
+      result.message = "Die Datei " + path + " konnte nicht geschrieben werden" +
+                       (result.hadOldFile ? "; die alte Datei bleibt unverändert." : ".");
+      result.problem = SaveProblem::WriteFailed;
       break;
   }
   return result;

@@ -32,10 +32,14 @@ enum class LoadStatus {
   Refused,  // unreadable, too short or corrupt, or no such slot: nothing but the clock changed
 };
 
+// What made a slot Refused, for a caller that says it in words of its own.
+enum class LoadProblem { None, NoSuchSlot, Unreadable, TooShort, BadValues, CluesBreakRules };
+
 struct LoadResult {
   LoadStatus status = LoadStatus::Refused;
   bool marksLoaded = false;  // the file was complete, so marks and showCandidates were set
   std::string message;       // for Refused: what is wrong, naming the file
+  LoadProblem problem = LoadProblem::None;
 };
 
 // How a slot's clues are judged. A puzzle to be dealt must keep the rules; a board the player
@@ -50,9 +54,20 @@ enum class CluePolicy { KeepRules, AsTyped };
 LoadResult loadSlot(const std::string& path, int slot, GameState& s,
                     CluePolicy clues = CluePolicy::KeepRules);
 
+// What kept a save from being written.
+enum class SaveProblem {
+  None,
+  NoSuchSlot,
+  OldUnreadable,  // the file there could not be read, so it was not replaced
+  NotAFile,       // a link, directory, FIFO or device stands there; it is left alone
+  WriteFailed,    // the new file could not be written
+};
+
 struct SaveResult {
   bool ok = false;
   std::string message;  // when not ok: what went wrong, naming the file
+  SaveProblem problem = SaveProblem::None;
+  bool hadOldFile = false;  // a file stood at the path before, and stays as it was
 };
 
 // Writes board, givens and marks into slot 0..3 of the file at path and draws new filler.

@@ -1,5 +1,5 @@
 // The game's command line: a directory given either way and kept byte for byte, help, and
-// every usage error as one line that names what is wrong.
+// every usage error as one line that names what is wrong; a session without a display.
 #include "app/command_line.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +84,50 @@ TEST(CommandLineOptions, DirAndPrintToTogether) {
   EXPECT_EQ(parseCommandLine({"--print-to="}).action, Action::Wrong);
   EXPECT_EQ(parseCommandLine({"--print-to", "a.pdf", "--print-to", "b.pdf"}).action, Action::Wrong);
 }
+
+struct DisplayCase {
+  const char* name;
+  const char* platform;  // QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY; null = unset
+  const char* display;
+  const char* wayland;
+  bool missing;  // said before the window system starts
+};
+
+std::ostream& operator<<(std::ostream& out, const DisplayCase& c) { return out << c.name; }
+
+class Display : public ::testing::TestWithParam<DisplayCase> {};
+
+// Only a desktop session with no display named is refused beforehand; a platform that needs
+// none, or a named display, is left to the window system, whose failure has a line of its own.
+TEST_P(Display, MissingOnlyWhereTheDesktopHasNone) {
+  const DisplayCase& c = GetParam();
+  const std::string said = missingDisplay(c.platform, c.display, c.wayland);
+  EXPECT_EQ(!said.empty(), c.missing) << said;
+  if (c.missing) {
+    EXPECT_NE(said.find("DISPLAY"), std::string::npos) << said;
+    EXPECT_NE(said.find("WAYLAND_DISPLAY"), std::string::npos) << said;
+    EXPECT_EQ(said.find('\n'), std::string::npos) << said;
+  }
+  const std::string failed = unreachableDisplay(c.platform, c.display, c.wayland);
+  EXPECT_EQ(failed.find('\n'), std::string::npos) << failed;
+  EXPECT_NE(failed.find("Keine Anzeige"), std::string::npos) << failed;
+  for (const char* value : {c.platform, c.display, c.wayland})
+    if (value != nullptr && *value != '\0')
+      EXPECT_NE(failed.find(value), std::string::npos) << failed;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sessions, Display,
+    ::testing::Values(DisplayCase{"NothingSet", nullptr, nullptr, nullptr, true},
+                      DisplayCase{"AllEmpty", "", "", "", true},
+                      DisplayCase{"XcbWithoutDisplay", "xcb", nullptr, nullptr, true},
+                      DisplayCase{"X11", nullptr, ":0", nullptr, false},
+                      DisplayCase{"Wayland", nullptr, nullptr, "wayland-0", false},
+                      DisplayCase{"Both", nullptr, ":1", "wayland-1", false},
+                      DisplayCase{"Offscreen", "offscreen", nullptr, nullptr, false},
+                      DisplayCase{"WaylandChosen", "wayland", nullptr, nullptr, false},
+                      DisplayCase{"XcbWithDisplay", "xcb", ":5", nullptr, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tessarix

@@ -34,7 +34,17 @@ INSTANTIATE_TEST_SUITE_P(
                       DirectoryCase{"", "/home/anna", "/home/anna/.local/share/tessarix"},
                       // a relative XDG_DATA_HOME is invalid and ignored
                       DirectoryCase{"rel/data", "/home/anna", "/home/anna/.local/share/tessarix"},
-                      DirectoryCase{nullptr, nullptr, "tessarix"}));
+                      // No home: no default, rather than a "tessarix" wherever the game started.
+                      DirectoryCase{nullptr, nullptr, ""}, DirectoryCase{nullptr, "", ""},
+                      DirectoryCase{"", "", ""}, DirectoryCase{"rel/data", "rel/home", ""},
+                      DirectoryCase{"/data", nullptr, "/data/tessarix"}));
+
+TEST(DefaultDirectory, WithoutOneTheGameAsksForDir) {
+  const std::string said = noGameDirectoryMessage();
+  for (const char* word : {"HOME", "XDG_DATA_HOME", "--dir"})
+    EXPECT_NE(said.find(word), std::string::npos) << said;
+  EXPECT_EQ(said.find('\n'), std::string::npos);
+}
 
 std::string readAll(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);

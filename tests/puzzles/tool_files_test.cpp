@@ -1,6 +1,6 @@
 // tessarix-puzzles against files that are not what they should be: FIFOs as input or output
 // are refused at once, "generate" writes its file once and whole, and a write that fails
-// leaves the old file byte for byte, saying so.
+// leaves the old file byte for byte, saying so only when there was one.
 #include <sys/inotify.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -96,29 +96,60 @@ TEST(GenerateFile, IsWrittenOnceWhole) {
   EXPECT_EQ(fs::file_size(dir.file("out.trx")), 48729u);
 }
 
-// A write that fails (a file size limit, as a full disk would) leaves the old file whole,
-// says that it did, and leaves no temporary file.
-TEST(GenerateFile, AFailedWriteLeavesTheOldFileAndSaysSoTruly) {
+// A write that fails (a file size limit, as a full disk would) leaves no temporary file and,
+// where there was an old file, leaves it whole and says so; where there was none, it does not
+// speak of one.
+struct FailedWriteCase {
+  const char* name;
+  std::vector<std::string> args;
+  bool oldFile;  // out.trx is there before
+};
+
+std::ostream& operator<<(std::ostream& out, const FailedWriteCase& c) { return out << c.name; }
+
+class FailedWrite : public ::testing::TestWithParam<FailedWriteCase> {};
+
+TEST_P(FailedWrite, SaysTrulyWhatBecameOfTheOldFile) {
+  const FailedWriteCase& c = GetParam();
   TempDirectory dir;
-  fs::copy_file(std::string(TESSARIX_DATA_DIR) + "/extrem.trx", dir.file("out.trx"));
-  const std::vector<uint8_t> old = testing::readBytes(dir.file("out.trx"));
+  fs::copy_file(std::string(TESSARIX_DATA_DIR) + "/leicht.trx", dir.file("in.trx"));
+  if (c.oldFile) fs::copy_file(std::string(TESSARIX_DATA_DIR) + "/extrem.trx", dir.file("out.trx"));
+  const std::vector<uint8_t> old =
+      c.oldFile ? testing::readBytes(dir.file("out.trx")) : std::vector<uint8_t>{};
   struct rlimit saved {};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
   auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);  // kept across exec: the write fails
   struct rlimit small = saved;
   small.rlim_cur = 20000;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const ChildRun r = tool(dir, {"generate", "--level", "0", "--seed", "2", "out.trx"});
+  const ChildRun r = tool(dir, c.args);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, oldHandler);
 
   EXPECT_EQ(r.code, 1) << r.err;
-  EXPECT_NE(r.err.find("out.trx"), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("unverändert"), std::string::npos) << r.err;
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  EXPECT_NE(r.err.find("out.trx could not be written"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("the old file stays unchanged") != std::string::npos, c.oldFile) << r.err;
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(testing::readBytes(dir.file("out.trx")), old);
-  EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.trx"});
+  if (c.oldFile) {
+    EXPECT_EQ(testing::readBytes(dir.file("out.trx")), old);
+  }
+  EXPECT_EQ(sortedEntries(dir), c.oldFile ? (std::vector<std::string>{"in.trx", "out.trx"})
+                                          : (std::vector<std::string>{"in.trx"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, FailedWrite,
+    ::testing::Values(
+        FailedWriteCase{
+            "GenerateOverAFile", {"generate", "--level", "0", "--seed", "2", "out.trx"}, true},
+        FailedWriteCase{
+            "GenerateNew", {"generate", "--level", "0", "--seed", "2", "out.trx"}, false},
+        FailedWriteCase{
+            "ShuffleOverAFile", {"shuffle", "in.trx", "0", "out.trx", "3", "--seed", "1"}, true},
+        FailedWriteCase{
+            "ShuffleNew", {"shuffle", "in.trx", "0", "out.trx", "3", "--seed", "1"}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The shipped level files are what the generator makes from seed 1, byte for byte.
 TEST(GenerateFile, RemakesTheShippedLevelFiles) {

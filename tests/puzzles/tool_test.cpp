@@ -129,7 +129,9 @@ TEST_P(ToolSolve, ReportsWhatDeriveSolutionFinds) {
   ASSERT_EQ(lineCount(r.out), 35) << r.out;
   EXPECT_EQ(r.out.substr(33 * 34), tail.str());
   EXPECT_EQ(expected.notSolvable, !GetParam().solvable);
-  if (GetParam().solvable) EXPECT_EQ(r.out.substr(0, 33 * 34), picture(solvedDigit));
+  if (GetParam().solvable) {
+    EXPECT_EQ(r.out.substr(0, 33 * 34), picture(solvedDigit));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ToolSolve,
@@ -200,6 +202,13 @@ class ToolErrors : public ::testing::TestWithParam<ErrorCase> {
     corrupt[2000 + 123] = 42;  // slot 1's board
     testing::writeBytes(dir.file("corrupt.trx"), corrupt);
     testing::writeBytes(dir.file("short.trx"), std::vector<uint8_t>(3000, 0));
+    // Slot 2 holds the clue 5 twice in the top row of grid 1.
+    std::vector<uint8_t> clash(48729, 0);
+    for (int col : {1, 2}) {
+      clash[4000 + cellIndex(1, col, 1)] = 5;
+      clash[5000 + cellIndex(1, col, 1)] = 5;
+    }
+    testing::writeBytes(dir.file("clash.trx"), clash);
     testing::writeBytes(dir.file("good.trx"), std::vector<uint8_t>(48729, 0));
     std::filesystem::create_directory(dir.file("folder.trx"));
   }
@@ -218,6 +227,9 @@ TEST_P(ToolErrors, ExitCodeAndMessage) {
   if (c.code == 1) {
     EXPECT_EQ(lineCount(r.err), 1) << r.err;
     EXPECT_EQ(r.err.rfind("tessarix-puzzles: ", 0), 0u) << r.err;
+    // One language, and a slot is named as it was given, never as the game's "Nr."
+    for (const char* word : {"Datei", "Brett", "Nr."})
+      EXPECT_EQ(r.err.find(word), std::string::npos) << r.err;
   } else {
     EXPECT_NE(r.err.find("usage: tessarix-puzzles"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("show FILE SLOT"), std::string::npos) << r.err;
@@ -226,33 +238,33 @@ TEST_P(ToolErrors, ExitCodeAndMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ToolErrors,
-    ::testing::Values(ErrorCase{"MissingFile", "show {}/none.trx 0", 1},
-                      ErrorCase{"MissingFileSolve", "solve {}/none.trx 0", 1},
-                      ErrorCase{"CorruptSlot", "show {}/corrupt.trx 1", 1},
-                      ErrorCase{"CorruptSlotSolve", "solve {}/corrupt.trx 1", 1},
-                      ErrorCase{"TooShort", "show {}/short.trx 1", 1},
-                      ErrorCase{"Directory", "show {}/folder.trx 0", 1},
-                      ErrorCase{"SlotFour", "show {}/good.trx 4", 1},
-                      ErrorCase{"SlotBelowZero", "solve {}/good.trx -1", 1},
-                      ErrorCase{"NoArguments", "", 2},
-                      ErrorCase{"UnknownCommand", "frobnicate {}/good.trx 0", 2},
-                      ErrorCase{"SlotMissing", "show {}/good.trx", 2},
-                      ErrorCase{"SlotNotANumber", "show {}/good.trx zwei", 2},
-                      ErrorCase{"TooManyWords", "solve {}/good.trx 0 1", 2},
-                      ErrorCase{"UnknownOption", "show --clues {}/good.trx 0", 2},
-                      // A slot number too large for any integer is still a slot number.
-                      ErrorCase{"SlotHuge", "show {}/good.trx 99999999999", 1,
-                                "slot 99999999999 does not exist"},
-                      ErrorCase{"SlotHugeSolve", "solve {}/good.trx -99999999999999999999", 1,
-                                "does not exist"},
-                      ErrorCase{"SlotHugeShuffle", "shuffle {}/good.trx 0 {}/o.trx 99999999999",
-                                1, "does not exist"},
-                      // An option is given once; after a lone -- every word is a file or slot.
-                      ErrorCase{"GivensTwice", "show --givens {}/good.trx 0 --givens", 2,
-                                "--givens is given twice"},
-                      ErrorCase{"SeedTwice", "shuffle {}/good.trx 0 {}/o.trx 0 --seed 1 --seed 2",
-                                2, "--seed is given twice"},
-                      ErrorCase{"OptionAfterTheEnd", "show -- {}/good.trx 0 --givens", 2}),
+    ::testing::Values(
+        ErrorCase{"MissingFile", "show {}/none.trx 0", 1, "none.trx does not exist"},
+        ErrorCase{"MissingFileSolve", "solve {}/none.trx 0", 1, "none.trx does not exist"},
+        ErrorCase{"CorruptSlot", "show {}/corrupt.trx 1", 1, "slot 1 of "},
+        ErrorCase{"ClashingClues", "show {}/clash.trx 2", 1,
+                  "clash.trx is damaged (its clues break the rules)"},
+        ErrorCase{"CorruptSlotSolve", "solve {}/corrupt.trx 1", 1, "corrupt.trx is damaged"},
+        ErrorCase{"TooShort", "show {}/short.trx 1", 1, "short.trx is too short for slot 1"},
+        ErrorCase{"Directory", "show {}/folder.trx 0", 1, "folder.trx cannot be read"},
+        ErrorCase{"SlotFour", "show {}/good.trx 4", 1, "slot 4 does not exist"},
+        ErrorCase{"SlotBelowZero", "solve {}/good.trx -1", 1, "slot -1 does not exist"},
+        ErrorCase{"NoArguments", "", 2}, ErrorCase{"UnknownCommand", "frobnicate {}/good.trx 0", 2},
+        ErrorCase{"SlotMissing", "show {}/good.trx", 2},
+        ErrorCase{"SlotNotANumber", "show {}/good.trx zwei", 2},
+        ErrorCase{"TooManyWords", "solve {}/good.trx 0 1", 2},
+        ErrorCase{"UnknownOption", "show --clues {}/good.trx 0", 2},
+        // A slot number too large for any integer is still a slot number.
+        ErrorCase{"SlotHuge", "show {}/good.trx 99999999999", 1, "slot 99999999999 does not exist"},
+        ErrorCase{"SlotHugeSolve", "solve {}/good.trx -99999999999999999999", 1, "does not exist"},
+        ErrorCase{"SlotHugeShuffle", "shuffle {}/good.trx 0 {}/o.trx 99999999999", 1,
+                  "does not exist"},
+        // An option is given once; after a lone -- every word is a file or slot.
+        ErrorCase{"GivensTwice", "show --givens {}/good.trx 0 --givens", 2,
+                  "--givens is given twice"},
+        ErrorCase{"SeedTwice", "shuffle {}/good.trx 0 {}/o.trx 0 --seed 1 --seed 2", 2,
+                  "--seed is given twice"},
+        ErrorCase{"OptionAfterTheEnd", "show -- {}/good.trx 0 --givens", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ToolUsage, HelpGoesToStandardOutput) {

@@ -1,5 +1,6 @@
-// The game program's command line, run as a child process: a usage error needs no display,
-// prints one line and creates nothing; a directory whose name is not UTF-8 is used as given.
+// The game program's command line and environment, run as a child process: a usage error, a
+// missing home or a missing display prints one line and creates nothing; a directory whose
+// name is not UTF-8 is used as given.
 #include <QtTest>
 
 #include <filesystem>
@@ -31,32 +32,73 @@ class GameCommandLineTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void usageErrorsNeedNoDisplay_data() {
+  // A start that cannot be: a usage error, no game directory, no display. Each is one line
+  // and status 2 before anything is made on disk, and none needs a display to say so.
+  void refusedStartsMakeNothing_data() {
     QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("env");  // besides PATH; "HOME=" + the empty home folder
     QTest::addColumn<QString>("mention");
-    QTest::newRow("dir empty") << QStringList{"--dir", ""} << "--dir braucht einen Wert";
-    QTest::newRow("dir= empty") << QStringList{"--dir="} << "--dir braucht einen Wert";
-    QTest::newRow("dir then --help") << QStringList{"--dir", "--help"} << "nicht --help";
-    QTest::newRow("dir twice") << QStringList{"--dir", "a", "--dir", "b"} << "mehrfach";
-    QTest::newRow("unknown") << QStringList{"--frobnicate"} << "unbekannte Angabe";
+    const QStringList home{"HOME="};
+    QTest::newRow("dir empty") << QStringList{"--dir", ""} << home << "--dir braucht einen Wert";
+    QTest::newRow("dir= empty") << QStringList{"--dir="} << home << "--dir braucht einen Wert";
+    QTest::newRow("dir then --help") << QStringList{"--dir", "--help"} << home << "nicht --help";
+    QTest::newRow("dir twice") << QStringList{"--dir", "a", "--dir", "b"} << home << "mehrfach";
+    QTest::newRow("unknown") << QStringList{"--frobnicate"} << home << "unbekannte Angabe";
+    QTest::newRow("no display") << QStringList{} << home << "weder DISPLAY noch WAYLAND_DISPLAY";
+    QTest::newRow("no display, xcb")
+        << QStringList{} << QStringList{"HOME=", "QT_QPA_PLATFORM=xcb"} << "WAYLAND_DISPLAY";
+    // Named, but nothing answers there: the window system's failure, said as one line.
+    QTest::newRow("display unreachable")
+        << QStringList{} << QStringList{"HOME=", "DISPLAY=:93999"} << "DISPLAY=:93999";
+    QTest::newRow("platform unknown")
+        << QStringList{} << QStringList{"HOME=", "QT_QPA_PLATFORM=nosuch"}
+        << "QT_QPA_PLATFORM=nosuch";
+    const QString offscreen = "QT_QPA_PLATFORM=offscreen";
+    QTest::newRow("home empty") << QStringList{} << QStringList{"HOME", offscreen}
+                                << "HOME ist leer";
+    QTest::newRow("home unset") << QStringList{} << QStringList{offscreen} << "HOME ist leer";
+    QTest::newRow("home and data home relative")
+        << QStringList{} << QStringList{"HOME=rel", "XDG_DATA_HOME=rel/data", offscreen}
+        << "--dir VERZEICHNIS";
   }
 
-  void usageErrorsNeedNoDisplay() {
+  void refusedStartsMakeNothing() {
     QFETCH(QStringList, words);
+    QFETCH(QStringList, env);
     QFETCH(QString, mention);
     TempDirectory scratch;
     std::filesystem::create_directory(scratch.path() / "home");
-    // No DISPLAY, no WAYLAND_DISPLAY, no QT_QPA_PLATFORM: a QApplication could not start.
-    const ChildRun run = runChild(TESSARIX_GAME, byteArgs(words), {"HOME=" + scratch.file("home")},
-                                  scratch.path().string(), scratch);
+    // "HOME=" is the empty home folder, a bare "HOME" an empty variable.
+    std::vector<std::string> environment{"PATH=/usr/bin:/bin"};
+    for (const QString& e : env)
+      environment.push_back(e == "HOME="  ? "HOME=" + scratch.file("home")
+                            : e == "HOME" ? std::string("HOME=")
+                                          : e.toStdString());
+    const ChildRun run =
+        runChild(TESSARIX_GAME, byteArgs(words), environment, scratch.path().string(), scratch);
     QVERIFY(!run.timedOut);
     QCOMPARE(run.code, 2);
-    QCOMPARE(lineCount(run.err), 1);
+    QVERIFY2(lineCount(run.err) == 1, run.err.c_str());
+    QVERIFY2(run.err.rfind("tessarix: ", 0) == 0, run.err.c_str());
     QVERIFY2(run.err.find(mention.toStdString()) != std::string::npos, run.err.c_str());
     QCOMPARE(run.out, std::string());
-    // Nothing made: no directory named "--help", no default game directory.
+    // Nothing made: no directory named "--help", no default game directory, no "tessarix"
+    // where the game was started.
     QCOMPARE(scratch.entries(), std::vector<std::string>{"home"});
     QVERIFY(std::filesystem::is_empty(scratch.path() / "home"));
+  }
+
+  // Without a home, XDG_DATA_HOME alone names the game directory.
+  void aDataHomeServesWithoutAHome() {
+    TempDirectory scratch;
+    const std::filesystem::path dir = scratch.path() / "data" / "tessarix";
+    const ChildRun run =
+        runChild(TESSARIX_GAME, {},
+                 {"HOME=", "XDG_DATA_HOME=" + scratch.file("data"), "QT_QPA_PLATFORM=offscreen"},
+                 scratch.path().string(), scratch, std::chrono::seconds(30),
+                 [&] { return std::filesystem::exists(dir / "extrem.trx"); });
+    QVERIFY2(run.stopped, run.err.c_str());
+    QCOMPARE(scratch.entries(), std::vector<std::string>{"data"});
   }
 
   void aDirectoryNotInUtf8IsUsedByteForByte() {
