@@ -31,8 +31,8 @@ const std::string& fameField(const HallOfFame& h, int line) {
 void emptyEntry(HallOfFame& h, int rank, int level) {
   h.fameNames[rank][level].clear();
   h.fameDates[rank][level].clear();
-  h.fameTimes[rank][level] =
-      std::string(emptyFameTime);  // (a move: gcc 12 warns falsely on the copy)
+  // (a move: gcc 12 warns falsely on the copy)
+  h.fameTimes[rank][level] = std::string(emptyFameTime);
 }
 
 // Every entry of a level with a finish time, its name cut to the field's length, in time

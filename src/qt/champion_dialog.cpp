@@ -26,11 +26,10 @@ class StorableNameValidator : public QValidator {
 
   State validate(QString& input, int& pos) const override {
     const QString composed = input.normalized(QString::NormalizationForm_C);
-    const QByteArray utf8 = composed.toUtf8();
     // A lone surrogate (half of a character) cannot be stored, and UTF-8 would hide it.
     for (const QChar c : composed)
       if (c.isSurrogate()) return Invalid;
-    const std::optional<std::string> stored = nameAsStored(utf8.toStdString());
+    const std::optional<std::string> stored = nameAsStored(composed.toStdString());
     if (!stored) return Invalid;
     const QString shown = QString::fromStdString(*stored);
     if (shown != input) {
