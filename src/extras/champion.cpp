@@ -5,6 +5,15 @@
 
 namespace tessarix {
 
+std::optional<std::string> nameAsStored(const std::string& typed) {
+  // Checked on the typed text: the blanking turns a malformed byte into a "?".
+  if (!isWellFormedUtf8(typed)) return std::nullopt;
+  std::string name = blankControlCharacters(typed);
+  if (!holdsInWindows1252(name) || characterCount(name) > size_t{fameNameLength})
+    return std::nullopt;
+  return name;
+}
+
 ChampionResult recordChampion(HallOfFame& h, int level, const std::string& finishTime,
                               const std::string& date, std::string& championName,
                               ChampionPrompt& prompt, const std::string& path, bool keepFile) {

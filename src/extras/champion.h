@@ -2,6 +2,7 @@
 // name the player gives, and the file is stored or the tables restored from it.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "extras/hall_of_fame.h"
@@ -19,6 +20,12 @@ class ChampionPrompt {
   // The name dialog, pre-filled with the last accepted name of this run.
   virtual Answer askChampionName(const std::string& championName) = 0;
 };
+
+// What the name field takes while the player types: the text with its control characters as
+// blanks, as the file will keep it; nothing when it holds a character the file's code page
+// cannot hold (the field refuses it rather than storing a "?") or is longer than
+// fameNameLength characters.
+std::optional<std::string> nameAsStored(const std::string& typed);
 
 struct ChampionResult {
   int rank = 0;               // the rank the time qualified for, 0 for none

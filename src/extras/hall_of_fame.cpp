@@ -2,10 +2,10 @@
 #include "extras/hall_of_fame.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "extras/clock_text.h"
-
 #include "extras/windows1252.h"
 #include "puzzles/file_io.h"
 
@@ -31,26 +31,31 @@ const std::string& fameField(const HallOfFame& h, int line) {
 void emptyEntry(HallOfFame& h, int rank, int level) {
   h.fameNames[rank][level].clear();
   h.fameDates[rank][level].clear();
-  h.fameTimes[rank][level] = std::string(emptyFameTime);  // (a move: gcc 12 warns falsely on the copy)
+  // (a move: gcc 12 warns falsely on the copy)
+  h.fameTimes[rank][level] = std::string(emptyFameTime);
 }
 
-// A time worth a rank. One of ninety hours or more sorts after the empty mark "9" and would
-// never be listed, so it counts as empty as well.
-bool usedTime(const std::string& time) { return isFinishTimeText(time) && time[0] != '9'; }
-
-// Every entry of a level with a time worth a rank, its name cut to the field's length, in
-// time order (equal times in the order they had); the empty ranks after them.
+// Every entry of a level with a finish time, its name cut to the field's length, in time
+// order (equal times in the order they had); then the entries whose time cannot be read,
+// exactly as they were and in the order they had; the empty ranks after them.
 void tidyLevel(HallOfFame& h, int level) {
   struct Entry {
     std::string name, date, time;
   };
-  std::vector<Entry> used;
-  for (int rank = 1; rank <= fameLastRank; ++rank)
-    if (usedTime(h.fameTimes[rank][level]))
+  std::vector<Entry> used, unreadable;
+  for (int rank = 1; rank <= fameLastRank; ++rank) {
+    const FameTime kind = fameTimeKind(h.fameTimes[rank][level]);
+    if (kind == FameTime::Finish)
       used.push_back({firstCharacters(h.fameNames[rank][level], fameNameLength),
                       h.fameDates[rank][level], h.fameTimes[rank][level]});
+    else if (kind == FameTime::Unreadable)
+      unreadable.push_back(
+          {h.fameNames[rank][level], h.fameDates[rank][level], h.fameTimes[rank][level]});
+  }
   std::stable_sort(used.begin(), used.end(),
                    [](const Entry& a, const Entry& b) { return a.time < b.time; });
+  used.insert(used.end(), std::make_move_iterator(unreadable.begin()),
+              std::make_move_iterator(unreadable.end()));
   for (int rank = 1; rank <= fameLastRank; ++rank) {
     if (rank > static_cast<int>(used.size())) {
       emptyEntry(h, rank, level);
@@ -146,16 +151,26 @@ FameFileResult storeHallOfFame(const HallOfFame& h, const std::string& path, boo
   return result;
 }
 
+FameTime fameTimeKind(const std::string& time) {
+  if (time == emptyFameTime) return FameTime::Empty;
+  // One of ninety hours or more would sort after the empty mark and never be listed.
+  if (isFinishTimeText(time) && time[0] != emptyFameTime[0]) return FameTime::Finish;
+  return FameTime::Unreadable;
+}
+
 bool fameEntryUsed(const HallOfFame& h, int rank, int level) {
   if (rank < 1 || rank > fameLastRank || level < 0 || level >= fameLevels) return false;
-  const std::string& time = h.fameTimes[rank][level];
-  return !time.empty() && time[0] != emptyFameTime[0];
+  return fameTimeKind(h.fameTimes[rank][level]) != FameTime::Empty;
 }
 
 int championRank(const HallOfFame& h, int level, const std::string& finishTime) {
   if (level < 0 || level >= fameLevels) return 0;
-  for (int rank = 1; rank <= fameLastRank; ++rank)
-    if (finishTime < h.fameTimes[rank][level]) return rank;
+  for (int rank = 1; rank <= fameLastRank; ++rank) {
+    const std::string& time = h.fameTimes[rank][level];
+    // An entry without a finish time counts as empty here: every finish time goes ahead of it.
+    const bool finish = fameTimeKind(time) == FameTime::Finish;
+    if (finishTime < (finish ? time : std::string(emptyFameTime))) return rank;
+  }
   return 0;
 }
 

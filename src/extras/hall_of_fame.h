@@ -41,9 +41,11 @@ void resetHallOfFame(HallOfFame& h);
 // resets the tables and creates nothing. A file that cannot be read resets the tables and is
 // reported; a damaged one (not 120 lines, a NUL or other control byte, a line longer than
 // fameLineLimit) is reported too, naming the file, and the tables keep what it held, the
-// entries it lacks empty. Each entry is checked on its own: a name is cut to fameNameLength
-// characters; a time that is not "hh:mm:ss.t" below 90 hours makes the whole entry empty;
-// then each level holds its used entries in time order, the empty ones after them.
+// entries it lacks empty. Each entry is judged by its time (fameTimeKind): an entry with a
+// finish time has its name cut to fameNameLength characters; one with the empty mark "9" is
+// emptied; one whose time cannot be read is kept as it stands. Then each level holds its
+// finish times in time order, the unreadable entries after them in the order they had, the
+// empty ones last.
 FameFileResult loadHallOfFame(HallOfFame& h, const std::string& path);
 
 // Writes the 120 lines, each ended by CR LF, in Windows-1252 (a character it cannot hold
@@ -56,11 +58,22 @@ FameFileResult saveHallOfFame(const HallOfFame& h, const std::string& path);
 // result (not ok) says that the file was left as it was.
 FameFileResult storeHallOfFame(const HallOfFame& h, const std::string& path, bool keepFile);
 
-// Whether the entry at rank of level holds a finish time; an empty one ("9") is not listed.
+// What the time of an entry makes of it. A finish time "hh:mm:ss.t" below 90 hours ranks by
+// its text. The empty mark "9" is an empty entry. Anything else, which only a hand-edited file
+// holds (another shape, or ninety hours and more, which would sort after the empty mark), is
+// an entry whose time cannot be read: it is listed as it stands, ranks after every finish time
+// of its level and is written back unchanged as long as its level is not changed.
+// The kinds in the order a level holds them.
+enum class FameTime { Finish, Unreadable, Empty };
+FameTime fameTimeKind(const std::string& time);
+
+// Whether the entry at rank of level is listed: every entry but an empty one ("9").
 bool fameEntryUsed(const HallOfFame& h, int rank, int level);
 
-// The rank 1..10 a finish time takes in the level: the first rank whose stored time it sorts
-// strictly before, byte by byte; 0 when it beats none (or the level does not exist).
+// The rank 1..10 a finish time takes in the level: the first rank whose stored finish time it
+// sorts strictly before, byte by byte, or the first rank without a finish time (an empty or
+// unreadable entry) when it sorts before the empty mark "9"; 0 when it beats none (or the
+// level does not exist).
 int championRank(const HallOfFame& h, int level, const std::string& finishTime);
 
 // Empties ranks 1..10 of one level; the other levels and rank 0 stay.

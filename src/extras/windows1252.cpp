@@ -99,6 +99,24 @@ std::string utf8ToWindows1252(const std::string& text) {
   return out;
 }
 
+bool isWellFormedUtf8(const std::string& text) {
+  bool good = true;
+  forEachCharacter(text, [&](char32_t c) { good = good && c != malformed; });
+  return good;
+}
+
+bool holdsInWindows1252(const std::string& text) {
+  bool holds = true;
+  forEachCharacter(text, [&](char32_t c) { holds = holds && windows1252Byte(c) >= 0; });
+  return holds;
+}
+
+size_t characterCount(const std::string& text) {
+  size_t count = 0;
+  forEachCharacter(text, [&](char32_t) { ++count; });
+  return count;
+}
+
 std::string blankControlCharacters(const std::string& text) {
   std::string out;
   out.reserve(text.size());

@@ -14,6 +14,15 @@ std::string windows1252ToUtf8(const std::string& bytes);
 // malformed UTF-8, becomes "?".
 std::string utf8ToWindows1252(const std::string& text);
 
+// Whether text is well-formed UTF-8 (no overlong forms, no surrogates).
+bool isWellFormedUtf8(const std::string& text);
+
+// Whether every character of text has its byte in the code page; false for malformed UTF-8.
+bool holdsInWindows1252(const std::string& text);
+
+// The number of characters (code points) of text; a malformed byte counts as one.
+size_t characterCount(const std::string& text);
+
 // The name the player typed, fit for one line: control characters (line breaks, tabs and
 // the like) become blanks. Malformed UTF-8 bytes become "?".
 std::string blankControlCharacters(const std::string& text);

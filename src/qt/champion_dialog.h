@@ -10,8 +10,9 @@ class QPushButton;
 namespace tessarix {
 
 // Modal. The field holds the name given, selected, and has the focus, and takes at most the
-// hall of fame's name length. Enter and "&Eintragen" accept; Esc, "&Abbrechen" and the close box
-// cancel.
+// hall of fame's name length in characters, and only characters the hall of fame's file can
+// hold (others are refused as they are typed; control characters show as blanks). Enter and
+// "&Eintragen" accept; Esc, "&Abbrechen" and the close box cancel.
 class ChampionDialog : public QDialog {
   Q_OBJECT
 

@@ -22,7 +22,8 @@ const std::array<QString, fameLevels> tabCaptions = {
     QStringLiteral("Leicht"), QStringLiteral("Mittel"), QStringLiteral("Schwer"),
     QStringLiteral("Extrem")};
 
-// One level's list in report view: a row for each used rank, best first.
+// One level's list in report view: a row for each listed rank, best first, each entry as it
+// stands in the tables.
 QTreeWidget* levelList(const HallOfFame& tables, int level) {
   auto* list = new QTreeWidget;
   list->setRootIsDecorated(false);
@@ -37,10 +38,14 @@ QTreeWidget* levelList(const HallOfFame& tables, int level) {
     list->setColumnWidth(column, columnWidths[static_cast<size_t>(column)]);
   for (int rank = 1; rank <= fameLastRank; ++rank) {
     if (!fameEntryUsed(tables, rank, level)) continue;
-    list->addTopLevelItem(new QTreeWidgetItem(
-        {QStringLiteral("%1.").arg(rank), QString::fromStdString(tables.fameNames[rank][level]),
-         QString::fromStdString(tables.fameDates[rank][level]),
-         QString::fromStdString(tables.fameTimes[rank][level])}));
+    auto* item = new QTreeWidgetItem({QStringLiteral("%1.").arg(rank),
+                                      QString::fromStdString(tables.fameNames[rank][level]),
+                                      QString::fromStdString(tables.fameDates[rank][level]),
+                                      QString::fromStdString(tables.fameTimes[rank][level])});
+    // The columns keep their widths, in which a long name (or a hand-written date or time)
+    // is cut short: the whole text shows when the pointer rests on it.
+    for (int column = 1; column < 4; ++column) item->setToolTip(column, item->text(column));
+    list->addTopLevelItem(item);
   }
   return list;
 }

@@ -1,5 +1,6 @@
 // The printer's Canvas: the game's drawing operations on a QPainter that paints a printer's page,
-// in the printer's device pixels, with the page's fonts sized in points.
+// in the printer's device pixels, with line widths in pixels of a 300 dpi page and the page's
+// fonts sized in points.
 #pragma once
 
 #include <QColor>
@@ -16,6 +17,7 @@ class PrinterCanvas : public Canvas {
 
   void setLineColor(int paletteIndex) override;
   void setFillColor(int paletteIndex) override;
+  // In pixels of a 300 dpi page; at least one device pixel.
   void setLineWidth(int width) override;
   void setTransparentText(bool transparent) override;
   void setTextFont(FontStyle style) override;
@@ -30,6 +32,10 @@ class PrinterCanvas : public Canvas {
   void restore(const CapturedPixels& pixels, int x, int y) override;
 
  private:
+  // The resolution the line widths are given in.
+  static constexpr int lineDpi = 300;
+
+  int deviceWidth() const;
   void usePen();
 
   QPainter& painter_;

@@ -3,6 +3,7 @@
 // damaged or unreadable at start-up left exactly as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -23,6 +24,8 @@ enum class FameFile {
   Sound,       // Leicht ranks 1..3 at 1, 2 and 3 minutes; one entry in each other level
   Full,        // Leicht ranks 1..10 at 1 to 10 minutes
   Damaged,     // Sound with a 121st line
+  HandEdited,  // Sound with an entry after Leicht's rank 3 and one in Schwer whose times cannot
+               // be read
   Unreadable,  // a directory of that name
 };
 
@@ -33,7 +36,8 @@ HallOfFame fameTables(FameFile kind) {
   for (int rank = 1; rank <= leicht; ++rank) {
     h.fameNames[rank][0] = "Spieler " + std::to_string(rank);
     h.fameDates[rank][0] = "0" + std::to_string(rank % 10) + ".11.2026";
-    h.fameTimes[rank][0] = "00:" + std::string(rank < 10 ? "0" : "") + std::to_string(rank) + ":00.0";
+    h.fameTimes[rank][0] =
+        "00:" + std::string(rank < 10 ? "0" : "") + std::to_string(rank) + ":00.0";
   }
   if (kind != FameFile::Full)
     for (int level = 1; level < 4; ++level) {
@@ -41,7 +45,23 @@ HallOfFame fameTables(FameFile kind) {
       h.fameDates[1][level] = "24.12.2025";
       h.fameTimes[1][level] = "00:0" + std::to_string(level + 3) + ":00.0";
     }
+  if (kind == FameFile::HandEdited) {
+    h.fameNames[4][0] = "Hans-Jürgen vom Nachbartisch, der es eilig hatte";
+    h.fameDates[4][0] = "gestern";
+    h.fameTimes[4][0] = "2:03";
+    h.fameNames[2][2] = "Notiz";
+    h.fameTimes[2][2] = "";
+  }
   return h;
+}
+
+// The 30 lines of a level in a file's text.
+std::string levelLines(const std::string& text, int level) {
+  size_t start = 0;
+  for (int line = 0; line < 30 * level; ++line) start = text.find('\n', start) + 1;
+  size_t end = start;
+  for (int line = 0; line < 30; ++line) end = text.find('\n', end) + 1;
+  return text.substr(start, end - start);
 }
 
 void expectSameTables(const HallOfFame& a, const HallOfFame& b) {
@@ -68,6 +88,9 @@ class FameTest : public PlayTest {
     game = std::make_unique<Game>(canvas, platform);
     game->startUp(menu);
     atStart = game->hallOfFame();
+    // A sound file is read as written, entries whose time cannot be read included.
+    if (kind == FameFile::Sound || kind == FameFile::Full || kind == FameFile::HandEdited)
+      expectSameTables(atStart, fameTables(kind));
     kept = kind == FameFile::Damaged || kind == FameFile::Unreadable;
     // A damaged or unreadable file is reported at start-up, naming it.
     ASSERT_EQ(platform.messages.size(), kept ? 1u : 0u);
@@ -166,7 +189,12 @@ TEST_P(ClearLevel, EmptiesThatLevelSavesAndShowsTheDialogAgainOnTheCurrentLevel)
     if (c.cleared.empty())
       expectFileUntouched(c.file);
     else
-      expectSameTables(fileTables(), expected);  // the other levels are written back as they were
+      expectSameTables(fileTables(), expected);
+    // The other levels are written back byte for byte, hand-edited entries and all.
+    for (int level = 0; level < 4; ++level)
+      if (c.file != FameFile::None && !c.cleared.empty() &&
+          std::count(c.cleared.begin(), c.cleared.end(), level) == 0)
+        EXPECT_EQ(levelLines(fileNow(), level), levelLines(fileBefore, level)) << level;
   }
 }
 
@@ -176,6 +204,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ClearCase{"SchwerWhileLeicht", FameFile::Sound, 0, {2}},
                       ClearCase{"TwoLevelsInTurn", FameFile::Sound, 1, {2, 1}},
                       ClearCase{"WithoutAFile", FameFile::None, 3, {0}},
+                      ClearCase{"HandEditedLeichtCleared", FameFile::HandEdited, 2, {0}},
+                      ClearCase{"HandEditedSchwerCleared", FameFile::HandEdited, 0, {2}},
                       ClearCase{"DamagedFileKept", FameFile::Damaged, 0, {2}},
                       ClearCase{"UnreadableFileKept", FameFile::Unreadable, 2, {2}},
                       ClearCase{"SaveFails", FameFile::None, 0, {1, 3}, true}),
@@ -251,12 +281,14 @@ INSTANTIATE_TEST_SUITE_P(
                    ChampionPrompt::Answer{true, ""}, 3},
         FinishCase{"Cancelled", FameFile::Sound, 1500, "00:02:30.0", cancelled, 3},
         FinishCase{"BeatsNone", FameFile::Full, 6000, "00:10:00.0", std::nullopt, 0},
+        // A finish time goes ahead of an entry whose time cannot be read.
+        FinishCase{"AheadOfAHandEditedTime", FameFile::HandEdited, 6000, "00:10:00.0", accepted, 4},
         FinishCase{"FirstEverAccepted", FameFile::None, 1500, "00:02:30.0", accepted, 1},
         FinishCase{"FirstEverCancelled", FameFile::None, 1500, "00:02:30.0", cancelled, 1},
         FinishCase{"DamagedFileAccepted", FameFile::Damaged, 1500, "00:02:30.0", accepted, 3},
         FinishCase{"DamagedFileCancelled", FameFile::Damaged, 1500, "00:02:30.0", cancelled, 3},
-        FinishCase{"UnreadableFileAccepted", FameFile::Unreadable, 1500, "00:02:30.0",
-                   accepted, 1}),
+        FinishCase{"UnreadableFileAccepted", FameFile::Unreadable, 1500, "00:02:30.0", accepted,
+                   1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FameTest, TheNameDialogIsPrefilledWithTheLastAcceptedName) {

@@ -1,6 +1,7 @@
 // recordChampion: who is asked, what is entered, and that the tables end equal to the file.
 #include "extras/champion.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -156,6 +157,30 @@ TEST_F(RecordChampion, LongNameIsCutToTheField) {
   const std::string fileLine = testing::readText(path).substr(0, fameNameLength + 2);
   EXPECT_EQ(fileLine.substr(0, 4), "?\xF6?\xF6");
   EXPECT_EQ(fileLine.substr(fameNameLength), "\r\n");
+}
+
+// What the name field lets in while the player types: what the file holds, as it will hold it.
+TEST(NameAsStored, TakesOnlyWhatTheFileCanHold) {
+  struct Case {
+    std::string typed;
+    std::optional<std::string> stored;
+  };
+  std::string forty, fortyOne;
+  for (int k = 0; k < fameNameLength; ++k) forty += "ü";
+  fortyOne = forty + "a";
+  const Case cases[] = {
+      {"", ""},
+      {"Jürgen „Jo“ Größe 5€", "Jürgen „Jo“ Größe 5€"},
+      {"Œuvre Ÿ ÿ", "Œuvre Ÿ ÿ"},
+      {"Łukasz", std::nullopt},     // no byte for Ł
+      {"Anna 😀", std::nullopt},     // nor for anything beyond the code page
+      {"e\xCC\x81", std::nullopt},  // a combining accent alone: the field joins it first
+      {"Anna\tB\r\nC\xC2\x85!", "Anna B  C !"},  // control characters as blanks
+      {forty, forty},                            // forty characters of two bytes each
+      {fortyOne, std::nullopt},
+      {"a\x80!", std::nullopt},  // malformed UTF-8
+  };
+  for (const Case& c : cases) EXPECT_EQ(nameAsStored(c.typed), c.stored) << c.typed;
 }
 
 // A file that could not be read or was damaged when the run began is neither written nor

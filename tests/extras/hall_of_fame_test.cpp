@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "extras/windows1252.h"
 #include "support/temp_directory.h"
 
 namespace tessarix {
@@ -203,10 +204,12 @@ TEST_P(DamagedFile, IsReportedAndTheTablesHoldOnlySoundEntries) {
   for (int level = 0; level < 4; ++level)
     for (int rank = 1; rank <= 10; ++rank) {
       const std::string& time = h.fameTimes[rank][level];
-      EXPECT_TRUE(time == "9" || time.size() == 10) << time;
+      EXPECT_NE(fameTimeKind(time), FameTime::Unreadable) << time;
       EXPECT_LE(h.fameNames[rank][level].size(), 2u * fameNameLength);
       EXPECT_EQ(h.fameNames[rank][level].find('\0'), std::string::npos);
-      if (rank > 1 && time != "9") EXPECT_LE(h.fameTimes[rank - 1][level], time);
+      if (rank > 1 && time != "9") {
+        EXPECT_LE(h.fameTimes[rank - 1][level], time);
+      }
     }
   if (c.firstEntryRead) {
     EXPECT_EQ(h.fameNames[1][0], "Jürgen 01 €");
@@ -217,8 +220,7 @@ TEST_P(DamagedFile, IsReportedAndTheTablesHoldOnlySoundEntries) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, DamagedFile,
     ::testing::Values(
-        DamageCase{"Empty", "", false},
-        DamageCase{"FiveLines", firstLines(5), true},
+        DamageCase{"Empty", "", false}, DamageCase{"FiveLines", firstLines(5), true},
         DamageCase{"OneLineShort", firstLines(119), true},
         DamageCase{"OneLineMore", sampleFile() + "Noch einer\r\n", true},
         DamageCase{"FiveHundredLines",
@@ -231,15 +233,15 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"StrayCarriageReturn", withLine(30, "Ha\rns"), true},
         DamageCase{"CarriageReturnLineEnds", joined(sampleLines(), "\r"), false},
         DamageCase{"LineOverTheLimit", withLine(30, std::string(fameLineLimit + 1, 'x')), true},
-        DamageCase{"ThreeMiBLine", std::string(3 << 20, 'x') + "\r\n" + firstLines(119),
-                   false}),
+        DamageCase{"ThreeMiBLine", std::string(3 << 20, 'x') + "\r\n" + firstLines(119), false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HallOfFameFile, LongNamesAreCutToTheField) {
   TempDirectory dir;
   // Within the line limit the file is sound; over it, damaged. The name is cut either way.
   for (int length : {fameNameLength + 1, fameLineLimit, fameLineLimit + 1}) {
-    writeText(dir.file("Champions.Rhm"), withLine(30, std::string(static_cast<size_t>(length), '\xE4')));
+    writeText(dir.file("Champions.Rhm"),
+              withLine(30, std::string(static_cast<size_t>(length), '\xE4')));
     HallOfFame h;
     EXPECT_EQ(loadHallOfFame(h, dir.file("Champions.Rhm")).ok, length <= fameLineLimit) << length;
     std::string cut;
@@ -267,34 +269,89 @@ TEST(HallOfFameFile, OtherLineEndsAreSound) {
 
 struct EntryCase {
   const char* time;
-  bool used;
+  FameTime kind;
 };
 
-TEST(HallOfFameFile, AnEntryWithoutAFinishTimeIsEmptyAndNeverAheadOfOne) {
+// Rank 1 of Schwer holds the time of the case, rank 2 a sound entry of the slowest time that
+// still counts. A finish time keeps its rank; an unreadable time ranks after every finish time
+// and stays as it stands; the empty mark "9" empties the entry.
+TEST(HallOfFameFile, AnEntryWithoutAFinishTimeNeverRanksAheadOfOne) {
   TempDirectory dir;
-  // Rank 1 of Schwer holds the time of the case, rank 2 a sound entry of the slowest time
-  // that still counts.
   const EntryCase cases[] = {
-      {"00:07:42.0", true},  {"89:59:59.9", true},  {"", false},
-      {"9", false},          {"90:00:00.0", false}, {"00:07:42", false},
-      {"00:07:42.0 ", false}, {"00:61:00.0", false},
+      {"00:07:42.0", FameTime::Finish},
+      {"89:59:59.9", FameTime::Finish},
+      {"", FameTime::Unreadable},
+      {"9", FameTime::Empty},
+      {"90:00:00.0", FameTime::Unreadable},
+      {"00:07:42", FameTime::Unreadable},
+      {"00:07:42.0 ", FameTime::Unreadable},
+      {"00:61:00.0", FameTime::Unreadable},
+      {"9:05:00.0", FameTime::Unreadable},
+      {"schnell", FameTime::Unreadable},
   };
   for (const EntryCase& c : cases) {
+    SCOPED_TRACE(c.time);
+    EXPECT_EQ(fameTimeKind(c.time), c.kind);
     std::vector<std::string> lines = sampleLines();
     emptyLevel(lines, 2);
-    const std::vector<std::string> entries = {"Erste", "01.01.2025", c.time,
+    const std::vector<std::string> entries = {"Erste",  "01.01.2025", c.time,
                                               "Zweite", "02.01.2025", "89:59:59.9"};
     for (size_t k = 0; k < entries.size(); ++k) lines[60 + k] = entries[k];
     writeText(dir.file("Champions.Rhm"), joined(lines));
     HallOfFame h;
-    EXPECT_TRUE(loadHallOfFame(h, dir.file("Champions.Rhm")).ok) << c.time;
-    EXPECT_EQ(h.fameNames[1][2], c.used ? "Erste" : "Zweite") << c.time;
-    EXPECT_EQ(h.fameNames[2][2], c.used ? "Zweite" : "") << c.time;
-    EXPECT_EQ(h.fameDates[2][2], c.used ? "02.01.2025" : "") << c.time;
-    EXPECT_EQ(h.fameTimes[2][2], c.used ? "89:59:59.9" : "9") << c.time;
-    // A finish time slower than every used entry takes the rank after them.
-    EXPECT_EQ(championRank(h, 2, "89:59:59.9"), c.used ? 3 : 2) << c.time;
+    EXPECT_TRUE(loadHallOfFame(h, dir.file("Champions.Rhm")).ok);
+    const bool finish = c.kind == FameTime::Finish, empty = c.kind == FameTime::Empty;
+    EXPECT_EQ(h.fameNames[1][2], finish ? "Erste" : "Zweite");
+    EXPECT_EQ(h.fameNames[2][2], finish ? "Zweite" : empty ? "" : "Erste");
+    EXPECT_EQ(h.fameDates[2][2], finish ? "02.01.2025" : empty ? "" : "01.01.2025");
+    EXPECT_EQ(h.fameTimes[2][2], finish ? "89:59:59.9" : empty ? "9" : c.time);
+    EXPECT_EQ(fameEntryUsed(h, 2, 2), !empty);
+    EXPECT_FALSE(fameEntryUsed(h, 3, 2));
+    // A finish time slower than every finish time listed takes the rank after them, ahead of
+    // an entry whose time cannot be read.
+    EXPECT_EQ(championRank(h, 2, "89:59:59.9"), finish ? 3 : 2);
+    EXPECT_EQ(championRank(h, 2, "90:00:00.0"), 0);
   }
+}
+
+// A hand-edited entry (a time of another shape, a long name, a byte the code page leaves
+// unassigned) comes back byte for byte while only other levels change, and keeps its bytes
+// when a new finish time in its own level moves it down a rank.
+TEST(HallOfFameFile, AnEntryWhoseTimeCannotBeReadIsWrittenBackAsItStands) {
+  TempDirectory dir;
+  const std::string longName = std::string(30, '\xE4') + " und 25 weitere \x81 Zeichen";
+  std::vector<std::string> lines = sampleLines();
+  emptyLevel(lines, 2);
+  const std::vector<std::string> entries = {
+      "Erste", "01.01.2025", "00:01:00.0", longName, "irgendwann", " 1:02:03 ", "", "", ""};
+  for (size_t k = 0; k < entries.size(); ++k) lines[60 + k] = entries[k];
+  const std::string original = joined(lines);
+  writeText(dir.file("Champions.Rhm"), original);
+  HallOfFame h;
+  ASSERT_TRUE(loadHallOfFame(h, dir.file("Champions.Rhm")).ok);
+  EXPECT_EQ(h.fameNames[2][2], windows1252ToUtf8(longName));  // not cut: it stands as it is
+  EXPECT_EQ(h.fameTimes[2][2], " 1:02:03 ");
+  EXPECT_TRUE(fameEntryUsed(h, 3, 2));  // an entry of three empty lines is listed, empty
+  EXPECT_FALSE(fameEntryUsed(h, 4, 2));
+
+  // Saved unchanged, then with Leicht cleared: Schwer's lines are the file's own.
+  ASSERT_TRUE(saveHallOfFame(h, dir.file("Champions.Rhm")).ok);
+  EXPECT_EQ(readText(dir.file("Champions.Rhm")), original);
+  clearHallOfFameLevel(h, 0);
+  ASSERT_TRUE(saveHallOfFame(h, dir.file("Champions.Rhm")).ok);
+  std::vector<std::string> cleared = lines;
+  emptyLevel(cleared, 0);
+  EXPECT_EQ(readText(dir.file("Champions.Rhm")), joined(cleared));
+
+  // A new time in Schwer goes ahead of both; they move down a rank with their bytes.
+  const int rank = championRank(h, 2, "00:05:00.0");
+  ASSERT_EQ(rank, 2);
+  insertChampion(h, 2, rank, "Neu", "02.02.2025", "00:05:00.0");
+  ASSERT_TRUE(saveHallOfFame(h, dir.file("Champions.Rhm")).ok);
+  const std::vector<std::string> moved = {
+      "Neu", "02.02.2025", "00:05:00.0", longName, "irgendwann", " 1:02:03 ", "", "", ""};
+  for (size_t k = 0; k < moved.size(); ++k) cleared[63 + k] = moved[k];
+  EXPECT_EQ(readText(dir.file("Champions.Rhm")), joined(cleared));
 }
 
 TEST(HallOfFameFile, UsedEntriesAreReadInTimeOrder) {

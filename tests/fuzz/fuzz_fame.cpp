@@ -1,5 +1,6 @@
-// loadHallOfFame on any text: ten ranks per level, each empty or a finish time; what it loaded
-// is saved as 120 lines and read back unchanged.
+// loadHallOfFame on any text: ten ranks per level, the finish times first and in order, then
+// the entries whose time cannot be read, then the empty ones; what it loaded is saved as 120
+// lines and read back unchanged.
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -16,11 +17,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!loaded.ok) FUZZ_CHECK(!loaded.message.empty());
   for (int level = 0; level < fameLevels; ++level)
     for (int rank = 1; rank <= fameLastRank; ++rank) {
-      // Every rank is empty ("9") or holds a finish time "HH:MM:SS.T": nothing else could
-      // be compared with a new finish time.
+      // A new finish time compares only with finish times "HH:MM:SS.T", which lead in time
+      // order; every other entry sorts after them, and an empty one is wholly empty.
       const std::string& t = h.fameTimes[rank][level];
-      const bool finish = t.size() == 10 && t[2] == ':' && t[5] == ':' && t[8] == '.';
-      FUZZ_CHECK(t == emptyFameTime || finish);
+      const FameTime kind = fameTimeKind(t);
+      if (kind == FameTime::Finish)
+        FUZZ_CHECK(t.size() == 10 && t[2] == ':' && t[5] == ':' && t[8] == '.' && t[0] != '9');
+      if (kind == FameTime::Empty)
+        FUZZ_CHECK(h.fameNames[rank][level].empty() && h.fameDates[rank][level].empty());
+      if (rank > 1) {
+        const std::string& before = h.fameTimes[rank - 1][level];
+        const FameTime beforeKind = fameTimeKind(before);
+        FUZZ_CHECK(beforeKind <= kind);  // Finish, then Unreadable, then Empty
+        if (kind == FameTime::Finish) FUZZ_CHECK(before <= t);
+      }
+      FUZZ_CHECK(fameEntryUsed(h, rank, level) == (kind != FameTime::Empty));
     }
 
   const std::string copy = fuzzing::fuzzDirectory() + "/copy.Rhm";

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 #include <functional>
@@ -25,8 +26,16 @@ using namespace tessarix;
 
 namespace {
 
-// "Champions.Rhm" as the game writes it, in Windows-1252: Leicht ranks 1..3, Mittel empty,
-// Schwer all ten ranks, Extrem rank 1 only.
+// A name of forty characters, wider than the name column, as the list shows it and as the file
+// holds it.
+const QString longName = QStringLiteral("Wilhelmine Müller-Lüdenscheidt aus Wörth");
+const QByteArray longNameBytes =
+    "Wilhelmine M\xFCller-L\xFC"
+    "denscheidt aus W\xF6rth";
+
+// "Champions.Rhm" in Windows-1252: Leicht ranks 1..3; Mittel a name of forty characters and,
+// after it, an entry written by hand whose time cannot be read; Schwer all ten ranks, Extrem
+// rank 1 only.
 QByteArray fameFileBytes() {
   QByteArray text;
   auto entry = [&](const QByteArray& name, const QByteArray& date, const QByteArray& time) {
@@ -36,7 +45,9 @@ QByteArray fameFileBytes() {
   entry("B\xE4r", "02.12.2026", "00:04:00.0");
   entry("", "03.12.2026", "00:04:00.0");
   for (int rank = 4; rank <= 10; ++rank) entry("", "", "9");
-  for (int rank = 1; rank <= 10; ++rank) entry("", "", "9");
+  entry(longNameBytes, "05.12.2026", "00:09:00.0");
+  entry("von Hand", "irgendwann", "etwa 5 Minuten");
+  for (int rank = 3; rank <= 10; ++rank) entry("", "", "9");
   for (int rank = 1; rank <= 10; ++rank)
     entry("Schwer " + QByteArray::number(rank), "1" + QByteArray::number(rank - 1) + ".11.2026",
           "00:" + QByteArray::number(10 + rank) + ":00.0");
@@ -51,6 +62,8 @@ QList<QList<QStringList>> expectedRows() {
   rows[0] = {{"1.", "Anna", "01.12.2026", "00:03:10.5"},
              {"2.", "Bär", "02.12.2026", "00:04:00.0"},
              {"3.", "", "03.12.2026", "00:04:00.0"}};
+  rows[1] = {{"1.", longName, "05.12.2026", "00:09:00.0"},
+             {"2.", "von Hand", "irgendwann", "etwa 5 Minuten"}};
   for (int rank = 1; rank <= 10; ++rank)
     rows[2] << QStringList{QStringLiteral("%1.").arg(rank), QStringLiteral("Schwer %1").arg(rank),
                            QStringLiteral("1%1.11.2026").arg(rank - 1),
@@ -102,7 +115,8 @@ void performInFame(HallOfFameDialog* dialog, const QString& step) {
   }
 }
 
-// A step in the name dialog: "type:TEXT" types into the focused field, "End" moves to its end,
+// A step in the name dialog: "type:TEXT" types into the focused field, "paste:TEXT" puts it
+// there at once, "End" moves to its end,
 // "clear" empties it by keys, "Return", "Enter" (keypad), "Esc", "Eintragen", "Abbrechen", "close".
 void performInName(ChampionDialog* dialog, const QString& step) {
   QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : dialog;
@@ -111,6 +125,9 @@ void performInName(ChampionDialog* dialog, const QString& step) {
     for (const QChar c : step.mid(5))
       QTest::sendKeyEvent(QTest::Click, focused, Qt::Key(c.toUpper().unicode()), QString(c),
                           Qt::NoModifier);
+  } else if (step.startsWith("paste:")) {
+    // As the clipboard puts a text in, all at once.
+    qobject_cast<QLineEdit*>(focused)->insert(step.mid(6));
   } else if (step == "End") {
     QTest::keyClick(focused, Qt::Key_End);
   } else if (step == "clear") {
@@ -148,6 +165,7 @@ class HallOfFameDialogTest : public QObject {
   void nameDialogAcceptsOrCancels_data();
   void nameDialogAcceptsOrCancels();
   void clearingSchwerInTheGameSavesAndReopensOnLeicht();
+  void aLongNameShowsWholeWhereThePointerRests();
 
  private:
   std::unique_ptr<QTemporaryDir> dir_;
@@ -212,7 +230,8 @@ void HallOfFameDialogTest::listsTheFileInRankOrderOnTheCurrentLevelsTab() {
     seen.ok = dialog->okButton()->geometry();
     seen.clear = dialog->clearButton()->geometry();
     seen.buttons = {dialog->okButton()->text(), dialog->clearButton()->text()};
-    for (int t = 0; t < dialog->tabs()->count(); ++t) seen.tabCaptions << dialog->tabs()->tabText(t);
+    for (int t = 0; t < dialog->tabs()->count(); ++t)
+      seen.tabCaptions << dialog->tabs()->tabText(t);
     seen.currentTab = dialog->tabs()->currentIndex();
     seen.rows = allRows(dialog);
     QTreeWidget* list = dialog->list(level);
@@ -250,7 +269,8 @@ void HallOfFameDialogTest::clearsOrClosesByTheRealButtons_data() {
 
   QTest::newRow("Löschen, JA: the current tab") << 1 << "Löschen" << 0 << 1 << 1;
   QTest::newRow("Schwer chosen while Leicht, JA") << 0 << "tab:2 Löschen" << 0 << 2 << 1;
-  QTest::newRow("Extrem chosen back and forth, JA") << 2 << "tab:3 tab:0 tab:3 Löschen" << 0 << 3 << 1;
+  QTest::newRow("Extrem chosen back and forth, JA")
+      << 2 << "tab:3 tab:0 tab:3 Löschen" << 0 << 3 << 1;
   QTest::newRow("Löschen, NEIN stays open; OK") << 0 << "tab:2 Löschen OK" << 1 << -1 << 1;
   QTest::newRow("NEIN, then JA on another tab") << 0 << "Löschen tab:3 Löschen" << 1 << 3 << 2;
   QTest::newRow("OK") << 2 << "OK" << 0 << -1 << 0;
@@ -308,20 +328,48 @@ void HallOfFameDialogTest::nameDialogAcceptsOrCancels_data() {
   QTest::addColumn<QString>("name");
 
   const QString forty(fameNameLength, QLatin1Char('k'));
-  QTest::newRow("Return keeps the prefill") << "Clara" << "Return" << true << "Clara";
+  QTest::newRow("Return keeps the prefill") << "Clara"
+                                            << "Return" << true << "Clara";
   // The prefill is selected: typing replaces it, End keeps it.
-  QTest::newRow("typed over the prefill") << "Clara" << "type:Dora Return" << true << "Dora";
-  QTest::newRow("typed after the prefill, keypad Enter") << "Clara" << "End type:x Enter" << true
-                                                         << "Clarax";
-  QTest::newRow("typed into an empty field") << "" << "type:Dora-Müller Return" << true
-                                             << "Dora-Müller";
-  QTest::newRow("Eintragen") << "Clara" << "End type:y Eintragen" << true << "Claray";
-  QTest::newRow("an empty name is accepted") << "Clara" << "clear Return" << true << "";
+  QTest::newRow("typed over the prefill") << "Clara"
+                                          << "type:Dora Return" << true << "Dora";
+  QTest::newRow("typed after the prefill, keypad Enter") << "Clara"
+                                                         << "End type:x Enter" << true << "Clarax";
+  QTest::newRow("typed into an empty field") << ""
+                                             << "type:Dora-Müller Return" << true << "Dora-Müller";
+  QTest::newRow("Eintragen") << "Clara"
+                             << "End type:y Eintragen" << true << "Claray";
+  QTest::newRow("an empty name is accepted") << "Clara"
+                                             << "clear Return" << true << "";
   QTest::newRow("the field takes forty characters")
-      << "" << "type:" + forty + "xyz Return" << true << forty;
-  QTest::newRow("Esc") << "Clara" << "type:z Esc" << false << "";
-  QTest::newRow("Abbrechen") << "Clara" << "Abbrechen" << false << "";
-  QTest::newRow("close box") << "Clara" << "type:q close" << false << "";
+      << ""
+      << "type:" + forty + "xyz Return" << true << forty;
+  // Only what the file can hold: other characters are refused as they are typed, and forty
+  // characters are forty, whatever their bytes.
+  QTest::newRow("a character the file cannot hold is refused")
+      << "" << QStringLiteral("type:Łukasz Return") << true << "ukasz";
+  QTest::newRow("the code page's own characters are taken")
+      << "" << QStringLiteral("type:„Zoë“-5€-Œuvre-Ÿ Return") << true
+      << QStringLiteral("„Zoë“-5€-Œuvre-Ÿ");
+  QTest::newRow("a pasted text the file cannot hold is refused")
+      << "Clara" << QStringLiteral("End paste:日本 Return") << true << "Clara";
+  QTest::newRow("a pasted emoji is refused")
+      << QStringLiteral("Zoë") << QStringLiteral("End paste:😀 Return") << true
+      << QStringLiteral("Zoë");
+  QTest::newRow("an accent typed after its letter joins it")
+      << "" << QStringLiteral("type:Rene\u0301 Return") << true << QStringLiteral("René");
+  QTest::newRow("forty characters of two bytes each")
+      << ""
+      << "type:" + QString(fameNameLength + 3, QChar(0xFC)) + " Return" << true
+      << QString(fameNameLength, QChar(0xFC));
+  QTest::newRow("a pasted tab shows as the blank it is stored as")
+      << "" << QStringLiteral("paste:Anna\tB Return") << true << "Anna B";
+  QTest::newRow("Esc") << "Clara"
+                       << "type:z Esc" << false << "";
+  QTest::newRow("Abbrechen") << "Clara"
+                             << "Abbrechen" << false << "";
+  QTest::newRow("close box") << "Clara"
+                             << "type:q close" << false << "";
 }
 
 void HallOfFameDialogTest::nameDialogAcceptsOrCancels() {
@@ -425,6 +473,34 @@ void HallOfFameDialogTest::clearingSchwerInTheGameSavesAndReopensOnLeicht() {
   QCOMPARE(file.readAll(), expectedFile);
   QVERIFY(play.messages.isEmpty());
   play.close();
+}
+
+// The name column keeps its width, too narrow for a name of forty characters; resting the
+// pointer on the name shows it whole.
+void HallOfFameDialogTest::aLongNameShowsWholeWhereThePointerRests() {
+  QString shownTip;
+  int nameWidth = 0, columnWidth = 0;
+  platform_->fameDialogHook = [&](QDialog* shown) {
+    auto* dialog = qobject_cast<HallOfFameDialog*>(shown);
+    if (!dialog || !waitActive(dialog)) {
+      shown->reject();
+      return;
+    }
+    QTreeWidget* list = dialog->list(1);
+    QTreeWidgetItem* item = list->topLevelItem(0);
+    nameWidth = QFontMetrics(list->font()).horizontalAdvance(item->text(1));
+    columnWidth = list->columnWidth(1);
+    const QPoint at(list->columnViewportPosition(1) + 20, list->visualItemRect(item).center().y());
+    QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &help);
+    QTest::qWaitFor([] { return QToolTip::isVisible(); });
+    shownTip = QToolTip::text();
+    QToolTip::hideText();
+    dialog->reject();
+  };
+  QCOMPARE(platform_->showHallOfFame(tables_, 1), -1);
+  QVERIFY2(nameWidth > columnWidth, "the name fits its column: nothing to show");
+  QCOMPARE(shownTip, longName);
 }
 
 QTEST_MAIN(HallOfFameDialogTest)

@@ -1,16 +1,20 @@
 // Printing from the real main window into a PDF file: one landscape page whose text holds the
-// footer and whose rendering shows the nine grids around the holes of the diamond.
+// footer and whose rendering shows the nine grids around the holes of the diamond, with block
+// lines that stand out from the cell lines on paper.
 #include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QtTest>
+#include <cmath>
 #include <optional>
 #include <vector>
 
 #include "logic/check.h"
 #include "logic/geometry.h"
+#include "qt/printer_canvas.h"
 #include "support/play_window.h"
+#include "ui/palette.h"
 
 using namespace tessarix;
 using namespace tessarix::testing;
@@ -36,6 +40,30 @@ bool darkNear(const QImage& img, int x, int y) {
   return false;
 }
 
+// The dark stretches met going from `from` in steps of `step` (one pixel across or down) for
+// `length` pixels: each stretch's first pixel, along the way, and its width.
+struct Stretch {
+  int start, width;
+};
+std::vector<Stretch> darkStretches(const QImage& img, QPoint from, QPoint step, int length) {
+  std::vector<Stretch> r;
+  for (int i = 0; i < length; ++i) {
+    const QPoint p = from + i * step;
+    if (qGray(img.pixel(p)) >= 128) continue;
+    if (!r.empty() && r.back().start + r.back().width == i)
+      ++r.back().width;
+    else
+      r.push_back({i, 1});
+  }
+  return r;
+}
+
+QString widthsOf(const std::vector<Stretch>& stretches) {
+  QStringList w;
+  for (const Stretch& s : stretches) w << QString::number(s.width);
+  return w.join(' ');
+}
+
 int darkIn(const QImage& img, const QRect& r) {
   int n = 0;
   for (int y = r.top(); y <= r.bottom(); ++y)
@@ -52,6 +80,9 @@ class PrintTest : public QObject {
   void init() { QVERIFY(play_.open()); }
   void cleanup() { play_.close(); }
   void boardPrintsToOneLandscapePdfPage();
+  void blockLinesStandOutAt300Dpi();
+  void lineWidthsKeepTheirSizeOnPaper_data();
+  void lineWidthsKeepTheirSizeOnPaper();
 
  private:
   PlayWindow play_;
@@ -133,6 +164,103 @@ void PrintTest::boardPrintsToOneLandscapePdfPage() {
   // Right of the figure the page stays blank.
   const QPoint right = at(134 * ux, 0), bottomRight = at(area.width() - 1, 99 * uy);
   QCOMPARE(darkIn(page, QRect(right, bottomRight)), 0);
+}
+
+// An empty board rendered at 300 dpi, measured across the figure along the middle of a row of
+// cells (grids 4, 2, 5, 3 and 6 side by side) and down along the middle of a column (grids 1,
+// 2, 5, 7 and 9 one over the other): 34 lines each way, every third a block line at least 4
+// pixels wide, the others 1 or 2 pixels.
+void PrintTest::blockLinesStandOutAt300Dpi() {
+  QVERIFY(play_.choose(27));
+  const QString pdf = play_.printFile();
+  QTRY_VERIFY(QFileInfo(pdf).size() > 0);
+  QCOMPARE(play_.messages, QStringList());
+  constexpr int dpi300 = 300;
+  const QString prefix = QDir(play_.directory()).filePath("page300");
+  QVERIFY(runTool("pdftoppm", {"-r", QString::number(dpi300), "-gray", "-aa", "no", "-aaVector",
+                               "no", "-singlefile", pdf, prefix}));
+  const QImage page(prefix + ".pgm");
+  QVERIFY(!page.isNull());
+
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageOrientation(QPageLayout::Landscape);
+  const int dpi = printer.resolution();
+  const QRect area = printer.pageLayout().paintRectPixels(dpi);
+  const int ux = area.width() / 144, uy = area.height() / 102;
+  auto at = [&](double px, double py) {
+    return QPoint(qRound((area.left() + px) * dpi300 / dpi),
+                  qRound((area.top() + py) * dpi300 / dpi));
+  };
+
+  struct Way {
+    const char* name;
+    QPoint from, step;
+    int length;
+    double pixelsPerCell;
+  };
+  // Half a unit before the first line to half a unit after the last one.
+  const QPoint rowStart = at(0.5 * ux, (37 + 1.5) * uy), rowEnd = at(133.5 * ux, (37 + 1.5) * uy);
+  const QPoint columnStart = at((49 + 2) * ux, 0.5 * uy), columnEnd = at((49 + 2) * ux, 100.5 * uy);
+  const Way ways[] = {
+      {"across", rowStart, {1, 0}, rowEnd.x() - rowStart.x(), 4.0 * ux * dpi300 / dpi},
+      {"down", columnStart, {0, 1}, columnEnd.y() - columnStart.y(), 3.0 * uy * dpi300 / dpi},
+  };
+  for (const Way& way : ways) {
+    const std::vector<Stretch> lines = darkStretches(page, way.from, way.step, way.length);
+    const QString seen = QStringLiteral("%1: %2").arg(way.name, widthsOf(lines));
+    qInfo("%s", qPrintable(seen));
+    QCOMPARE(lines.size(), size_t{34});
+    for (size_t k = 0; k < lines.size(); ++k) {
+      // Each line lies where its cell boundary does.
+      const double middle = lines[k].start + (lines[k].width - 1) / 2.0;
+      const double expected =
+          (0.5 * (way.step.x() ? ux : uy)) * dpi300 / dpi + k * way.pixelsPerCell;
+      QVERIFY2(std::abs(middle - expected) <= 3, qPrintable(seen));
+      if (k % 3 == 0)
+        QVERIFY2(lines[k].width >= 4, qPrintable(seen));
+      else
+        QVERIFY2(lines[k].width >= 1 && lines[k].width <= 2, qPrintable(seen));
+    }
+  }
+}
+
+// A printer of any resolution prints a line of width w as w / 300 inch: w x dpi / 300 device
+// pixels, never less than one.
+void PrintTest::lineWidthsKeepTheirSizeOnPaper_data() {
+  QTest::addColumn<int>("dpi");
+  QTest::addColumn<int>("width");
+  QTest::addColumn<int>("pixels");
+  QTest::newRow("block at 300 dpi") << 300 << 5 << 5;
+  QTest::newRow("cell at 300 dpi") << 300 << 1 << 1;
+  QTest::newRow("block at 600 dpi") << 600 << 5 << 10;
+  QTest::newRow("cell at 600 dpi") << 600 << 1 << 2;
+  QTest::newRow("block at 1200 dpi") << 1200 << 5 << 20;
+  QTest::newRow("cell at 1200 dpi") << 1200 << 1 << 4;
+  QTest::newRow("block at 150 dpi") << 150 << 5 << 3;
+  QTest::newRow("cell at 150 dpi") << 150 << 1 << 1;
+}
+
+void PrintTest::lineWidthsKeepTheirSizeOnPaper() {
+  QFETCH(int, dpi);
+  QFETCH(int, width);
+  QFETCH(int, pixels);
+  QImage sheet(200, 200, QImage::Format_RGB32);
+  sheet.fill(Qt::white);
+  sheet.setDotsPerMeterX(qRound(dpi / 0.0254));
+  sheet.setDotsPerMeterY(qRound(dpi / 0.0254));
+  {
+    QPainter painter(&sheet);
+    PrinterCanvas canvas(painter);
+    canvas.setLineColor(colorBlack);
+    canvas.setLineWidth(width);
+    canvas.outlineBox(50, 50, 150, 150);
+  }
+  // Across the box's middle: its left and right sides.
+  const std::vector<Stretch> sides = darkStretches(sheet, {0, 100}, {1, 0}, 200);
+  QCOMPARE(sides.size(), size_t{2});
+  QCOMPARE(sides[0].width, pixels);
+  QCOMPARE(sides[1].width, pixels);
 }
 
 QTEST_MAIN(PrintTest)
