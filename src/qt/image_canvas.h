@@ -38,8 +38,8 @@ class ImageCanvas : public Canvas {
 
   const QImage& image() const { return image_; }
   // Where text(x, y, utf8) in a style paints, in canvas pixels: its opaque background box, and
-  // a rectangle that holds every pixel its glyphs' ink may touch.
-  // With `right`, as fittedText(x, y, utf8, right) paints.
+  // a rectangle that holds every pixel its glyphs' ink may touch; with `right`, where
+  // fittedText(x, y, utf8, right) paints.
   struct TextExtent {
     QRect box, ink;
   };

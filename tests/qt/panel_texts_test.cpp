@@ -139,12 +139,48 @@ class PanelTextsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void fittedTextNarrowedToItsRightEdge();
   void textStaysInItsPanel_data();
   void textStaysInItsPanel();
   void messageKeepsItsDescenders_data();
   void messageKeepsItsDescenders();
   void windowOnALargeFontDisplay();
 };
+
+void PanelTextsTest::fittedTextNarrowedToItsRightEdge() {
+  const auto write = [](ImageCanvas& c, const std::string& text, int right) {
+    c.setTextFont(FontStyle::Panel);
+    c.setLineColor(colorBlack);
+    c.setFillColor(colorWhite);
+    if (right < 0)
+      c.text(10, 10, text);
+    else
+      c.fittedText(10, 10, text, right);
+  };
+  // Where it fits, the text is drawn as text() draws it.
+  ImageCanvas plain(200, 40), fitting(200, 40);
+  write(plain, "Fehler: 0/3", -1);
+  write(fitting, "Fehler: 0/3", 150);
+  QCOMPARE(fitting.image(), plain.image());
+  // Twelve characters of 8 pixels into 48: the last W comes from x 98 to x 50 or so, nothing
+  // passes x 57, and the background ends there too.
+  ImageCanvas narrowed(200, 40);
+  write(narrowed, "W          W", 57);
+  const QImage& n = narrowed.image();
+  QVERIFY(countPixels(n, 10, 10, 20, 24, dark) > 5);
+  QVERIFY(countPixels(n, 46, 10, 57, 24, dark) > 5);
+  QCOMPARE(countPixels(n, 21, 10, 45, 24, dark), 0);
+  for (int y = 0; y < n.height(); ++y)
+    for (int x = 58; x < n.width(); ++x)
+      QVERIFY2(isPalette(n, x, y, colorWindow), qPrintable(describe(n, x, y)));
+  // Trailing blanks are not narrowed: their background stops at the edge.
+  ImageCanvas blanks(200, 40), letters(200, 40);
+  write(blanks, "ab        ", 40);
+  write(letters, "ab", -1);
+  QCOMPARE(blanks.image().copy(0, 0, 26, 40), letters.image().copy(0, 0, 26, 40));
+  QVERIFY(isPalette(blanks.image(), 40, 20, colorWhite));
+  QVERIFY(isPalette(blanks.image(), 41, 20, colorWindow));
+}
 
 void PanelTextsTest::textStaysInItsPanel_data() {
   QTest::addColumn<int>("index");
