@@ -145,13 +145,13 @@ TextLayout layOut(const StyleFont& s, int x, int y, const std::string& utf8, int
   if (need > room) l.squeeze = room > 0 ? static_cast<double>(room) / need : 0.0;
   const long long width = std::lround(widthOf(l.text) * l.squeeze);
   const int top = std::min(y, y + s.baseline - fm.ascent());
-  l.box = QRect(QPoint(x, top),
-                QPoint(static_cast<int>(std::min<long long>(x + width - 1, right)), y + s.height - 1));
+  l.box = QRect(QPoint(x, top), QPoint(static_cast<int>(std::min<long long>(x + width - 1, right)),
+                                       y + s.height - 1));
   if (!ink.isEmpty()) {
     const int inkRight = x + static_cast<int>(std::ceil((ink.right() + 1) * l.squeeze)) - 1;
-    l.ink = QRect(QPoint(x + static_cast<int>(std::floor(ink.left() * l.squeeze)),
-                         l.baseline + ink.top()),
-                  QPoint(std::min(inkRight, right), l.baseline + ink.bottom()));
+    l.ink = QRect(
+        QPoint(x + static_cast<int>(std::floor(ink.left() * l.squeeze)), l.baseline + ink.top()),
+        QPoint(std::min(inkRight, right), l.baseline + ink.bottom()));
   }
   return l;
 }

@@ -104,9 +104,9 @@ void BarKeypadDrawingTest::raisedAndPressedFrames_data() {
   // stays.
   QTest::newRow("pressed") << true << false << QList<int>{8, 8, 15} << QList<int>{8, 15, 0}
                            << QList<int>{8, 8, 15} << QList<int>{8, 15, 0};
-  QTest::newRow("pressed and raised again") << true << true << QList<int>{15, 15, 15}
-                                            << QList<int>{8, 8, 0} << QList<int>{15, 15, 15}
-                                            << QList<int>{8, 8, 0};
+  QTest::newRow("pressed and raised again")
+      << true << true << QList<int>{15, 15, 15} << QList<int>{8, 8, 0} << QList<int>{15, 15, 15}
+      << QList<int>{8, 8, 0};
 }
 
 void BarKeypadDrawingTest::raisedAndPressedFrames() {

@@ -93,17 +93,22 @@ const std::vector<TextCase>& textCases() {
     // The statistics: labels and heads, then the counts; the table lines stay whole, and the
     // labels end before the line at x 109.
     for (bool digits : {true, false})
-      c.push_back({.name = digits ? "statistics, digits" : "statistics, letters",
-                   .area = statisticsArea,
-                   .draw = [digits](ImageCanvas& k) { drawStatisticsPanel(k, withCounts(digits, 0)); },
-                   .before = emptyStatistics,
-                   .white = QRect(QPoint(107, 776), QPoint(108, 798))});
+      c.push_back(
+          {.name = digits ? "statistics, digits" : "statistics, letters",
+           .area = statisticsArea,
+           .draw = [digits](ImageCanvas& k) { drawStatisticsPanel(k, withCounts(digits, 0)); },
+           .before = emptyStatistics,
+           .white = QRect(QPoint(107, 776), QPoint(108, 798))});
     for (int count : {0, 9, 69}) {
       const auto counts = [count](ImageCanvas& k) { drawDigitCounts(k, withCounts(true, count)); };
-      c.push_back({.name = "digit counts beside the table line", .area = statisticsArea,
-                   .draw = counts, .kept = QRect(QPoint(109, 781), QPoint(109, 820))});
-      c.push_back({.name = "digit counts under the table line", .area = statisticsArea,
-                   .draw = counts, .kept = QRect(QPoint(52, 799), QPoint(334, 799))});
+      c.push_back({.name = "digit counts beside the table line",
+                   .area = statisticsArea,
+                   .draw = counts,
+                   .kept = QRect(QPoint(109, 781), QPoint(109, 820))});
+      c.push_back({.name = "digit counts under the table line",
+                   .area = statisticsArea,
+                   .draw = counts,
+                   .kept = QRect(QPoint(52, 799), QPoint(334, 799))});
     }
     // The status message and the wrong-entry line below it.
     for (CheckOutcome o : {CheckOutcome::WrongEntry, CheckOutcome::NotSolvable,
@@ -115,19 +120,22 @@ const std::vector<TextCase>& textCases() {
     // The level panel: the label line, then the clue count and the level name written into it;
     // neither touches the label.
     for (int given : {0, 7, 286}) {
-      c.push_back({.name = "level label", .area = levelArea,
+      c.push_back({.name = "level label",
+                   .area = levelArea,
                    .draw = [given](ImageCanvas& k) { drawLevelPanel(k, given); },
                    .before = emptyLevel});
       for (int level = 0; level < 4; ++level)
-        c.push_back({.name = "level line", .area = levelArea,
+        c.push_back({.name = "level line",
+                     .area = levelArea,
                      .draw = [given, level](ImageCanvas& k) { writeLevelLine(k, given, level); },
                      .before = [given](ImageCanvas& k) { drawLevelPanel(k, given); },
                      .kept = QRect(QPoint(1042, 633), QPoint(1201, 649))});
     }
     // The help line.
     for (const std::string& line : helpLines())
-      c.push_back({.name = "help line", .area = hintArea,
-                   .draw = [line](ImageCanvas& k) { writeHint(k, line); }});
+      c.push_back({.name = "help line", .area = hintArea, .draw = [line](ImageCanvas& k) {
+                     writeHint(k, line);
+                   }});
     return c;
   }();
   return cases;
@@ -262,7 +270,8 @@ void PanelTextsTest::messageKeepsItsDescenders() {
 void PanelTextsTest::windowOnALargeFontDisplay() {
   PlayWindow play;
   QVERIFY(play.open());
-  QVERIFY2(play.canvas().logicalDpiY() > 96, qPrintable(QString::number(play.canvas().logicalDpiY())));
+  QVERIFY2(play.canvas().logicalDpiY() > 96,
+           qPrintable(QString::number(play.canvas().logicalDpiY())));
   QVERIFY(play.canvas().canvas().largeFonts());
   QVERIFY(play.newGame());
   const CellRef cell = play.emptyCells().front();
@@ -278,7 +287,8 @@ void PanelTextsTest::windowOnALargeFontDisplay() {
                qPrintable(describe(img, x, edge.bottom())));
     }
     for (int y = edge.top(); y <= edge.bottom(); ++y) {
-      QVERIFY2(isPalette(img, edge.left(), y, colorBlack), qPrintable(describe(img, edge.left(), y)));
+      QVERIFY2(isPalette(img, edge.left(), y, colorBlack),
+               qPrintable(describe(img, edge.left(), y)));
       QVERIFY2(isPalette(img, edge.right(), y, colorBlack),
                qPrintable(describe(img, edge.right(), y)));
     }
