@@ -105,6 +105,57 @@ const StyleFont& cachedStyleFont(FontStyle style, bool largeFonts) {
 
 QRgb rgbOf(int index) { return paletteColor(index).rgb(); }
 
+// Where a text goes: its characters on their advances (fixed or proportional) from x on the
+// baseline, narrowed by `squeeze` when the glyphs would pass `right` (1 where they fit); its
+// background box, which ends at `right` too, and the rectangle its ink lies in.
+struct TextLayout {
+  QString text;
+  const StyleFont* font = nullptr;
+  int baseline = 0;
+  double squeeze = 1.0;
+  QRect box, ink;
+};
+
+TextLayout layOut(const StyleFont& s, int x, int y, const std::string& utf8, int right) {
+  TextLayout l;
+  l.font = &s;
+  l.text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  l.baseline = y + s.baseline;
+  const QList<uint> chars = l.text.toUcs4();
+  QFontMetrics fm(s.font);
+  // The text without its trailing blanks, which only cover what stood there before.
+  QString shown = l.text;
+  while (shown.endsWith(QLatin1Char(' '))) shown.chop(1);
+  const auto widthOf = [&](const QString& t) {
+    return s.advance > 0 ? s.advance * static_cast<int>(t.toUcs4().size())
+                         : fm.horizontalAdvance(t);
+  };
+  QRect ink;  // from the pen's start on the baseline
+  if (s.advance > 0) {
+    for (qsizetype i = 0; i < chars.size(); ++i) {
+      const char32_t c = chars[i];
+      ink |= fm.tightBoundingRect(QString::fromUcs4(&c, 1))
+                 .translated(s.advance * static_cast<int>(i), 0);
+    }
+  } else {
+    ink = fm.tightBoundingRect(l.text);
+  }
+  const int need = std::max(widthOf(shown), ink.isEmpty() ? 0 : ink.right() + 1);
+  const long long room = static_cast<long long>(right) - x + 1;
+  if (need > room) l.squeeze = room > 0 ? static_cast<double>(room) / need : 0.0;
+  const long long width = std::lround(widthOf(l.text) * l.squeeze);
+  const int top = std::min(y, y + s.baseline - fm.ascent());
+  l.box = QRect(QPoint(x, top), QPoint(static_cast<int>(std::min<long long>(x + width - 1, right)),
+                                       y + s.height - 1));
+  if (!ink.isEmpty()) {
+    const int inkRight = x + static_cast<int>(std::ceil((ink.right() + 1) * l.squeeze)) - 1;
+    l.ink = QRect(
+        QPoint(x + static_cast<int>(std::floor(ink.left() * l.squeeze)), l.baseline + ink.top()),
+        QPoint(std::min(inkRight, right), l.baseline + ink.bottom()));
+  }
+  return l;
+}
+
 class ImagePixels : public CapturedPixels {
  public:
   explicit ImagePixels(QImage image) : image(std::move(image)) {}
@@ -115,6 +166,13 @@ class ImagePixels : public CapturedPixels {
 
 QFont styleFont(FontStyle style, bool largeFonts) {
   return cachedStyleFont(style, largeFonts).font;
+}
+
+QFont clockFont(double scale, int logicalDpi) {
+  QFont f(QStringLiteral("Liberation Sans"));
+  f.setStyleHint(QFont::SansSerif);
+  f.setPointSizeF(24.0 * scale * 96.0 / std::max(1, logicalDpi));
+  return f;
 }
 
 ImageCanvas::ImageCanvas() : ImageCanvas(canvasWidth, canvasHeight) {}
@@ -212,61 +270,49 @@ void ImageCanvas::filledBox(int x1, int y1, int x2, int y2) {
 }
 
 ImageCanvas::TextExtent ImageCanvas::textExtent(FontStyle style, int x, int y,
-                                                const std::string& utf8) const {
-  const StyleFont& s = cachedStyleFont(style, largeFonts_);
-  const QString t = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-  const QList<uint> chars = t.toUcs4();
-  QFontMetrics fm(s.font);
-  const int width =
-      s.advance > 0 ? s.advance * static_cast<int>(chars.size()) : fm.horizontalAdvance(t);
-  const int top = std::min(y, y + s.baseline - fm.ascent());
+                                                const std::string& utf8, int right) const {
+  const TextLayout l = layOut(cachedStyleFont(style, largeFonts_), x, y, utf8, right);
   TextExtent e;
-  e.box = QRect(QPoint(x, top), QPoint(x + width - 1, y + s.height - 1));
-  QRect ink;
-  if (s.advance > 0) {
-    for (qsizetype i = 0; i < chars.size(); ++i) {
-      const char32_t c = chars[i];
-      ink |= fm.tightBoundingRect(QString::fromUcs4(&c, 1))
-                 .translated(x + s.advance * static_cast<int>(i), y + s.baseline);
-    }
-  } else {
-    ink = fm.tightBoundingRect(t).translated(x, y + s.baseline);
+  e.box = l.box;
+  // Two pixels more on every side for the antialiased edges, at any scale; none past `right`.
+  // Blanks have no ink.
+  if (!l.ink.isEmpty()) {
+    e.ink = l.ink.adjusted(-2, -2, 2, 2);
+    e.ink.setRight(std::min(e.ink.right(), right));
   }
-  // Two pixels more on every side for the antialiased edges, at any scale.
-  e.ink = ink.adjusted(-2, -2, 2, 2);
   return e;
 }
 
 void ImageCanvas::text(int x, int y, const std::string& utf8) {
+  fittedText(x, y, utf8, noRightEdge);
+}
+
+void ImageCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   if (utf8.empty()) return;
-  const StyleFont& s = cachedStyleFont(fontStyle_, largeFonts_);
-  const QString t = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-  const QList<uint> chars = t.toUcs4();
-  QFontMetrics fm(s.font);
-  const int width =
-      s.advance > 0 ? s.advance * static_cast<int>(chars.size()) : fm.horizontalAdvance(t);
+  const TextLayout l = layOut(cachedStyleFont(fontStyle_, largeFonts_), x, y, utf8, right);
   // The opaque background covers the whole glyphs: accents may rise above the text's top, and a
   // shorter text written over an older one must leave nothing of it behind.
-  const int top = std::min(y, y + s.baseline - fm.ascent());
-  const QRect box(QPoint(x, top), QPoint(x + width - 1, y + s.height - 1));
-  if (!transparentText_) fillRect(box, fillColor_);
+  if (!transparentText_) fillRect(l.box, fillColor_);
   QPainter p(&image_);
   // Scaled, the glyphs are drawn at the device resolution, not blown up.
   if (scale_ != 1.0) p.scale(scale_, scale_);
-  p.setFont(s.font);
+  if (right < noRightEdge) p.setClipRect(QRectF(QPointF(-1e6, -1e6), QPointF(right + 1.0, 1e6)));
+  p.setFont(l.font->font);
   p.setPen(QColor::fromRgb(lineColor_));
-  if (s.advance > 0) {
+  p.translate(x, l.baseline);
+  if (l.squeeze != 1.0) p.scale(l.squeeze, 1.0);
+  if (l.font->advance > 0) {
+    const QList<uint> chars = l.text.toUcs4();
     for (qsizetype i = 0; i < chars.size(); ++i) {
       const char32_t c = chars[i];
-      p.drawText(QPoint(x + s.advance * static_cast<int>(i), y + s.baseline),
-                 QString::fromUcs4(&c, 1));
+      p.drawText(QPoint(l.font->advance * static_cast<int>(i), 0), QString::fromUcs4(&c, 1));
     }
   } else {
-    p.drawText(QPoint(x, y + s.baseline), t);
+    p.drawText(QPoint(0, 0), l.text);
   }
   p.end();
   // Glyphs may overhang their box a little (stretched italics, accents).
-  dirty(box.adjusted(-3, -3, 3, 3));
+  dirty(l.box.united(l.ink).adjusted(-3, -3, 3, 3));
 }
 
 std::unique_ptr<CapturedPixels> ImageCanvas::capture(int x1, int y1, int x2, int y2) {

@@ -15,9 +15,15 @@ namespace tessarix {
 
 inline constexpr int canvasWidth = 1280;
 inline constexpr int canvasHeight = 946;
+// A right edge no text reaches: text() is fittedText() up to it.
+inline constexpr int noRightEdge = 1 << 24;
 
 // The font of a text style; the panel, button and caption fonts change on large fonts.
 QFont styleFont(FontStyle style, bool largeFonts);
+// The clock's font, Arial 24 points as a display of 96 pixels an inch shows them (32 pixels),
+// at the scale the canvas is shown at, on a display of `logicalDpi`: on large fonts too the
+// clock's " 99:99:99" fits the label over its panel.
+QFont clockFont(double scale, int logicalDpi);
 
 class ImageCanvas : public Canvas {
  public:
@@ -32,11 +38,13 @@ class ImageCanvas : public Canvas {
 
   const QImage& image() const { return image_; }
   // Where text(x, y, utf8) in a style paints, in canvas pixels: its opaque background box, and
-  // a rectangle that holds every pixel its glyphs' ink may touch.
+  // a rectangle that holds every pixel its glyphs' ink may touch; with `right`, where
+  // fittedText(x, y, utf8, right) paints.
   struct TextExtent {
     QRect box, ink;
   };
-  TextExtent textExtent(FontStyle style, int x, int y, const std::string& utf8) const;
+  TextExtent textExtent(FontStyle style, int x, int y, const std::string& utf8,
+                        int right = noRightEdge) const;
   // Large system fonts: true on a logical DPI above 96 (set by the front end).
   void setLargeFonts(bool on) { largeFonts_ = on; }
   bool largeFonts() const override { return largeFonts_; }
@@ -56,6 +64,7 @@ class ImageCanvas : public Canvas {
   void outlineBox(int x1, int y1, int x2, int y2) override;
   void filledBox(int x1, int y1, int x2, int y2) override;
   void text(int x, int y, const std::string& utf8) override;
+  void fittedText(int x, int y, const std::string& utf8, int right) override;
 
   std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) override;
   void restore(const CapturedPixels& pixels, int x, int y) override;

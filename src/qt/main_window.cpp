@@ -32,10 +32,7 @@ MainWindow::MainWindow(QWidget* parent)
   // It follows the scale the canvas is shown at.
   const auto placeClock = [this](double scale) {
     clockLabel_->setGeometry(canvasWidget_->widgetRect(QRect(1056, 831, 160, 30)));
-    QFont clockFont(QStringLiteral("Liberation Sans"));
-    clockFont.setStyleHint(QFont::SansSerif);
-    clockFont.setPointSizeF(24.0 * scale);
-    clockLabel_->setFont(clockFont);
+    clockLabel_->setFont(clockFont(scale, clockLabel_->logicalDpiY()));
   };
   placeClock(1.0);
   connect(canvasWidget_, &CanvasWidget::scaleChanged, this, placeClock);

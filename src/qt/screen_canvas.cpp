@@ -97,7 +97,7 @@ void ScreenCanvas::apply(ImageCanvas& canvas, const Operation& op) {
       case FilledBox: canvas.filledBox(s->x1, s->y1, s->x2, s->y2); break;
     }
   } else if (const auto* t = std::get_if<Text>(&op)) {
-    canvas.text(t->x, t->y, t->utf8);
+    canvas.fittedText(t->x, t->y, t->utf8, t->right);
   } else if (const auto* c = std::get_if<Capture>(&op)) {
     *c->slot = canvas.capture(c->x1, c->y1, c->x2, c->y2);
   } else if (const auto* r = std::get_if<Restore>(&op)) {
@@ -146,7 +146,7 @@ void ScreenCanvas::compact() {
       if (s->kind == TextFont) font = static_cast<FontStyle>(s->value);
       if (s->kind == TransparentText) transparent = s->value != 0;
     } else if (const auto* t = std::get_if<Text>(&journal_[k])) {
-      texts[k] = reference_.textExtent(font, t->x, t->y, t->utf8);
+      texts[k] = reference_.textExtent(font, t->x, t->y, t->utf8, t->right);
       opaqueText[k] = !transparent;
     }
     widths[k] = width;
@@ -228,6 +228,9 @@ void ScreenCanvas::filledBox(int x1, int y1, int x2, int y2) {
   record(Shape{FilledBox, x1, y1, x2, y2});
 }
 void ScreenCanvas::text(int x, int y, const std::string& utf8) { record(Text{x, y, utf8}); }
+void ScreenCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
+  record(Text{x, y, utf8, right});
+}
 
 std::unique_ptr<CapturedPixels> ScreenCanvas::capture(int x1, int y1, int x2, int y2) {
   auto pixels = std::make_unique<ScreenPixels>();

@@ -43,6 +43,7 @@ class ScreenCanvas : public Canvas {
   void outlineBox(int x1, int y1, int x2, int y2) override;
   void filledBox(int x1, int y1, int x2, int y2) override;
   void text(int x, int y, const std::string& utf8) override;
+  void fittedText(int x, int y, const std::string& utf8, int right) override;
   std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) override;
   void restore(const CapturedPixels& pixels, int x, int y) override;
 
@@ -60,6 +61,7 @@ class ScreenCanvas : public Canvas {
   struct Text {
     int x, y;
     std::string utf8;
+    int right = noRightEdge;
   };
   struct Capture {
     int x1, y1, x2, y2;

@@ -48,6 +48,12 @@ class Canvas {
   virtual void filledBox(int x1, int y1, int x2, int y2) = 0;
   // Text (UTF-8) with its top-left corner at (x, y).
   virtual void text(int x, int y, const std::string& utf8) = 0;
+  // The same text kept left of column `right`: glyphs that would pass it are narrowed to end
+  // there, and the background of trailing blanks stops at it. Panel texts are written so, and
+  // stay in their panel in any font; where the text fits, this is text() itself.
+  virtual void fittedText(int x, int y, const std::string& utf8, int /*right*/) {
+    text(x, y, utf8);
+  }
 
   virtual std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) = 0;
   virtual void restore(const CapturedPixels& pixels, int x, int y) = 0;

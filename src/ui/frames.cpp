@@ -18,10 +18,11 @@ void drawFrame3D(Canvas& canvas, bool sunken, int thickness, int x1, int y1, int
     canvas.line(x1 + i, y1 + i, x2, y1 + i);  // top
     canvas.line(x1 + i, y1 + i, x1 + i, y2);  // left
   }
+  // The bottom lines end at x2: the frame paints nothing right of its rectangle.
   canvas.setLineColor(dark);
   for (int i = 0; i <= n; ++i) {
-    canvas.line(x1 + i, y2 - i, x2 + 1, y2 - i);  // bottom
-    canvas.line(x2 - i, y1 + i, x2 - i, y2);      // right
+    canvas.line(x1 + i, y2 - i, x2, y2 - i);  // bottom
+    canvas.line(x2 - i, y1 + i, x2 - i, y2);  // right
   }
   canvas.setLineColor(colorBlack);
 }

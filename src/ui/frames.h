@@ -10,7 +10,8 @@ namespace tessarix {
 
 // A bevelled frame on the box (x1, y1)-(x2, y2): raised (white top and left, dark grey bottom
 // and right) or sunken (the colours swapped); thickness + 1 lines deep when raised, thickness
-// when sunken. Leaves line width 1 and line colour black.
+// when sunken. Paints every pixel of its lines inside the box and none outside it. Leaves line
+// width 1 and line colour black.
 void drawFrame3D(Canvas& canvas, bool sunken, int thickness, int x1, int y1, int x2, int y2);
 
 // A caption in font `style`: a white copy at (x, y - 14) under the text in palette entry

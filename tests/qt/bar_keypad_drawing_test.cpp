@@ -7,6 +7,7 @@
 #include "support/image_pixels.h"
 #include "ui/board_drawing.h"
 #include "ui/button_bar.h"
+#include "ui/button_bar_strip.h"
 #include "ui/digit_picker.h"
 #include "ui/palette.h"
 
@@ -30,6 +31,7 @@ class BarKeypadDrawingTest : public QObject {
   void raisedAndPressedFrames();
   void captionsAndRedAccessLetters();
   void pressingAndRaisingLeavesTheSamePixels();
+  void barErasedWithoutATrace();
 };
 
 void BarKeypadDrawingTest::keypadHighlightAndLabels_data() {
@@ -89,22 +91,27 @@ void BarKeypadDrawingTest::keypadBackgroundPutBack() {
 
 void BarKeypadDrawingTest::raisedAndPressedFrames_data() {
   QTest::addColumn<bool>("pressed");
+  QTest::addColumn<bool>("raisedAgain");
   QTest::addColumn<QList<int>>("leftColumns");   // x = 160, 161, 162 at y = 898
   QTest::addColumn<QList<int>>("rightColumns");  // x = 288, 289, 290
   QTest::addColumn<QList<int>>("topRows");       // y = 886, 887, 888 at x = 230
   QTest::addColumn<QList<int>>("bottomRows");    // y = 909, 910, 911
   // Raised: three lines of white top and left, three of dark grey bottom and right; the black
   // outline lies over the outermost right and bottom line.
-  QTest::newRow("raised") << false << QList<int>{15, 15, 15} << QList<int>{8, 8, 0}
+  QTest::newRow("raised") << false << false << QList<int>{15, 15, 15} << QList<int>{8, 8, 0}
                           << QList<int>{15, 15, 15} << QList<int>{8, 8, 0};
   // Pressed over raised: two lines with the colours swapped; the third line of the raised frame
   // stays.
-  QTest::newRow("pressed") << true << QList<int>{8, 8, 15} << QList<int>{8, 15, 0}
+  QTest::newRow("pressed") << true << false << QList<int>{8, 8, 15} << QList<int>{8, 15, 0}
                            << QList<int>{8, 8, 15} << QList<int>{8, 15, 0};
+  QTest::newRow("pressed and raised again")
+      << true << true << QList<int>{15, 15, 15} << QList<int>{8, 8, 0} << QList<int>{15, 15, 15}
+      << QList<int>{8, 8, 0};
 }
 
 void BarKeypadDrawingTest::raisedAndPressedFrames() {
   QFETCH(bool, pressed);
+  QFETCH(bool, raisedAgain);
   QFETCH(QList<int>, leftColumns);
   QFETCH(QList<int>, rightColumns);
   QFETCH(QList<int>, topRows);
@@ -112,6 +119,7 @@ void BarKeypadDrawingTest::raisedAndPressedFrames() {
   ImageCanvas c;
   drawButtonBar(c);
   if (pressed) drawBarButton(c, BarButton::Laden, true);
+  if (raisedAgain) drawBarButton(c, BarButton::Laden, false);
   const QImage& img = c.image();
   for (int i = 0; i < 3; ++i) {
     QVERIFY2(isPalette(img, 160 + i, 898, leftColumns[i]), qPrintable(describe(img, 160 + i, 898)));
@@ -127,7 +135,9 @@ void BarKeypadDrawingTest::raisedAndPressedFrames() {
   QVERIFY(isPalette(img, 158, 898, colorWindow));
   QVERIFY(isPalette(img, 230, 884, colorWindow));
   QVERIFY(isPalette(img, 230, 912, colorWindow));
-  QVERIFY(isPalette(img, 291, 898, colorBlack));
+  // Laden's frame ends at its right edge: Sichern's outline is black from top to bottom.
+  for (int y = 885; y <= 911; ++y)
+    QVERIFY2(isPalette(img, 291, y, colorBlack), qPrintable(describe(img, 291, y)));
   // The inside of the button keeps the window colour: the frame is not filled.
   QVERIFY(isPalette(img, 170, 898, colorWindow));
   // Only Laden is pressed: Sichern's left edge is still white.
@@ -171,6 +181,27 @@ void BarKeypadDrawingTest::pressingAndRaisingLeavesTheSamePixels() {
     drawBarButton(c, BarButton::Laden, false);
   }
   QCOMPARE(c.image().copy(box), first);
+}
+
+void BarKeypadDrawingTest::barErasedWithoutATrace() {
+  // As a game does: the empty strip is captured, the bar drawn and every button pressed and
+  // raised, then the strip put back. Between the field and the bottom strip nothing is left.
+  ImageCanvas c;
+  drawEmptyField(c);
+  const QRect between(QPoint(0, 876), QPoint(canvasWidth - 1, 920));
+  const QImage before = c.image().copy(between);
+  auto strip = c.capture(buttonBarLeft, buttonBarTop, buttonBarRight, buttonBarBottom);
+  drawButtonBar(c);
+  for (BarButton b : barButtons) {
+    drawBarButton(c, b, true);
+    drawBarButton(c, b, false);
+  }
+  c.restore(*strip, buttonBarLeft, buttonBarTop);
+  const QImage after = c.image().copy(between);
+  for (int y = 0; y < after.height(); ++y)
+    for (int x = 0; x < after.width(); ++x)
+      QVERIFY2(after.pixel(x, y) == before.pixel(x, y),
+               qPrintable(describe(c.image(), x, y + between.top())));
 }
 
 QTEST_MAIN(BarKeypadDrawingTest)

@@ -52,6 +52,8 @@ class UiDrawingTest : public QObject {
   void boxBorderLiesOnItsCoordinates();
   void opaqueTextPaintsItsBackgroundTransparentDoesNot();
   void captureAndRestoreRoundTrip();
+  void framesPaintNothingOutsideTheirRectangle_data();
+  void framesPaintNothingOutsideTheirRectangle();
   void gridLinesAtTheAnchors();
   void sharedBoxesOutlinedInRed();
   void staircaseOutline_data();
@@ -174,6 +176,37 @@ void UiDrawingTest::captureAndRestoreRoundTrip() {
   QCOMPARE(c.image().copy(20, 20, 46, 46), before);
   QVERIFY(isPalette(c.image(), 12, 12, colorWhite));  // outside the rectangle: unchanged
   QVERIFY(isPalette(c.image(), 68, 68, colorLightGrey));
+}
+
+void UiDrawingTest::framesPaintNothingOutsideTheirRectangle_data() {
+  QTest::addColumn<bool>("sunken");
+  QTest::addColumn<int>("thickness");
+  QTest::newRow("raised, thickness 2") << false << 2;
+  QTest::newRow("sunken, thickness 2") << true << 2;
+  QTest::newRow("raised, thickness 0") << false << 0;
+}
+
+void UiDrawingTest::framesPaintNothingOutsideTheirRectangle() {
+  QFETCH(bool, sunken);
+  QFETCH(int, thickness);
+  ImageCanvas c(60, 50);
+  const QRect box(QPoint(10, 12), QPoint(45, 35));
+  drawFrame3D(c, sunken, thickness, box.left(), box.top(), box.right(), box.bottom());
+  const QImage& img = c.image();
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (!box.contains(x, y))
+        QVERIFY2(isPalette(img, x, y, colorWindow), qPrintable(describe(img, x, y)));
+  // The frame's own outermost ring is painted all round, its last corner included.
+  const int light = sunken ? colorDarkGrey : colorWhite;
+  const int shade = sunken ? colorWhite : colorDarkGrey;
+  for (int x = box.left(); x < box.right(); ++x)
+    QVERIFY2(isPalette(img, x, box.top(), light), qPrintable(describe(img, x, box.top())));
+  for (int x = box.left() + 1; x <= box.right(); ++x)
+    QVERIFY2(isPalette(img, x, box.bottom(), shade), qPrintable(describe(img, x, box.bottom())));
+  for (int y = box.top() + 1; y <= box.bottom(); ++y)
+    QVERIFY2(isPalette(img, box.right(), y, shade), qPrintable(describe(img, box.right(), y)));
+  QVERIFY(isPalette(img, box.left(), box.bottom() - 1, light));
 }
 
 void UiDrawingTest::gridLinesAtTheAnchors() {

@@ -53,6 +53,11 @@ class RecordingCanvas : public Canvas {
     add(OpKind::Text, x, y, x, y);
     ops.back().text = utf8;
   }
+  // A fitted text is a text whose x2 is the column it keeps left of.
+  void fittedText(int x, int y, const std::string& utf8, int right) override {
+    add(OpKind::Text, x, y, right, y);
+    ops.back().text = utf8;
+  }
   std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) override {
     add(OpKind::Capture, x1, y1, x2, y2);
     return std::make_unique<CapturedPixels>();

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/recording_canvas.h"
 #include "ui/palette.h"
 
@@ -29,8 +31,14 @@ TEST_P(FrameTest, DrawsEachSideAsDeepAsItsThickness) {
   drawFrame3D(canvas, c.sunken, c.thickness, 10, 20, 110, 60);
   const auto lines = canvas.of(OpKind::Line);
   ASSERT_EQ(lines.size(), static_cast<size_t>(2 * c.lightLines + 2 * c.darkLines));
-  for (const DrawOp& op : lines) EXPECT_EQ(op.state.lineWidth, 1);
-  // The top edge starts at the corner, the innermost bottom edge runs one pixel past x2.
+  for (const DrawOp& op : lines) {
+    EXPECT_EQ(op.state.lineWidth, 1);
+    // Every line lies inside the box (10, 20)-(110, 60).
+    EXPECT_TRUE(std::min(op.x1, op.x2) >= 10 && std::max(op.x1, op.x2) <= 110 &&
+                std::min(op.y1, op.y2) >= 20 && std::max(op.y1, op.y2) <= 60)
+        << op.x1 << "," << op.y1 << " to " << op.x2 << "," << op.y2;
+  }
+  // The top edge starts at the corner; the bottom edges end at x2, not beyond the box.
   EXPECT_EQ(lines[0].x1, 10);
   EXPECT_EQ(lines[0].y1, 20);
   EXPECT_EQ(lines[0].x2, 110);
@@ -38,7 +46,7 @@ TEST_P(FrameTest, DrawsEachSideAsDeepAsItsThickness) {
   EXPECT_EQ(lines[0].state.lineColor, c.firstColor);
   const DrawOp& lastBottom = lines[lines.size() - 2];
   EXPECT_EQ(lastBottom.y1, 60 - (c.darkLines - 1));
-  EXPECT_EQ(lastBottom.x2, 111);
+  EXPECT_EQ(lastBottom.x2, 110);
   const DrawOp& lastRight = lines.back();
   EXPECT_EQ(lastRight.x1, 110 - (c.darkLines - 1));
   EXPECT_EQ(lastRight.y1, 20 + (c.darkLines - 1));

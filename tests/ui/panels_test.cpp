@@ -52,12 +52,18 @@ TEST_P(PanelTest, FramesCaptionAndWhiteArea) {
   EXPECT_EQ(std::make_tuple(texts[0].x1, texts[0].y1), std::make_tuple(c.captionX, c.y0 + 6));
   EXPECT_EQ(texts[0].state.font, FontStyle::Caption);
   EXPECT_EQ(std::make_tuple(texts[1].x1, texts[1].y1), std::make_tuple(c.captionX - 1, c.y0 + 5));
+  // The caption's strip inside the raised frame in the window's colour first, then the
+  // writing area.
   const auto filled = canvas.of(OpKind::FilledBox);
-  ASSERT_EQ(filled.size(), 1u);
+  ASSERT_EQ(filled.size(), 2u);
   EXPECT_EQ(std::make_tuple(filled[0].x1, filled[0].y1, filled[0].x2, filled[0].y2),
+            std::make_tuple(c.x0 + 3, c.y0 + 3, c.x0 + c.w - 3, c.y0 + 21));
+  EXPECT_EQ(filled[0].state.fillColor, colorWindow);
+  EXPECT_EQ(filled[0].state.lineColor, colorWindow);
+  EXPECT_EQ(std::make_tuple(filled[1].x1, filled[1].y1, filled[1].x2, filled[1].y2),
             std::make_tuple(c.x0 + 6, c.y0 + 22, c.x0 + c.w - 7, c.y0 + c.h - 7));
-  EXPECT_EQ(filled[0].state.fillColor, colorWhite);
-  EXPECT_EQ(filled[0].state.lineColor, colorBlack);
+  EXPECT_EQ(filled[1].state.fillColor, colorWhite);
+  EXPECT_EQ(filled[1].state.lineColor, colorBlack);
 }
 
 GameState digitState() { return GameState{}; }
@@ -170,6 +176,15 @@ TEST_P(StatusTextTest, MessageInItsColourThenTheWrongEntryLineInBlack) {
   EXPECT_EQ(std::make_tuple(texts[1].x1, texts[1].y1), std::make_tuple(1088, 277));
   EXPECT_EQ(texts[1].state.font, FontStyle::Panel);
   EXPECT_EQ(texts[1].state.lineColor, colorBlack);
+  // The line goes without a background of its own onto its rows, blanked from 278 on, under
+  // the message.
+  EXPECT_TRUE(texts[1].state.transparent);
+  const auto boxes = canvas.of(OpKind::FilledBox);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(std::make_tuple(boxes[0].x1, boxes[0].y1, boxes[0].x2, boxes[0].y2),
+            std::make_tuple(1020, 278, 1239, 289));
+  EXPECT_EQ(boxes[0].state.fillColor, colorWhite);
+  EXPECT_FALSE(canvas.state.transparent);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -186,10 +201,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LevelPanel, LabelLineWithTheCount) {
   RecordingCanvas canvas;
   drawLevelPanel(canvas, 0);
-  const DrawOp* label = findText(canvas, "Vorgegebene Zahlen:  0");
+  // The label ends a blank before x 1202, where the count stands, whatever the font.
+  const DrawOp* label = findText(canvas, "Vorgegebene Zahlen: ");
   ASSERT_NE(label, nullptr);
-  EXPECT_EQ(std::make_tuple(label->x1, label->y1), std::make_tuple(1042, 635));
+  EXPECT_EQ(std::make_tuple(label->x1, label->y1, label->x2), std::make_tuple(1042, 635, 1197));
   EXPECT_EQ(label->state.font, FontStyle::Panel);
+  const DrawOp* count = findText(canvas, " 0");
+  ASSERT_NE(count, nullptr);
+  EXPECT_EQ(std::make_tuple(count->x1, count->y1), std::make_tuple(1202, 635));
+  EXPECT_EQ(count->state.font, FontStyle::Panel);
 }
 
 struct LevelLineCase {
@@ -214,8 +234,17 @@ TEST_P(LevelLineTest, CountAt1202AndTheNameWithTwoBlanks) {
   EXPECT_EQ(texts[1].text, c.name);
   EXPECT_EQ(std::make_tuple(texts[1].x1, texts[1].y1, texts[1].state.font),
             std::make_tuple(1082, 649, FontStyle::Cell));
-  EXPECT_FALSE(texts[1].state.transparent);
   EXPECT_EQ(texts[1].state.lineColor, colorBlack);
+  // The name goes without a background of its own onto its rows, blanked from 650 on, under
+  // the label line and its descenders.
+  EXPECT_TRUE(texts[1].state.transparent);
+  const auto boxes = canvas.of(OpKind::FilledBox);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(std::make_tuple(boxes[0].x1, boxes[0].y1, boxes[0].x2, boxes[0].y2),
+            std::make_tuple(1021, 650, 1240, 677));
+  EXPECT_EQ(boxes[0].state.fillColor, colorWhite);
+  EXPECT_EQ(boxes[0].state.lineColor, colorWhite);
+  EXPECT_FALSE(canvas.state.transparent);
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, LevelLineTest,
