@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <cmath>
 #include <cstdlib>
 
 namespace tessarix {
@@ -65,6 +66,27 @@ void ScreenCanvas::setDirtyListener(std::function<void(const QRect&)> listener) 
     if (!shown_ && dirtyListener_) dirtyListener_(r);
   });
   if (shown_) shown_->setDirtyListener(dirtyListener_);
+}
+
+size_t ScreenCanvas::bytesKept() const {
+  size_t bytes = static_cast<size_t>(reference_.image().sizeInBytes());
+  if (shown_) bytes += static_cast<size_t>(shown_->image().sizeInBytes());
+  bytes += journal_.capacity() * sizeof(Operation);
+  // The shown copies of captured pixels the journal refers to, each once, at the shown scale.
+  std::set<const void*> seen;
+  for (const Operation& op : journal_) {
+    if (const auto* t = std::get_if<Text>(&op)) {
+      if (t->utf8.capacity() > std::string().capacity()) bytes += t->utf8.capacity() + 1;
+    } else if (const auto* c = std::get_if<Capture>(&op)) {
+      if (!seen.insert(c->slot.get()).second) continue;
+      bytes += sizeof(std::unique_ptr<CapturedPixels>) + 32;  // the shared slot and its count
+      if (shown_ && *c->slot) {
+        const int w = std::abs(c->x2 - c->x1) + 1, h = std::abs(c->y2 - c->y1) + 1;
+        bytes += static_cast<size_t>(std::ceil(w * scale_) * std::ceil(h * scale_) * 4);
+      }
+    }
+  }
+  return bytes;
 }
 
 void ScreenCanvas::setScale(double scale) {

@@ -28,6 +28,8 @@ class ScreenCanvas : public Canvas {
   void setScale(double scale);
   // Operations kept for the next change of scale (for the tests and the benchmark).
   size_t keptOperations() const { return journal_.size(); }
+  // The bytes the canvas holds: its images, and whatever it keeps to draw them again.
+  size_t bytesKept() const;
 
   void setLargeFonts(bool on);
   bool largeFonts() const override { return reference_.largeFonts(); }
