@@ -99,7 +99,7 @@ void Game::dropHint(bool restoreHelpLine) {
   restoreCellFrame(canvas_, hint_->pixels);
   hint_.reset();
   repaintCell(cell);
-  if (state_.givens[cell] == 0 && state_.board[cell] == 0) drawCandidates(canvas_, state_);
+  if (state_.givens[cell] == 0 && state_.board[cell] == 0) drawMarks();
   if (restoreHelpLine) {
     hintText_ = hintAfterKeypad;
     if (canvas_.largeFonts()) hintText_ += "   ";

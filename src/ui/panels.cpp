@@ -33,6 +33,11 @@ void panelTextColors(Canvas& canvas) {
 void drawPanel(Canvas& canvas, int x0, int y0, int w, int h, int tx, const std::string& caption) {
   drawFrame3D(canvas, false, 2, x0, y0, x0 + w, y0 + h);
   drawFrame3D(canvas, true, 2, x0 + 6, y0 + 22, x0 + w - 6, y0 + h - 6);
+  // The band of the caption is the window's colour again first: a caption drawn over its own
+  // smoothed edges would grow darker each time the panel is drawn.
+  canvas.setLineColor(colorWindow);
+  canvas.setFillColor(colorWindow);
+  canvas.filledBox(x0 + 3, y0 + 3, x0 + w - 3, y0 + 21);
   int x = x0 + tx;
   int y = y0 + 20;
   drawPanelTitle(canvas, FontStyle::Caption, colorBlack, x, y, caption);
