@@ -113,6 +113,7 @@ void BM_MovesOnScreen(benchmark::State& state) {
     testing::ScriptedPlatform platform;
     testing::TextMenuBuilder menu;
     Game game(canvas, platform);
+    canvas.setPictureSource([&game] { game.drawPicture(); });
     game.startUp(menu);
     game.menuEvent(8);
     Mover mover(game, 20261211);

@@ -211,32 +211,6 @@ void ImageCanvas::filledBox(int x1, int y1, int x2, int y2) {
   border(x1, y1, x2, y2);
 }
 
-ImageCanvas::TextExtent ImageCanvas::textExtent(FontStyle style, int x, int y,
-                                                const std::string& utf8) const {
-  const StyleFont& s = cachedStyleFont(style, largeFonts_);
-  const QString t = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-  const QList<uint> chars = t.toUcs4();
-  QFontMetrics fm(s.font);
-  const int width =
-      s.advance > 0 ? s.advance * static_cast<int>(chars.size()) : fm.horizontalAdvance(t);
-  const int top = std::min(y, y + s.baseline - fm.ascent());
-  TextExtent e;
-  e.box = QRect(QPoint(x, top), QPoint(x + width - 1, y + s.height - 1));
-  QRect ink;
-  if (s.advance > 0) {
-    for (qsizetype i = 0; i < chars.size(); ++i) {
-      const char32_t c = chars[i];
-      ink |= fm.tightBoundingRect(QString::fromUcs4(&c, 1))
-                 .translated(x + s.advance * static_cast<int>(i), y + s.baseline);
-    }
-  } else {
-    ink = fm.tightBoundingRect(t).translated(x, y + s.baseline);
-  }
-  // Two pixels more on every side for the antialiased edges, at any scale.
-  e.ink = ink.adjusted(-2, -2, 2, 2);
-  return e;
-}
-
 void ImageCanvas::text(int x, int y, const std::string& utf8) {
   if (utf8.empty()) return;
   const StyleFont& s = cachedStyleFont(fontStyle_, largeFonts_);
