@@ -151,17 +151,29 @@ void Game::drawPicture() {
         else
           drawEntryCell(canvas, look, g, c, r, shown.digit, shown.wrong);
       }
+  // A mark's glyph may reach a pixel beyond the spot that blanks it: what every mark drawn
+  // since its cell was drawn left there stays, under the marks as they were drawn last. The
+  // first pass draws only the cells where a mark has gone since.
   look.digitMode = shownMarksDigitMode_;
+  look.marks = marksEver_;
+  bool marksGone = false;
+  for (int g = 1; g <= gridCount; ++g)
+    for (int c = 1; c <= 9; ++c)
+      for (int r = 1; r <= 9; ++r) {
+        const int i = cellIndex(g, c, r);
+        bool gone = false;
+        for (int d = 1; d <= 9; ++d)
+          gone |= marksEver_[markIndex(g, c, r, d)] != shownMarks_[markIndex(g, c, r, d)];
+        look.board[i] = marksOver_[static_cast<size_t>(i)] && gone ? 0 : 1;
+        marksGone |= look.board[i] == 0;
+      }
+  if (marksGone) drawCandidates(canvas, look);
   for (int g = 1; g <= gridCount; ++g)
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
         const int i = cellIndex(g, c, r);
         look.board[i] = marksOver_[static_cast<size_t>(i)] ? 0 : 1;
       }
-  // A mark's glyph may reach a pixel beyond the spot that blanks it: what every mark drawn
-  // since its cell was drawn left there stays, under the marks as they were drawn last.
-  look.marks = marksEver_;
-  drawCandidates(canvas, look);
   look.marks = shownMarks_;
   drawCandidates(canvas, look);
 
