@@ -80,6 +80,7 @@ void Game::clockVoided() { updateClock(); }
 
 void Game::drawStatistics() {
   statisticsDigitMode_ = state_.digitMode;
+  clearStatisticsCaptions(canvas_);
   drawStatisticsPanel(canvas_, state_);
   showDigitCounts();
   drawStatusPanel(canvas_);
@@ -114,6 +115,7 @@ void Game::refreshPanels() {
 }
 
 void Game::showHint() {
+  clearHintCaption(canvas_);
   showHintPanel(canvas_);
   helpLine_.clear();
   writeHint();

@@ -33,11 +33,6 @@ void panelTextColors(Canvas& canvas) {
 void drawPanel(Canvas& canvas, int x0, int y0, int w, int h, int tx, const std::string& caption) {
   drawFrame3D(canvas, false, 2, x0, y0, x0 + w, y0 + h);
   drawFrame3D(canvas, true, 2, x0 + 6, y0 + 22, x0 + w - 6, y0 + h - 6);
-  // The band of the caption is the window's colour again first: a caption drawn over its own
-  // smoothed edges would grow darker each time the panel is drawn.
-  canvas.setLineColor(colorWindow);
-  canvas.setFillColor(colorWindow);
-  canvas.filledBox(x0 + 3, y0 + 3, x0 + w - 3, y0 + 21);
   int x = x0 + tx;
   int y = y0 + 20;
   drawPanelTitle(canvas, FontStyle::Caption, colorBlack, x, y, caption);
@@ -45,6 +40,22 @@ void drawPanel(Canvas& canvas, int x0, int y0, int w, int h, int tx, const std::
   canvas.setFillColor(colorWhite);
   canvas.filledBox(x0 + 6, y0 + 22, x0 + w - 7, y0 + h - 7);
 }
+
+// The band between a panel's outer frame and its sunken writing area, where the caption lies.
+static void clearCaptionBand(Canvas& canvas, int x0, int y0, int w) {
+  canvas.setLineColor(colorWindow);
+  canvas.setFillColor(colorWindow);
+  canvas.filledBox(x0 + 3, y0 + 3, x0 + w - 3, y0 + 21);
+  canvas.setLineColor(colorBlack);
+  canvas.setFillColor(colorWhite);
+}
+
+void clearStatisticsCaptions(Canvas& canvas) {
+  clearCaptionBand(canvas, 40, 753, 308);
+  clearCaptionBand(canvas, 1013, 219, 234);
+}
+
+void clearHintCaption(Canvas& canvas) { clearCaptionBand(canvas, 1014, 707, 234); }
 
 void drawStatisticsPanel(Canvas& canvas, const GameState& s) {
   drawPanel(canvas, 40, 753, 308, 78, 122, "STATISTIK:");

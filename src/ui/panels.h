@@ -45,6 +45,12 @@ void writeLevelLine(Canvas& canvas, int givenCount, int level);
 void showHintPanel(Canvas& canvas);
 void writeHint(Canvas& canvas, const std::string& hintText);
 
+// Before the statistics and status panels, or the help panel, are drawn again over themselves:
+// their caption bands back in the window's colour, as before they were first drawn (a caption
+// drawn over its own smoothed edges would grow darker each time).
+void clearStatisticsCaptions(Canvas& canvas);
+void clearHintCaption(Canvas& canvas);
+
 // The empty clock panel; the clock label lies inside it.
 void drawClockPanel(Canvas& canvas);
 
