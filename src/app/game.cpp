@@ -59,7 +59,7 @@ void Game::redrawBoard() {
       for (int r = 1; r <= 9; ++r) {
         const int i = cellIndex(g, c, r);
         if (s.givens[i] != 0)
-          drawGivenCell(canvas_, s, g, c, r, s.givens[i]);
+          drawGiven(i, s.givens[i]);
         else  // a wrong entry was counted when it was placed, not again when it is repainted
           enterDigit(s, g, c, r, s.board[i], false, this);
       }
@@ -67,11 +67,11 @@ void Game::redrawBoard() {
   if (s.showCandidates)
     refreshCandidates();
   else
-    drawCandidates(canvas_, s);
+    drawMarks();
 }
 
 void Game::entryDrawn(int grid, int col, int row, int digit, bool wrong) {
-  drawEntryCell(canvas_, state_, grid, col, row, digit, wrong);
+  drawEntry(cellIndex(grid, col, row), digit, wrong);
 }
 
 void Game::clockVoided() { updateClock(); }
@@ -79,6 +79,7 @@ void Game::clockVoided() { updateClock(); }
 // --- Panels -------------------------------------------------------------------------------------
 
 void Game::drawStatistics() {
+  statisticsDigitMode_ = state_.digitMode;
   drawStatisticsPanel(canvas_, state_);
   showDigitCounts();
   drawStatusPanel(canvas_);
@@ -88,6 +89,8 @@ void Game::drawStatistics() {
 void Game::showDigitCounts() {
   countDigits(state_, state_.digitCount);
   drawDigitCounts(canvas_, state_);
+  shownCounts_ = state_.digitCount;
+  shownCountsHighlight_ = state_.highlightDigit;
   checkAndShowStatus();
 }
 
@@ -95,6 +98,9 @@ void Game::checkAndShowStatus() {
   GameState& s = state_;
   checkBoard(s);
   drawStatusText(canvas_, s);
+  statusShown_ = true;
+  shownStatus_ = s.status;
+  shownWrongCount_ = s.wrongCount;
   // Every entry agrees with the solution, yet the field breaks a rule (a clue clashes): the
   // status stays "Falsche Zahl! " and the player hears it.
   if (s.notSolvable || boardValid(s.board) || anyWrongEntry(s)) return;
@@ -104,14 +110,19 @@ void Game::checkAndShowStatus() {
 void Game::refreshPanels() {
   givenCount_ = countGivens(state_);
   writeLevelLine(canvas_, givenCount_, state_.level);
+  shownLevel_ = state_.level;
 }
 
 void Game::showHint() {
   showHintPanel(canvas_);
+  helpLine_.clear();
   writeHint();
 }
 
-void Game::writeHint() { tessarix::writeHint(canvas_, hintText_); }
+void Game::writeHint() {
+  noteHelpLine(hintText_);
+  tessarix::writeHint(canvas_, hintText_);
+}
 
 // --- Candidates ---------------------------------------------------------------------------------
 
@@ -124,7 +135,7 @@ void Game::refreshCandidates() {
     computeCandidates(s.board, s.marks);
   }
   mergeSharedCandidates(s.marks);
-  drawCandidates(canvas_, s);
+  drawMarks();
 }
 
 }  // namespace tessarix

@@ -3,10 +3,13 @@
 // button, the clock tick, the timed step and the window's input events.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/input_router.h"
 #include "app/menu_table.h"
@@ -76,6 +79,10 @@ class Game : private EntryListener, private InputTarget {
   void showHint();
   void writeHint();
   void refreshCandidates();
+  // The whole screen as it stands, drawn from the state onto the canvas from scratch; the
+  // pixels the game holds (under the keypad and the frames, the bar's empty strip) are taken
+  // anew from it, so that putting them back later stays right.
+  void drawPicture();
 
   // --- The solve command -------------------------------------------------------------------
   // The solver's passes on the field as it stands, drawn as they place; the counts and the
@@ -284,6 +291,44 @@ class Game : private EntryListener, private InputTarget {
   std::optional<Hint> hint_;
   bool hintLineShown_ = false;  // the help panel's line is a hint's text
   CellContents keypadBefore_;  // the keypad's cell as it was when the keypad opened
+
+  // --- What the screen shows where it lags behind the position (game_picture.cpp) -----------
+  // A cell as last drawn: its character, clue or entry, judged wrong, tinted, in which mode.
+  struct ShownCell {
+    uint8_t digit = 0;
+    bool given = false, wrong = false, tinted = false, digitMode = true;
+  };
+  void drawGiven(int cell, int digit);
+  void drawEntry(int cell, int digit, bool wrong);
+  void noteCellDrawn(int cell, const ShownCell& look);
+  // The marks of every empty cell, as drawCandidates draws them.
+  void drawMarks();
+  // A text written over the help line, which keeps what the text does not reach.
+  void noteHelpLine(const std::string& text);
+  std::array<ShownCell, 1000> shownCells_{};  // by the leading copy
+  // The cell copies whose marks were drawn since their cell was drawn, those marks as drawn
+  // last, and every mark drawn there since.
+  std::array<bool, 1000> marksOver_{};
+  MarkArray shownMarks_{};
+  MarkArray marksEver_{};
+  bool shownMarksDigitMode_ = true;
+  bool statisticsDigitMode_ = true;  // the statistics' head row
+  DigitCounts shownCounts_{};
+  int shownCountsHighlight_ = 0;
+  CheckOutcome shownStatus_ = CheckOutcome::None;
+  int shownWrongCount_ = 0;
+  bool statusShown_ = false;
+  int shownLevel_ = 0;
+  // The help line as it reads: a shorter text leaves the end of the longer one before it.
+  std::string helpLine_;
+  // The drawings of the bar's buttons since the bar was drawn, in their order, without those
+  // a later drawing of the same button covers: a pressed button shows the inner line of the
+  // raised one under it, a button's frame reaches one pixel into its right neighbour, and the
+  // last one's stays beside the erased strip. barShown_: the bar stands, not erased.
+  std::vector<std::pair<BarButton, bool>> barDrawn_;
+  bool barShown_ = false;
+  void drawBar();
+  void drawBarButtonAs(BarButton b, bool pressed);
 
   int cursorCell_ = 0;              // 0: the cursor is hidden
   CellFramePixels cursorPixels_;    // what its frame covers

@@ -124,6 +124,7 @@ void Game::commandEpilogue() {
   hintText_ = hintChooseMenu;
   writeHint();
   if (buttonBarImage_) canvas_.restore(*buttonBarImage_, buttonBarLeft, buttonBarTop);
+  barShown_ = false;
 }
 
 // --- Commands -----------------------------------------------------------------------------------

@@ -81,7 +81,7 @@ void Game::hideCursor() {
   cursorPixels_ = {};
   // The frame's inner ring lay in the cell: the cell is drawn again as it stands now.
   repaintCell(i);
-  if (state_.givens[i] == 0 && state_.board[i] == 0) drawCandidates(canvas_, state_);
+  if (state_.givens[i] == 0 && state_.board[i] == 0) drawMarks();
 }
 
 void Game::inputHandled() {

@@ -100,7 +100,7 @@ void Game::dropHint(bool restoreHelpLine) {
     restoreCellFrame(canvas_, hint_->pixels);
     hint_.reset();
     repaintCell(cell);
-    if (state_.givens[cell] == 0 && state_.board[cell] == 0) drawCandidates(canvas_, state_);
+    if (state_.givens[cell] == 0 && state_.board[cell] == 0) drawMarks();
   }
   // The line explaining a hint stays while its value is the last thing that happened; the
   // next key or click (an undo of that value among them) asks for a cell again.

@@ -30,7 +30,7 @@ void Game::showCellContents(const CellContents& contents) {
   if (state_.showCandidates)
     refreshCandidates();
   else
-    drawCandidates(canvas_, state_);
+    drawMarks();
   showDigitCounts();
   refreshPanels();
   // A step that completes the field while the clock runs is a finish, as the entry was.
@@ -38,15 +38,13 @@ void Game::showCellContents(const CellContents& contents) {
 }
 
 void Game::repaintCell(int i) {
-  const int g = cellGrid(i), c = cellCol(i), r = cellRow(i);
   if (state_.givens[i] != 0) {
-    drawGivenCell(canvas_, state_, g, c, r, state_.givens[i]);
+    drawGiven(i, state_.givens[i]);
     return;
   }
   // Judged as a redraw judges it, and never counted again.
   const int v = state_.board[i];
-  drawEntryCell(canvas_, state_, g, c, r, v,
-                v != 0 && state_.solution[i] != 0 && state_.solution[i] != v);
+  drawEntry(i, v, v != 0 && state_.solution[i] != 0 && state_.solution[i] != v);
 }
 
 }  // namespace tessarix

@@ -41,7 +41,7 @@ void Game::buttonReleased(MouseButton) {
   if (!heldBarButton_) return;
   const BarButton b = *heldBarButton_;
   heldBarButton_.reset();
-  if (mode_ != Mode::Idle) drawBarButton(canvas_, b, false);
+  if (mode_ != Mode::Idle) drawBarButtonAs(b, false);
 }
 
 void Game::timerFired() {

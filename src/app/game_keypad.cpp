@@ -29,7 +29,7 @@ void Game::enterCell(const CellRef& cell, int digit) {
   if (const int m = mirrorOf(indexOf(cell))) {
     const bool wrong = !ownBoardMode() && digit != 0 && state_.solution[m] != 0 &&
                        state_.solution[m] != state_.board[m];
-    drawEntryCell(canvas_, state_, cellGrid(m), cellCol(m), cellRow(m), digit, wrong);
+    drawEntry(m, digit, wrong);
   }
 }
 
@@ -38,9 +38,9 @@ void Game::enterClue(const CellRef& cell, int digit) {
   state_.board[i] = static_cast<uint8_t>(digit);
   state_.givens[i] = static_cast<uint8_t>(digit);
   syncSharedBoxes(state_);
-  drawGivenCell(canvas_, state_, cell.grid, cell.col, cell.row, digit);
+  drawGiven(i, digit);
   if (const int m = mirrorOf(i))
-    drawGivenCell(canvas_, state_, cellGrid(m), cellCol(m), cellRow(m), digit);
+    drawGiven(m, digit);
 }
 
 void Game::removeClue(const CellRef& cell) {

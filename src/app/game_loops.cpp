@@ -21,7 +21,7 @@ constexpr int abortPauseMilliseconds = 200;
 void Game::playLoop() {
   enterLoop(Mode::Playing);
   redrawBoard();
-  drawButtonBar(canvas_);
+  drawBar();
   // A timed game's clock ticks from here on.
   followClock();
 }
@@ -29,7 +29,7 @@ void Game::playLoop() {
 void Game::ownBoardLoop() {
   // The board is not redrawn and no clock starts: the player types clues into what is there.
   enterLoop(Mode::OwnBoard);
-  drawButtonBar(canvas_);
+  drawBar();
 }
 
 void Game::enterLoop(Mode mode) {
@@ -57,7 +57,7 @@ void Game::leaveLoop() {
 
 void Game::abortLoop(bool byEscape) {
   // Abbruch stays pressed until the command's epilogue puts the empty strip back.
-  drawBarButton(canvas_, BarButton::Abbruch, true);
+  drawBarButtonAs(BarButton::Abbruch, true);
   if (mode_ == Mode::Playing) {
     state_.clockRunning = false;
     followClock();
@@ -157,7 +157,7 @@ void Game::barButtonPressed(BarButton b, bool byMouse) {
     abortLoop(false);
     return;
   }
-  drawBarButton(canvas_, b, true);
+  drawBarButtonAs(b, true);
   switch (b) {
     case BarButton::Laden:
       dataFile_ = savedBoardFile;
@@ -181,7 +181,7 @@ void Game::barButtonPressed(BarButton b, bool byMouse) {
   if (byMouse && platform_.mouseButtonsDown())
     heldBarButton_ = b;
   else
-    drawBarButton(canvas_, b, false);
+    drawBarButtonAs(b, false);
 }
 
 }  // namespace tessarix

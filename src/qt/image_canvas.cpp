@@ -269,20 +269,6 @@ void ImageCanvas::filledBox(int x1, int y1, int x2, int y2) {
   border(x1, y1, x2, y2);
 }
 
-ImageCanvas::TextExtent ImageCanvas::textExtent(FontStyle style, int x, int y,
-                                                const std::string& utf8, int right) const {
-  const TextLayout l = layOut(cachedStyleFont(style, largeFonts_), x, y, utf8, right);
-  TextExtent e;
-  e.box = l.box;
-  // Two pixels more on every side for the antialiased edges, at any scale; none past `right`.
-  // Blanks have no ink.
-  if (!l.ink.isEmpty()) {
-    e.ink = l.ink.adjusted(-2, -2, 2, 2);
-    e.ink.setRight(std::min(e.ink.right(), right));
-  }
-  return e;
-}
-
 void ImageCanvas::text(int x, int y, const std::string& utf8) {
   fittedText(x, y, utf8, noRightEdge);
 }

@@ -37,14 +37,6 @@ class ImageCanvas : public Canvas {
   double scale() const { return scale_; }
 
   const QImage& image() const { return image_; }
-  // Where text(x, y, utf8) in a style paints, in canvas pixels: its opaque background box, and
-  // a rectangle that holds every pixel its glyphs' ink may touch; with `right`, where
-  // fittedText(x, y, utf8, right) paints.
-  struct TextExtent {
-    QRect box, ink;
-  };
-  TextExtent textExtent(FontStyle style, int x, int y, const std::string& utf8,
-                        int right = noRightEdge) const;
   // Large system fonts: true on a logical DPI above 96 (set by the front end).
   void setLargeFonts(bool on) { largeFonts_ = on; }
   bool largeFonts() const override { return largeFonts_; }

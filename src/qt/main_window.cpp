@@ -45,6 +45,8 @@ MainWindow::MainWindow(QWidget* parent)
   platform_.setClockLabel(clockLabel_);
 
   game_ = std::make_unique<Game>(canvasWidget_->canvas(), platform_);
+  // At a new scale the screen is the game's picture of its state, drawn anew.
+  canvasWidget_->canvas().setPictureSource([this] { game_->drawPicture(); });
 
   // The game starts the timer when a timed game starts and stops it with the clock.
   clockTimer_.setInterval(50);

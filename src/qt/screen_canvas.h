@@ -1,14 +1,12 @@
 // The screen's Canvas: the game's 1280 x 946 canvas, pixel exact (the reference the tests
-// read), and the same drawing at the scale the window shows it, sharp at that scale. Every
-// operation is kept, so that a new scale draws the whole screen again at once.
+// read), and the same drawing at the scale the window shows it, sharp at that scale. It keeps
+// no history of drawing: a new scale has the whole picture drawn again on a new image.
 #pragma once
 
 #include <QImage>
 #include <functional>
 #include <memory>
 #include <string>
-#include <variant>
-#include <vector>
 
 #include "qt/image_canvas.h"
 #include "ui/canvas.h"
@@ -24,10 +22,14 @@ class ScreenCanvas : public Canvas {
   // What the window shows: the device pixels at the shown scale (the reference at scale 1).
   const QImage& shownImage() const { return shown_ ? shown_->image() : reference_.image(); }
   double scale() const { return scale_; }
-  // Device pixels per canvas pixel; a change draws everything again at the new scale.
+  // Device pixels per canvas pixel. A change above 1 makes a new shown image and has the
+  // picture drawn on it; at 1 the reference is what is shown.
   void setScale(double scale);
-  // Operations kept for the next change of scale (for the tests and the benchmark).
-  size_t keptOperations() const { return journal_.size(); }
+  // What draws the whole screen from scratch on this canvas (the game's picture), set before
+  // the scale first changes.
+  void setPictureSource(std::function<void()> drawPicture) { picture_ = std::move(drawPicture); }
+  // The bytes the canvas holds: its images.
+  size_t bytesKept() const;
 
   void setLargeFonts(bool on);
   bool largeFonts() const override { return reference_.largeFonts(); }
@@ -48,43 +50,23 @@ class ScreenCanvas : public Canvas {
   void restore(const CapturedPixels& pixels, int x, int y) override;
 
  private:
-  // The shown copy of a capture, replaced when everything is drawn again.
-  using ShownSlot = std::shared_ptr<std::unique_ptr<CapturedPixels>>;
-  struct State {
-    int kind;  // which setter
-    int value;
-  };
-  struct Shape {
-    int kind;  // line, outline box, filled box
-    int x1, y1, x2, y2;
-  };
-  struct Text {
-    int x, y;
-    std::string utf8;
-    int right = noRightEdge;
-  };
-  struct Capture {
-    int x1, y1, x2, y2;
-    ShownSlot slot;
-  };
-  struct Restore {
-    ShownSlot slot;
-    int x, y;
-    int width, height;  // of the captured rectangle, in canvas pixels
-  };
-  using Operation = std::variant<State, Shape, Text, Capture, Restore>;
-
-  void apply(ImageCanvas& canvas, const Operation& op);
-  void record(Operation op);
-  // Drops what later drawing covers wholly, and drawing state that no kept drawing uses.
-  void compact();
+  // The canvases an operation goes to: the reference and the shown image, if there is one.
+  template <class Op> void each(Op op);
+  // The drawing state as last set, handed on to a new shown image before and after its picture.
+  void applyState(ImageCanvas& canvas) const;
 
   ImageCanvas reference_;
   std::unique_ptr<ImageCanvas> shown_;  // none at scale 1
   double scale_ = 1.0;
-  std::vector<Operation> journal_;
-  size_t compactAt_ = 60000;
+  int generation_ = 0;           // counts the shown images; a capture belongs to one of them
+  bool drawingPicture_ = false;  // the picture is being drawn for a new scale
+  std::function<void()> picture_;
   std::function<void(const QRect&)> dirtyListener_;
+  // The drawing state as the game last set it.
+  int lineColor_ = 0, fillColor_ = 15, lineWidth_ = 1;
+  bool transparentText_ = false;
+  FontStyle font_ = FontStyle::Panel;
+  bool stateSet_[5] = {};  // which of the five the game has set
 };
 
 }  // namespace tessarix

@@ -1,7 +1,7 @@
-// The screen canvas keeps what it needs to draw everything again at a new scale: after a long
-// run of drawing (boxes, lines, texts, pixels taken and put back, as the keypad does) and the
-// journal's compaction, the replay at a new scale equals drawing at that scale from the start,
-// pixel for pixel, and the canvas at scale 1 is untouched by it all.
+// The screen canvas keeps nothing but its images: after a long run of drawing (boxes, lines,
+// texts, pixels taken and put back, as the keypad does) it holds no more than after a short
+// one; a new scale has the whole picture drawn again, which equals drawing at that scale from
+// the start, pixel for pixel, and leaves the canvas at scale 1 as it was.
 #include <QtTest>
 #include <memory>
 #include <random>
@@ -126,25 +126,45 @@ class ScreenCanvasTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void aNewScaleDrawsWhatDrawingAtThatScaleWouldHaveDrawn() {
+  void aNewScaleDrawsThePictureAgainAndNothingIsKept() {
     ScreenCanvas screen;
     ImageCanvas plain;
     ImageCanvas atScale(canvasWidth, canvasHeight, 1.5);
+    const int operations = testing::sampled(150000, 20000);
+    // The picture: the whole drawing again, from the window's colour.
+    int pictures = 0;
+    screen.setPictureSource([&] {
+      ++pictures;
+      screen.setLineWidth(1);
+      screen.setLineColor(12);
+      screen.setFillColor(12);
+      screen.filledBox(0, 0, canvasWidth - 1, canvasHeight - 1);
+      Fanout again({&screen});
+      drawALot(again, operations);
+    });
+    ScreenCanvas shortRun;
+    Fanout few({&shortRun});
+    drawALot(few, 100);
     Fanout out({&screen, &plain, &atScale});
-    drawALot(out, testing::sampled(150000, 20000));
-    // What later drawing covers is dropped: far less is kept than the some 650,000 operations
-    // drawn (cells drawn over and over leave only their last drawing).
-    QVERIFY2(screen.keptOperations() < 300000, qPrintable(QString::number(screen.keptOperations())));
+    drawALot(out, operations);
     QCOMPARE(screen.image(), plain.image());
+    // As much after some 650,000 operations as after 400: the image itself.
+    QCOMPARE(screen.bytesKept(), shortRun.bytesKept());
+    QCOMPARE(screen.bytesKept(), size_t(plain.image().sizeInBytes()));
+    QCOMPARE(pictures, 0);
     screen.setScale(1.5);
+    QCOMPARE(pictures, 1);
     QCOMPARE(screen.shownImage().size(), atScale.image().size());
     QCOMPARE(screen.shownImage(), atScale.image());
+    QCOMPARE(screen.image(), plain.image());
+    QCOMPARE(screen.bytesKept(), size_t(plain.image().sizeInBytes() + atScale.image().sizeInBytes()));
     // Drawn on at the new scale, the two stay equal.
     Fanout more({&screen, &atScale});
     drawALot(more, 2000);
     QCOMPARE(screen.shownImage(), atScale.image());
     screen.setScale(1.0);
     QCOMPARE(screen.shownImage(), screen.image());
+    QCOMPARE(pictures, 1);
   }
 };
 

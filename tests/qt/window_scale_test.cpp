@@ -111,6 +111,32 @@ class WindowScaleTest : public QObject {
     QCOMPARE(play_.image().pixel(x + 1, y), rgbOf(colorWhite));
   }
 
+  // Played at full size with the keypad open, then made twice as large: the screen is drawn
+  // anew at that scale, and the keypad closing there puts back what lay under it. What the
+  // window shows then equals the same screen drawn from scratch at twice the size (the window
+  // grown once more and back), and the canvas at scale 1 is as it was before.
+  void aScreenDrawnBeforeAResizePlaysOnAtTheNewScale() {
+    QVERIFY(play_.newGame());
+    const std::vector<CellRef> empty = play_.emptyCells();
+    QVERIFY(play_.enterByTyping(empty.at(3), 5));
+    play_.typeKey(Qt::Key_Right);
+    play_.click(empty.at(9));
+    QVERIFY(play_.game().keypadOpen());
+    const QImage before = play_.image();
+    showAt(2.0);
+    QCOMPARE(play_.image(), before);
+    play_.type('4');
+    QVERIFY(!play_.game().keypadOpen());
+    play_.typeKey(Qt::Key_Down);
+    const QImage reference = play_.image();
+    const QImage played = play_.canvas().canvas().shownImage();
+    QCOMPARE(played.size(), QSize(2 * canvasWidth, 2 * canvasHeight));
+    showAt(1.5);
+    showAt(2.0);
+    QCOMPARE(play_.canvas().canvas().shownImage(), played);
+    QCOMPARE(play_.image(), reference);
+  }
+
   void aSmallScreenGetsTheWholeCanvasScaledDown() {
     MainWindow& w = play_.window();
     w.fitToScreen(QRect(0, 0, 1366, 768));

@@ -59,7 +59,11 @@ class RandomPlayer {
   // pick(n) returns a number 0..n-1.
   using Chooser = std::function<uint32_t(uint32_t n)>;
 
-  explicit RandomPlayer(Chooser chooser) : chooser_(std::move(chooser)) {
+  // canvasForRun, when given, hands each run of the program (the first and every one after a
+  // quit) the canvas it draws on; otherwise nothing is drawn.
+  using CanvasSource = std::function<Canvas&()>;
+  explicit RandomPlayer(Chooser chooser, CanvasSource canvasForRun = {})
+      : chooser_(std::move(chooser)), canvasForRun_(std::move(canvasForRun)) {
     for (int level = 0; level < 4; ++level) {
       levelBytes_[level] = fileBytes(levelFileName(level));
       levelStamps_[level] = modificationTime(levelFileName(level));
@@ -287,13 +291,15 @@ class RandomPlayer {
   }
 
   void start() {
-    game_ = std::make_unique<Game>(canvas_, platform_);
+    game_.reset();
+    game_ = std::make_unique<Game>(canvasForRun_ ? canvasForRun_() : canvas_, platform_);
     game_->startUp(menu_);
   }
 
   int pick(int n) { return static_cast<int>(chooser_(static_cast<uint32_t>(n))); }
 
   Chooser chooser_;
+  CanvasSource canvasForRun_;
   ScriptedPlatform platform_;
   NullCanvas canvas_;
   TextMenuBuilder menu_;
