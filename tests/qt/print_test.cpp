@@ -71,6 +71,30 @@ int darkIn(const QImage& img, const QRect& r) {
   return n;
 }
 
+// The PDF rendered by pdftoppm at `dpi` into the folder `dir`, in crisp grey pixels; a null
+// image when the tool fails.
+QImage renderedPage(const QString& pdf, int dpi, const QString& dir, const QString& name) {
+  const QString prefix = QDir(dir).filePath(name);
+  if (!runTool("pdftoppm", {"-r", QString::number(dpi), "-gray", "-aa", "no", "-aaVector", "no",
+                            "-singlefile", pdf, prefix}))
+    return {};
+  return QImage(prefix + ".pgm");
+}
+
+// The painted area of the game's printer (high resolution, landscape, PDF) in its device
+// pixels, and its resolution.
+struct PrinterArea {
+  QRect area;
+  int dpi;
+};
+PrinterArea printerArea() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageOrientation(QPageLayout::Landscape);
+  const int dpi = printer.resolution();
+  return {printer.pageLayout().paintRectPixels(dpi), dpi};
+}
+
 }  // namespace
 
 class PrintTest : public QObject {
@@ -118,19 +142,12 @@ void PrintTest::boardPrintsToOneLandscapePdfPage() {
            qPrintable(text));
 
   // The rendering: crisp pixels, grey.
-  const QString prefix = QDir(play_.directory()).filePath("page");
-  QVERIFY(runTool("pdftoppm", {"-r", QString::number(renderDpi), "-gray", "-aa", "no", "-aaVector",
-                               "no", "-singlefile", pdf, prefix}));
-  const QImage page(prefix + ".pgm");
+  const QImage page = renderedPage(pdf, renderDpi, play_.directory(), "page");
   QVERIFY(!page.isNull());
 
   // Where the page's device pixels land: the painted area's corner on the paper and the page
-  // units of its size, as the game's printer (high resolution, landscape, PDF) has them.
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setPageOrientation(QPageLayout::Landscape);
-  const int dpi = printer.resolution();
-  const QRect area = printer.pageLayout().paintRectPixels(dpi);
+  // units of its size, as the game's printer has them.
+  const auto [area, dpi] = printerArea();
   const int ux = area.width() / 144, uy = area.height() / 102;
   auto at = [&](int px, int py) {
     return QPoint((area.left() + px) * renderDpi / dpi, (area.top() + py) * renderDpi / dpi);
@@ -176,17 +193,10 @@ void PrintTest::blockLinesStandOutAt300Dpi() {
   QTRY_VERIFY(QFileInfo(pdf).size() > 0);
   QCOMPARE(play_.messages, QStringList());
   constexpr int dpi300 = 300;
-  const QString prefix = QDir(play_.directory()).filePath("page300");
-  QVERIFY(runTool("pdftoppm", {"-r", QString::number(dpi300), "-gray", "-aa", "no", "-aaVector",
-                               "no", "-singlefile", pdf, prefix}));
-  const QImage page(prefix + ".pgm");
+  const QImage page = renderedPage(pdf, dpi300, play_.directory(), "page300");
   QVERIFY(!page.isNull());
 
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setPageOrientation(QPageLayout::Landscape);
-  const int dpi = printer.resolution();
-  const QRect area = printer.pageLayout().paintRectPixels(dpi);
+  const auto [area, dpi] = printerArea();
   const int ux = area.width() / 144, uy = area.height() / 102;
   auto at = [&](double px, double py) {
     return QPoint(qRound((area.left() + px) * dpi300 / dpi),
