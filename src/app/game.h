@@ -15,9 +15,9 @@
 #include "app/menu_table.h"
 #include "app/platform.h"
 #include "extras/hall_of_fame.h"
-#include "logic/cell_history.h"
 #include "logic/game_state.h"
 #include "logic/next_step.h"
+#include "logic/position_history.h"
 #include "logic/solver.h"
 #include "ui/button_bar.h"
 #include "ui/canvas.h"
@@ -103,7 +103,7 @@ class Game : private EntryListener, private InputTarget {
   int64_t startTime() const { return startTime_; }
   const std::string& clockText() const { return clockText_; }
   const HallOfFame& hallOfFame() const { return hallOfFame_; }
-  const CellHistory& history() const { return history_; }
+  const PositionHistory& history() const { return history_; }
   // The cell the hint frames (its leading copy), or 0.
   int hintCell() const { return hint_ ? hint_->cell : 0; }
   bool quitting() const { return quitting_; }
@@ -175,10 +175,11 @@ class Game : private EntryListener, private InputTarget {
   void setHighlight(int digit);
   // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z (keys::isUndo, keys::isRedo): a step back or forth.
   void historyKeyReleased(int key);
-  // A change to the cell whose contents were `before` becomes a step of the history.
-  void recordCellChange(const CellContents& before);
-  // Both copies of a cell as the contents say, drawn, with the counts, status and marks.
-  void showCellContents(const CellContents& contents);
+  // What the event just handled changed in the position becomes a step of the history; an
+  // event of the menu or of a loop that starts a new history (a load, M) records nothing.
+  void recordMove();
+  // The cells an undo or redo changed, drawn as they stand, with the counts, status and marks.
+  void showChangedCells(const std::vector<int>& cells);
   // A cell drawn as it stands (its clue or entry; the marks are drawCandidates').
   void repaintCell(int cell);
   // A click of a mouse button at the cursor's cell.
@@ -205,7 +206,8 @@ class Game : private EntryListener, private InputTarget {
   void removeClue(const CellRef& cell);
 
   // The saved boards in "brett.trx": the slot dialog, then loading or saving.
-  void loadBoardDialog();
+  // Returns whether the player chose a slot (a board was loaded, or refused with a message).
+  bool loadBoardDialog();
   void saveBoardDialog();
   void deriveWithBusyCursor();
 
@@ -278,7 +280,7 @@ class Game : private EntryListener, private InputTarget {
   int pickerValue_ = 0;
   int boardSlot_ = 0;  // the slot chosen last in the slot dialog
 
-  CellHistory history_;
+  PositionHistory history_;
 
   // The hint on the screen: the framed cell, the solver's step (none for a wrong entry), and
   // whether a T now enters it.
@@ -290,7 +292,6 @@ class Game : private EntryListener, private InputTarget {
   };
   std::optional<Hint> hint_;
   bool hintLineShown_ = false;  // the help panel's line is a hint's text
-  CellContents keypadBefore_;  // the keypad's cell as it was when the keypad opened
 
   // --- What the screen shows where it lags behind the position (game_picture.cpp) -----------
   // A cell as last drawn: its character, clue or entry, judged wrong, tinted, in which mode.

@@ -6,10 +6,10 @@
 
 namespace tessarix {
 
-void Game::loadBoardDialog() {
+bool Game::loadBoardDialog() {
   const int slot = platform_.chooseSlot(SlotPurpose::Load, boardSlot_);
   // A cancelled dialog changes nothing: no load, no new solution, the count and the clock stay.
-  if (slot < 0 || slot >= slotCount) return;
+  if (slot < 0 || slot >= slotCount) return false;
   boardSlot_ = slot;
   // A saved board may hold the clashing clues of an own puzzle, to be mended.
   const LoadResult loaded = loadSlot(dataFile_, slot, state_, CluePolicy::AsTyped);
@@ -17,6 +17,7 @@ void Game::loadBoardDialog() {
   // A loaded board is never timed.
   followClock();
   deriveWithBusyCursor();
+  return true;
 }
 
 void Game::saveBoardDialog() {
@@ -29,8 +30,6 @@ void Game::saveBoardDialog() {
 }
 
 void Game::deriveWithBusyCursor() {
-  // A loaded board, or an own puzzle just typed in: a new history.
-  history_.clear();
   platform_.setBusyCursor(true);
   deriveSolution(state_);
   platform_.setBusyCursor(false);

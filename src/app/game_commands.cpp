@@ -130,7 +130,6 @@ void Game::commandEpilogue() {
 // --- Commands -----------------------------------------------------------------------------------
 
 bool Game::dealPuzzle() {
-  history_.clear();
   dataFile_ = levelFileName(state_.level);
   const int slot = platform_.randomInt(slotCount);
   const LoadResult loaded = loadSlot(dataFile_, slot, state_);
@@ -166,25 +165,21 @@ void Game::newGame() {
 }
 
 void Game::shuffleCommand() {
-  history_.clear();
   platform_.setBusyCursor(true);
   shuffleBoard(state_, platform_);
   platform_.setBusyCursor(false);
 }
 
 void Game::restartCommand() {
-  history_.clear();
   restartBoard(state_);
 }
 
 void Game::clearCommand() {
-  history_.clear();
   clearBoard(state_);
   redrawBoard();
 }
 
 void Game::solveAndReport() {
-  history_.clear();
   GameState& s = state_;
   platform_.setBusyCursor(true);
   runPasses(s, this);

@@ -1,7 +1,8 @@
-// Undo and redo: every change a player makes to a cell (an entry, a cleared entry, pencil
-// marks, an own-board clue) is a step of the history; Ctrl+Z takes it back, Ctrl+Y or
-// Ctrl+Shift+Z does it again. The wrong-entry count stays as it is (a mistake once made stays
-// counted) and the clock is not touched.
+// Undo and redo: whatever a handled key or click of a game loop changed in the position (an
+// entry, a cleared entry, pencil marks, an own-board clue, a restart, all marks set or cleared,
+// a shuffle of the own board, a solve) is a step of the history; Ctrl+Z takes it back, Ctrl+Y
+// or Ctrl+Shift+Z does it again. The wrong-entry count stays as it is (a mistake once made
+// stays counted) and the clock is not touched.
 #include "app/game.h"
 
 #include "app/keys.h"
@@ -12,21 +13,24 @@
 namespace tessarix {
 
 void Game::historyKeyReleased(int key) {
-  if (keys::isUndo(key)) {
-    if (const auto step = history_.undo()) showCellContents(step->before);
-  } else if (keys::isRedo(key)) {
-    if (const auto step = history_.redo()) showCellContents(step->after);
-  }
+  std::optional<std::vector<int>> cells;
+  if (keys::isUndo(key))
+    cells = history_.undo(state_);
+  else if (keys::isRedo(key))
+    cells = history_.redo(state_);
+  if (!cells) return;
+  showChangedCells(*cells);
+  // What follows by itself from the step (the candidates worked out again) is no step.
+  history_.rebase(state_);
 }
 
-void Game::recordCellChange(const CellContents& before) {
-  history_.record(before, cellContents(state_, before.cells[0]));
+void Game::recordMove() {
+  if (mode_ != Mode::Idle) history_.record(state_);
 }
 
-void Game::showCellContents(const CellContents& contents) {
-  restoreCellContents(state_, contents);
-  for (int i : contents.cells)
-    if (i != 0) repaintCell(i);
+void Game::showChangedCells(const std::vector<int>& cells) {
+  for (int i : cells)
+    if (cellGrid(i) != 0 && cellCol(i) != 0 && cellRow(i) != 0) repaintCell(i);
   if (state_.showCandidates)
     refreshCandidates();
   else

@@ -67,12 +67,10 @@ void Game::handleCellClick(MouseButton button) {
       return;
     }
     // A right click on an entry clears it at once.
-    const CellContents before = cellContents(state_, i);
     state_.board[i] = 0;
     enterCell(*cell, 0);
     if (state_.showCandidates) refreshCandidates();
     showDigitCounts();
-    recordCellChange(before);
   }
   finishTest();
 }
@@ -86,11 +84,7 @@ void Game::ownBoardCellClick(MouseButton button) {
     return;
   }
   // The right button removes a clue; on any other cell it does nothing.
-  if (state_.givens[indexOf(*cell)] != 0) {
-    const CellContents before = cellContents(state_, indexOf(*cell));
-    removeClue(*cell);
-    recordCellChange(before);
-  }
+  if (state_.givens[indexOf(*cell)] != 0) removeClue(*cell);
   showDigitCounts();
   refreshPanels();
 }
@@ -110,7 +104,6 @@ void Game::finishTest() {
 // -----------------------------------------------------------------------------------
 
 void Game::openKeypad(const CellRef& cell, bool marksMode) {
-  keypadBefore_ = cellContents(state_, indexOf(cell));
   keypad_.open = true;
   keypad_.cell = cell;
   keypad_.marksMode = marksMode;
@@ -227,10 +220,8 @@ void Game::keypadClosed() {
       enterClue(keypad_.cell, v);
     showDigitCounts();
     refreshPanels();
-    recordCellChange(keypadBefore_);
     return;
   }
-  recordCellChange(keypadBefore_);
   if (!keypad_.marksMode) showDigitCounts();
   finishTest();
 }

@@ -24,16 +24,17 @@ void Game::playLoop() {
   drawBar();
   // A timed game's clock ticks from here on.
   followClock();
+  history_.restart(state_);
 }
 
 void Game::ownBoardLoop() {
   // The board is not redrawn and no clock starts: the player types clues into what is there.
   enterLoop(Mode::OwnBoard);
   drawBar();
+  history_.restart(state_);
 }
 
 void Game::enterLoop(Mode mode) {
-  history_.clear();
   mode_ = mode;
   ++inputEpoch_;
   keyPrefix_ = false;
@@ -121,18 +122,18 @@ void Game::loopKeyReleased(int key) {
     case 'F':
     case 'C':
       if (!own) {
-        history_.clear();
         state_.marks.fill(keys::base(key) == 'F' ? 1 : 0);
         redrawBoard();
       }
       break;
     case 'M':
-      history_.clear();
+      // Own marks and candidates are two ways of the marks: the switch starts a new history.
       state_.clockRunning = false;
       state_.clearMarks();
       state_.showCandidates = !state_.showCandidates;
       redrawBoard();
       updateClock();
+      history_.restart(state_);
       break;
     default: break;
   }
@@ -160,12 +161,16 @@ void Game::barButtonPressed(BarButton b, bool byMouse) {
   drawBarButtonAs(b, true);
   switch (b) {
     case BarButton::Laden:
+    {
       dataFile_ = savedBoardFile;
-      loadBoardDialog();
+      const bool loaded = loadBoardDialog();
       refreshPanels();
       redrawBoard();
       if (mode_ == Mode::Playing) updateClock();
+      // A loaded board starts a new history.
+      if (loaded) history_.restart(state_);
       break;
+    }
     case BarButton::Sichern: saveBoardDialog(); break;
     case BarButton::Drucken: printBoard(); break;
     case BarButton::Hilfe: showHelpTopic(helpExplanationTopic); break;

@@ -101,10 +101,10 @@ class ModifiedKeys : public PlayTest, public ::testing::WithParamInterface<Modif
 TEST_P(ModifiedKeys, DoNothingInATimedGame) {
   startTimedGame();
   GameState& s = game->state();
-  const int i = emptyPlainCell();
+  const int i = emptyPlainCell(0), marked = emptyPlainCell(1);
+  clickCell(MouseButton::Right, marked);
+  typeDigit(4);
   enter(i, solutionOf(i));
-  const int marked = emptyPlainCell();
-  s.setMark(cellGrid(marked), cellCol(marked), cellRow(marked), 4, true);
   const GameState before = s;
   const std::string hint = game->hintText();
   const size_t clockTexts = platform.clockTexts.size();

@@ -1,7 +1,7 @@
 // Undo and redo in the game loops: entries, cleared entries, pencil marks and own-board clues
 // go back and come again in both copies of a cell, with their drawing and counts; the
 // wrong-entry count and the clock stay; a new change drops what could have been redone; the
-// commands that change the field wholesale start a new history.
+// commands that change the field wholesale are steps too.
 #include <gtest/gtest.h>
 
 #include "app/keys.h"
@@ -98,25 +98,86 @@ TEST_F(PlayTest, ClearsAndMarksAreStepsAndANewChangeDropsTheRedo) {
   EXPECT_EQ(s.board[c], 0);
 }
 
-// Each of these changes the field wholesale and starts a new history.
-TEST_F(PlayTest, CommandsThatChangeTheFieldWholesaleStartANewHistory) {
-  const std::vector<std::pair<const char*, std::vector<int>>> commands = {
-      {"N restarts", {'N'}}, {"F sets every mark", {'F'}}, {"C clears every mark", {'C'}},
-      {"M shows the candidates", {'M'}}, {"K, O solves", {'K', 'O'}}};
-  for (const auto& [name, keysTyped] : commands) {
-    SCOPED_TRACE(name);
+// The commands of a loop that change the field wholesale are steps too: each goes back whole
+// with one Ctrl+Z (clues, entries, solution and marks), comes again with Ctrl+Y, and the steps
+// before it stay.
+struct WholesaleCase {
+  const char* name;
+  bool ownBoard;
+  std::vector<int> keys;
+};
+
+class WholesaleUndo : public PlayTest, public ::testing::WithParamInterface<WholesaleCase> {};
+
+TEST_P(WholesaleUndo, GoesBackWholeAndComesAgain) {
+  const WholesaleCase& c = GetParam();
+  if (c.ownBoard) {
+    loadPuzzle();
+    game->menuEvent(11);
+    ASSERT_EQ(game->mode(), Game::Mode::OwnBoard);
+  } else {
     startPuzzle();
-    const int a = emptyPlainCell(0);
-    enter(a, solutionOf(a));
-    ASSERT_TRUE(game->history().canUndo());
-    for (int k : keysTyped) typeKey(k);
-    EXPECT_FALSE(game->history().canUndo());
-    const GameState after = game->state();
-    typeKey(undoKey);
-    EXPECT_EQ(game->state().board, after.board);
-    EXPECT_EQ(game->state().marks, after.marks);
-    leaveLoop();
   }
+  GameState& s = game->state();
+  // Two steps before the command: an entry and a pencil mark; two clues in the own board.
+  const int a = emptyPlainCell(0), b = emptyPlainCell(1);
+  const int digitA = solutionOf(a), digitB = solutionOf(b);
+  enter(a, digitA);
+  if (c.ownBoard) {
+    enter(b, digitB);
+  } else {
+    clickCell(MouseButton::Right, b);
+    typeDigit(3);
+  }
+  const auto secondStepShown = [&] {
+    return c.ownBoard ? shownAt(b).text == std::to_string(digitB) : markShown(b, 3);
+  };
+  const Position before = Position::of(s);
+  const int givensBefore = game->givenCount();
+
+  for (int k : c.keys) typeKey(k);
+  const Position after = Position::of(s);
+  ASSERT_NE(after, before) << "the command changed nothing";
+
+  typeKey(undoKey);
+  EXPECT_EQ(Position::of(s), before);
+  if (c.ownBoard) EXPECT_EQ(game->givenCount(), givensBefore);
+  EXPECT_EQ(shownAt(a).text, std::to_string(digitA));
+  EXPECT_TRUE(secondStepShown());
+  typeKey(redoKey);
+  EXPECT_EQ(Position::of(s), after);
+  typeKey(undoKey);
+  // The steps before the command are still there.
+  typeKey(undoKey);
+  EXPECT_FALSE(secondStepShown());
+  typeKey(undoKey);
+  EXPECT_EQ(s.board[a], 0);
+  EXPECT_TRUE(shownAt(a).blanked);
+  EXPECT_FALSE(game->history().canUndo());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Loop, WholesaleUndo,
+    ::testing::Values(WholesaleCase{"Restart", false, {'N'}},
+                      WholesaleCase{"FillMarks", false, {'F'}},
+                      WholesaleCase{"ClearMarks", false, {'C'}},
+                      WholesaleCase{"Solve", false, {'K', 'O'}},
+                      WholesaleCase{"ShuffleOwnBoard", true, {'X'}},
+                      WholesaleCase{"SolveOwnBoard", true, {'K', 'O'}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// M switches between the player's marks and the candidates: a new history begins.
+TEST_F(PlayTest, SwitchingToCandidatesStartsANewHistory) {
+  startPuzzle();
+  const int a = emptyPlainCell(0);
+  enter(a, solutionOf(a));
+  ASSERT_TRUE(game->history().canUndo());
+  typeKey('M');
+  EXPECT_FALSE(game->history().canUndo());
+  const GameState after = game->state();
+  typeKey(undoKey);
+  EXPECT_EQ(game->state().board, after.board);
+  EXPECT_EQ(game->state().marks, after.marks);
 }
 
 TEST_F(PlayTest, OwnBoardCluesGoBackAndComeAgain) {
