@@ -155,7 +155,7 @@ class Game : private EntryListener, private InputTarget {
   void pointerMoved(int x, int y) override;
   void loopKeyPressed(int key) override;
   void loopKeyReleased(int key) override;
-  void loopButtonPressed(MouseButton button, int x, int y) override;
+  void loopButtonPressed(MouseButton button, const LoopHit& hit) override;
   void buttonReleased(MouseButton button) override;
   void keypadButtonPressed(MouseButton button, int x, int y) override;
   void keypadCharacterTyped(int code) override;
@@ -188,13 +188,14 @@ class Game : private EntryListener, private InputTarget {
   // The frame goes and the cell is drawn as it is.
   void hideCursor();
 
-  // Cell input and the keypad.
-  void handleCellClick(MouseButton button);
-  void ownBoardCellClick(MouseButton button);
+  // Cell input and the keypad: a click on a cell of the play loop or of the own-board entry.
+  void cellClicked(MouseButton button, const CellRef& cell);
+  void handleCellClick(MouseButton button, const CellRef& cell);
+  void ownBoardCellClick(MouseButton button, const CellRef& cell);
   // A solved field while the clock runs: the finish is recorded.
   void finishTest();
   void openKeypad(const CellRef& cell, bool marksMode);
-  void keypadPointerMoved();
+  void keypadPointerMoved(int x, int y);
   void clearFromKeypad();
   void toggleMark(int digit);
   void closeKeypadPixels();
@@ -258,10 +259,9 @@ class Game : private EntryListener, private InputTarget {
   std::unique_ptr<CapturedPixels> buttonBarImage_;
   std::string championName_;  // the name last accepted in the hall of fame this run
 
-  // Input: the router, the pointer, the pairing epoch, the loops' key state.
+  // Input: the router, the pairing epoch, the loops' key state.
   InputRouter input_{static_cast<InputTarget&>(*this)};
   uint64_t inputEpoch_ = 0;
-  int mouseX_ = 0, mouseY_ = 0;
   bool keyPrefix_ = false;                  // K was released: O solves
   std::optional<BarButton> heldBarButton_;  // pressed by the mouse, up on its release
   enum class PendingStep { None, Leave, LeaveAfterEscape };

@@ -51,17 +51,7 @@ bool Game::cursorKeyReleased(int key) {
 }
 
 void Game::clickAtCursor(MouseButton button) {
-  // The click lands in the middle of the cell; the pointer stays where the mouse left it, so
-  // that the next real click is taken where it happens.
-  const int savedX = mouseX_, savedY = mouseY_;
-  mouseX_ = anchorX[cellGrid(cursorCell_)] + (cellCol(cursorCell_) - 1) * cellWidth + cellWidth / 2;
-  mouseY_ = anchorY[cellGrid(cursorCell_)] + (cellRow(cursorCell_) - 1) * cellHeight + cellHeight / 2;
-  if (mode_ == Mode::Playing)
-    handleCellClick(button);
-  else if (mode_ == Mode::OwnBoard)
-    ownBoardCellClick(button);
-  mouseX_ = savedX;
-  mouseY_ = savedY;
+  cellClicked(button, {cellGrid(cursorCell_), cellCol(cursorCell_), cellRow(cursorCell_)});
 }
 
 void Game::showCursorAt(int cell) {

@@ -5,6 +5,7 @@
 #include "app/game.h"
 
 #include "app/keys.h"
+#include "logic/check.h"
 #include "logic/geometry.h"
 #include "ui/board_drawing.h"
 #include "ui/candidates_drawing.h"
@@ -67,8 +68,7 @@ bool Game::hintKeyReleased(int key) {
     for (int r = 1; r <= 9 && hint.cell == 0; ++r)
       for (int c = 1; c <= 9 && hint.cell == 0; ++c) {
         const int i = cellIndex(g, c, r);
-        if (state_.givens[i] == 0 && state_.board[i] != 0 && state_.solution[i] != 0 &&
-            state_.solution[i] != state_.board[i])
+        if (isWrongEntry(state_, i))
           hint.cell = leadingCopy(i);
       }
   if (hint.cell != 0) {

@@ -6,6 +6,7 @@
 #include "app/game.h"
 
 #include "app/keys.h"
+#include "logic/check.h"
 #include "logic/geometry.h"
 #include "ui/board_drawing.h"
 #include "ui/candidates_drawing.h"
@@ -47,8 +48,7 @@ void Game::repaintCell(int i) {
     return;
   }
   // Judged as a redraw judges it, and never counted again.
-  const int v = state_.board[i];
-  drawEntry(i, v, v != 0 && state_.solution[i] != 0 && state_.solution[i] != v);
+  drawEntry(i, state_.board[i], isWrongEntry(state_, i));
 }
 
 }  // namespace tessarix

@@ -14,26 +14,24 @@ InputMode Game::inputMode() const {
 }
 
 void Game::pointerMoved(int x, int y) {
-  mouseX_ = x;
-  mouseY_ = y;
-  if (keypad_.open) keypadPointerMoved();
+  if (keypad_.open) keypadPointerMoved(x, y);
 }
 
-void Game::loopButtonPressed(MouseButton button, int, int) {
+void Game::loopButtonPressed(MouseButton button, const LoopHit& hit) {
   // A mouse click hides the keyboard cursor and takes a hint's frame away.
   hideCursor();
   dropHint(true);
-  // The button bar takes a left press first; what is not in the grids is no cell click.
-  if (button == MouseButton::Left) {
-    if (const auto b = barButtonAt(mouseX_, mouseY_)) {
-      barButtonPressed(*b, true);
-      return;
-    }
-  }
+  if (hit.barButton)
+    barButtonPressed(*hit.barButton, true);
+  else if (hit.cell)
+    cellClicked(button, *hit.cell);
+}
+
+void Game::cellClicked(MouseButton button, const CellRef& cell) {
   if (mode_ == Mode::Playing)
-    handleCellClick(button);
+    handleCellClick(button, cell);
   else if (mode_ == Mode::OwnBoard)
-    ownBoardCellClick(button);
+    ownBoardCellClick(button, cell);
 }
 
 void Game::buttonReleased(MouseButton) {

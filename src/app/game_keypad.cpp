@@ -27,9 +27,7 @@ void Game::enterCell(const CellRef& cell, int digit) {
   // refreshes the lower copies; the lower copy of a shared box is drawn too.
   enterDigit(state_, cell.grid, cell.col, cell.row, digit, !ownBoardMode(), this);
   if (const int m = mirrorOf(indexOf(cell))) {
-    const bool wrong = !ownBoardMode() && digit != 0 && state_.solution[m] != 0 &&
-                       state_.solution[m] != state_.board[m];
-    drawEntry(m, digit, wrong);
+    drawEntry(m, digit, !ownBoardMode() && digit != 0 && isWrongEntry(state_, m));
   }
 }
 
@@ -55,36 +53,32 @@ void Game::removeClue(const CellRef& cell) {
 // --- Clicks on cells
 // ------------------------------------------------------------------------------
 
-void Game::handleCellClick(MouseButton button) {
-  const std::optional<CellRef> cell = cellAt(mouseX_, mouseY_);
-  if (!cell) return;  // outside the grids: no finish test either
-  const int i = indexOf(*cell);
+void Game::handleCellClick(MouseButton button, const CellRef& cell) {
+  const int i = indexOf(cell);
   if (state_.givens[i] == 0) {
     const bool marksMode = button == MouseButton::Right;
     if (!marksMode || state_.board[i] == 0) {
       // The finish test follows when the keypad has closed.
-      openKeypad(*cell, marksMode);
+      openKeypad(cell, marksMode);
       return;
     }
     // A right click on an entry clears it at once.
     state_.board[i] = 0;
-    enterCell(*cell, 0);
+    enterCell(cell, 0);
     if (state_.showCandidates) refreshCandidates();
     showDigitCounts();
   }
   finishTest();
 }
 
-void Game::ownBoardCellClick(MouseButton button) {
-  const std::optional<CellRef> cell = cellAt(mouseX_, mouseY_);
-  if (!cell) return;
+void Game::ownBoardCellClick(MouseButton button, const CellRef& cell) {
   if (button == MouseButton::Left) {
     // Clues are not protected here: the keypad may replace one. The counts follow its closing.
-    openKeypad(*cell, false);
+    openKeypad(cell, false);
     return;
   }
   // The right button removes a clue; on any other cell it does nothing.
-  if (state_.givens[indexOf(*cell)] != 0) removeClue(*cell);
+  if (state_.givens[indexOf(cell)] != 0) removeClue(cell);
   showDigitCounts();
   refreshPanels();
 }
@@ -121,14 +115,14 @@ void Game::openKeypad(const CellRef& cell, bool marksMode) {
   drawDigitPicker(canvas_, keypad_.left, keypad_.top, pickerValue_, state_.digitMode);
 }
 
-void Game::keypadPointerMoved() {
-  const int n = pickerButtonAt(keypad_.left, keypad_.top, mouseX_, mouseY_);
+void Game::keypadPointerMoved(int x, int y) {
+  const int n = pickerButtonAt(keypad_.left, keypad_.top, x, y);
   if (n == 0 || n == pickerValue_) return;
   pickerValue_ = n;
   drawDigitPicker(canvas_, keypad_.left, keypad_.top, pickerValue_, state_.digitMode);
 }
 
-void Game::keypadButtonPressed(MouseButton button, int, int) {
+void Game::keypadButtonPressed(MouseButton button, int x, int y) {
   // A mouse click hides the keyboard cursor, once the keypad over it has gone.
   if (cursorCell_ != 0) hideCursorAfterKeypad_ = true;
   if (button == MouseButton::Right) {
@@ -137,7 +131,7 @@ void Game::keypadButtonPressed(MouseButton button, int, int) {
   }
   // A left press outside the keypad is ignored; inside it enters the highlighted value, which
   // is the last one when the pointer has not moved onto another button.
-  if (!insidePicker(keypad_.left, keypad_.top, mouseX_, mouseY_)) return;
+  if (!insidePicker(keypad_.left, keypad_.top, x, y)) return;
   closeKeypadPixels();
   const int i = indexOf(keypad_.cell);
   if (keypad_.marksMode) {

@@ -5,6 +5,13 @@
 
 namespace tessarix {
 
+LoopHit loopHitAt(MouseButton button, int x, int y) {
+  // The button bar takes a left press first; what lies in neither is no hit.
+  if (button == MouseButton::Left)
+    if (const auto b = barButtonAt(x, y)) return {b, std::nullopt};
+  return {std::nullopt, cellAt(x, y)};
+}
+
 void InputRouter::followPointer(int x, int y) {
   if (x == lastX_ && y == lastY_) return;
   lastX_ = x;
@@ -17,7 +24,7 @@ void InputRouter::pointerMoved(int x, int y) { followPointer(x, y); }
 void InputRouter::buttonPressed(MouseButton button, int x, int y) {
   followPointer(x, y);
   switch (target_.inputMode()) {
-    case InputMode::Loop: target_.loopButtonPressed(button, x, y); break;
+    case InputMode::Loop: target_.loopButtonPressed(button, loopHitAt(button, x, y)); break;
     case InputMode::Keypad: target_.keypadButtonPressed(button, x, y); break;
     case InputMode::Idle:
     case InputMode::Paused: break;

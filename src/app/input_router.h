@@ -4,10 +4,24 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
+
+#include "ui/button_bar.h"
+#include "ui/cell_hit.h"
 
 namespace tessarix {
 
 enum class MouseButton { Left, Right };
+
+// What lies under a press of a game loop: a button of the bar (only the left button presses
+// one), or else a cell of the grids; neither outside both.
+struct LoopHit {
+  std::optional<BarButton> barButton;
+  std::optional<CellRef> cell;
+  friend bool operator==(const LoopHit&, const LoopHit&) = default;
+};
+// The hit test of a press at (x, y) of the canvas.
+LoopHit loopHitAt(MouseButton button, int x, int y);
 
 // What the game is doing, as far as input is concerned.
 enum class InputMode {
@@ -33,8 +47,8 @@ class InputTarget {
   // A key of a game loop, on its release (capital letters, digits, Esc 27, the codes of
   // app/keys.h), with the Ctrl, Shift and Alt flags the key was pressed with.
   virtual void loopKeyReleased(int key) = 0;
-  // A mouse button pressed in a game loop: the button bar, then the cells.
-  virtual void loopButtonPressed(MouseButton button, int x, int y) = 0;
+  // A mouse button pressed in a game loop, with what it hit.
+  virtual void loopButtonPressed(MouseButton button, const LoopHit& hit) = 0;
   // Every mouse button released: a bar button held down by the mouse pops up.
   virtual void buttonReleased(MouseButton button) = 0;
   // The open keypad: a mouse press anywhere, a character typed (Esc 27).

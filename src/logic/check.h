@@ -25,6 +25,12 @@ void checkBoard(GameState& s);
 bool boardFull(GameState& s);
 // Number of distinct clue cells.
 int countGivens(const GameState& s);
+// Whether the player's entry in a cell differs from the cell's derived solution: never a clue,
+// an empty cell, or a cell whose solution is not known.
+constexpr bool isWrongEntry(const GameState& s, int cell) {
+  const size_t i = static_cast<size_t>(cell);
+  return s.givens[i] == 0 && s.board[i] != 0 && s.solution[i] != 0 && s.board[i] != s.solution[i];
+}
 // Whether some player entry differs from the derived solution (clues are never wrong).
 bool anyWrongEntry(const GameState& s);
 

@@ -1,5 +1,5 @@
-// The shape of the field: nine 9 x 9 grids on a diamond, their pixel anchors, their places
-// in the 33 x 33 cell figure, and the twelve boxes that two diagonal neighbours share.
+// The shape of the field: nine 9 x 9 grids on a diamond, their places in the 33 x 33 cell
+// figure, and the twelve boxes that two diagonal neighbours share.
 #pragma once
 
 #include <array>
@@ -8,16 +8,8 @@
 namespace tessarix {
 
 inline constexpr int gridCount = 9;
-inline constexpr int cellWidth = 33;
-inline constexpr int cellHeight = 25;
-inline constexpr int boardOriginX = 29;
-inline constexpr int boardOriginY = 35;
 inline constexpr int distinctCells = 621;
 inline constexpr int cellsPerDigit = 69;  // on a full field each digit holds 69 distinct cells
-
-// Pixel position of each grid's top-left corner (index 0 unused).
-inline constexpr std::array<int, 10> anchorX = {0, 425, 227, 623, 29, 425, 821, 227, 623, 425};
-inline constexpr std::array<int, 10> anchorY = {0, 35, 185, 185, 335, 335, 335, 485, 485, 635};
 
 // Place of each grid in the 33 x 33 cell figure: grid g's cell (col, row) lies at global
 // column gridOffsetX[g] + col - 1 and global row gridOffsetY[g] + row - 1 (both from 0).

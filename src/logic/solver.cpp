@@ -502,7 +502,7 @@ void enterDigit(GameState& s, int grid, int col, int row, int digit, bool countW
   s.boardChanged = true;
   bool wrong = false;
   if (digit != 0 && s.solution[i] != 0) {
-    if (s.solution[i] != s.board[i]) {
+    if (isWrongEntry(s, i)) {
       wrong = true;
       if (countWrong) ++s.wrongCount;
     }

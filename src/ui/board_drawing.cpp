@@ -6,6 +6,7 @@
 #include "logic/geometry.h"
 #include "ui/frames.h"
 #include "ui/palette.h"
+#include "ui/field_layout.h"
 
 namespace tessarix {
 

@@ -4,6 +4,7 @@
 #include "logic/geometry.h"
 #include "ui/board_drawing.h"
 #include "ui/palette.h"
+#include "ui/field_layout.h"
 
 namespace tessarix {
 

@@ -4,6 +4,7 @@
 
 #include "logic/geometry.h"
 #include "ui/palette.h"
+#include "ui/field_layout.h"
 
 namespace tessarix {
 
@@ -14,9 +15,7 @@ struct Side {
 };
 
 std::array<Side, 4> sidesOf(int grid, int col, int row) {
-  const int x = anchorX[grid] + (col - 1) * cellWidth;
-  const int y = anchorY[grid] + (row - 1) * cellHeight;
-  const int r = x + cellWidth, b = y + cellHeight;
+  const auto [x, y, r, b] = cellBox(grid, col, row);
   return {{{x, y, r, y + 1}, {x, b - 1, r, b}, {x, y, x + 1, b}, {r - 1, y, r, b}}};
 }
 

@@ -2,6 +2,7 @@
 #include "ui/cell_hit.h"
 
 #include "logic/geometry.h"
+#include "ui/field_layout.h"
 
 namespace tessarix {
 

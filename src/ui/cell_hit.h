@@ -3,6 +3,8 @@
 
 #include <optional>
 
+#include "ui/field_layout.h"
+
 namespace tessarix {
 
 // A cell of one grid: grid 1..9, column and row 1..9.

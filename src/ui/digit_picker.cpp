@@ -4,6 +4,7 @@
 #include "logic/geometry.h"
 #include "ui/board_drawing.h"
 #include "ui/palette.h"
+#include "ui/field_layout.h"
 
 namespace tessarix {
 
@@ -19,7 +20,9 @@ int band(int start, int v) {
 }  // namespace
 
 PickerCorner pickerCorner(int grid, int col, int row) {
-  return {anchorX[grid] + (col - 1) * cellWidth - 8, anchorY[grid] + (row - 1) * cellHeight - 8};
+  // 8 pixels left of and above the cell's corner.
+  const CellBox cell = cellBox(grid, col, row);
+  return {cell.left - 8, cell.top - 8};
 }
 
 bool insidePicker(int left, int top, int x, int y) {

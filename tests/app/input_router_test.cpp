@@ -27,9 +27,13 @@ class FakeTarget : public InputTarget {
   }
   void loopKeyPressed(int key) override { presses.push_back(key); }
   void loopKeyReleased(int key) override { steps.push_back("key " + std::to_string(key)); }
-  void loopButtonPressed(MouseButton b, int x, int y) override {
-    steps.push_back(std::string(b == MouseButton::Left ? "left " : "right ") + std::to_string(x) +
-                    "," + std::to_string(y));
+  void loopButtonPressed(MouseButton b, const LoopHit& hit) override {
+    std::string what = "nothing";
+    if (hit.barButton) what = "bar " + std::to_string(static_cast<int>(*hit.barButton));
+    if (hit.cell)
+      what = "cell " + std::to_string(hit.cell->grid) + std::to_string(hit.cell->col) +
+             std::to_string(hit.cell->row);
+    steps.push_back(std::string(b == MouseButton::Left ? "left " : "right ") + what);
   }
   void buttonReleased(MouseButton) override { steps.push_back("release"); }
   void keypadButtonPressed(MouseButton b, int, int) override {
@@ -141,8 +145,16 @@ TEST(InputRouter, PressesGoByModeAndAPressElsewhereIsAMoveFirst) {
   router.pointerMoved(10, 20);
   router.pointerMoved(10, 20);  // no move: nothing
   router.buttonPressed(MouseButton::Left, 10, 20);
-  router.buttonPressed(MouseButton::Right, 30, 40);
-  EXPECT_EQ(t.steps, (Steps{"move 10,20", "left 10,20", "move 30,40", "right 30,40"}));
+  // Grid 4's first cell (its corner is 29, 335), then its last one, by the right button.
+  router.buttonPressed(MouseButton::Right, 30, 336);
+  router.buttonPressed(MouseButton::Right, 29 + 8 * 33 + 32, 335 + 8 * 25 + 24);
+  EXPECT_EQ(t.steps, (Steps{"move 10,20", "left nothing", "move 30,336", "right cell 411",
+                            "move 325,559", "right cell 499"}));
+  // The bar's first button takes the left press only.
+  t.steps.clear();
+  router.buttonPressed(MouseButton::Left, 170, 895);
+  router.buttonPressed(MouseButton::Right, 170, 895);
+  EXPECT_EQ(t.steps, (Steps{"move 170,895", "left bar 0", "right nothing"}));
 
   t.steps.clear();
   t.mode = InputMode::Keypad;

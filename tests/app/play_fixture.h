@@ -12,6 +12,7 @@
 #include "logic/solver.h"
 #include "ui/button_bar.h"
 #include "ui/cell_hit.h"
+#include "ui/field_layout.h"
 
 namespace tessarix::testing {
 

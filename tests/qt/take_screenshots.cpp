@@ -16,6 +16,7 @@
 #include "qt/main_window.h"
 #include "qt/shipped_files.h"
 #include "ui/digit_picker.h"
+#include "ui/field_layout.h"
 
 using namespace tessarix;
 

@@ -9,6 +9,7 @@
 #include "qt/canvas_widget.h"
 #include "qt/image_canvas.h"
 #include "support/image_pixels.h"
+#include "ui/field_layout.h"
 #include "ui/board_drawing.h"
 #include "ui/candidates_drawing.h"
 #include "ui/frames.h"

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "support/play_window.h"
+#include "ui/field_layout.h"
 #include "ui/palette.h"
 
 using namespace tessarix;

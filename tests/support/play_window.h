@@ -24,6 +24,7 @@
 #include "ui/button_bar.h"
 #include "ui/cell_hit.h"
 #include "ui/digit_picker.h"
+#include "ui/field_layout.h"
 
 namespace tessarix::testing {
 

@@ -25,6 +25,7 @@
 #include "support/scripted_platform.h"
 #include "support/text_menu_builder.h"
 #include "ui/canvas.h"
+#include "ui/field_layout.h"
 
 namespace tessarix::testing {
 

@@ -10,6 +10,7 @@
 #include "logic/geometry.h"
 #include "support/recording_canvas.h"
 #include "ui/palette.h"
+#include "ui/field_layout.h"
 
 namespace tessarix {
 namespace {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "logic/geometry.h"
+#include "ui/field_layout.h"
 
 namespace tessarix {
 namespace {
