@@ -9,7 +9,7 @@
 #include "ui/button_bar_strip.h"
 #include "ui/candidates_drawing.h"
 #include "ui/frames.h"
-#include "ui/hint_texts.h"
+#include "ui/help_texts.h"
 #include "ui/panels.h"
 
 namespace tessarix {
@@ -30,7 +30,7 @@ void Game::startUp(MenuBuilder& menu) {
   buildMenu(menu);
   updateMenuChecks(state_, platform_);
   buttonBarImage_ = canvas_.capture(buttonBarLeft, buttonBarTop, buttonBarRight, buttonBarBottom);
-  hintText_ = hintChooseMenu;
+  helpText_ = helpChooseMenu;
   setClockText(idleClockText);
   drawOpeningScreen();
   canvas_.setTextFont(FontStyle::Caption);
@@ -39,7 +39,7 @@ void Game::startUp(MenuBuilder& menu) {
 void Game::drawOpeningScreen() {
   drawBottomStrip(canvas_);
   drawBoard();
-  showHint();
+  showHelpPanel();
 }
 
 // --- The field ----------------------------------------------------------------------------------
@@ -113,15 +113,15 @@ void Game::refreshPanels() {
   shownLevel_ = state_.level;
 }
 
-void Game::showHint() {
-  showHintPanel(canvas_);
+void Game::showHelpPanel() {
+  drawHelpPanel(canvas_);
   helpLine_.clear();
-  writeHint();
+  writeHelpLine();
 }
 
-void Game::writeHint() {
-  noteHelpLine(hintText_);
-  tessarix::writeHint(canvas_, hintText_);
+void Game::writeHelpLine() {
+  noteHelpLine(helpText_);
+  tessarix::writeHelpLine(canvas_, helpText_);
 }
 
 // --- Candidates ---------------------------------------------------------------------------------

@@ -76,8 +76,8 @@ class Game : private EntryListener, private InputTarget {
   void drawStatistics();
   void showDigitCounts();
   void refreshPanels();
-  void showHint();
-  void writeHint();
+  void showHelpPanel();
+  void writeHelpLine();
   void refreshCandidates();
   // The whole screen as it stands, drawn from the state onto the canvas from scratch; the
   // pixels the game holds (under the keypad and the frames, the bar's empty strip) are taken
@@ -93,7 +93,7 @@ class Game : private EntryListener, private InputTarget {
   GameState& state() { return state_; }
   const GameState& state() const { return state_; }
   Mode mode() const { return mode_; }
-  const std::string& hintText() const { return hintText_; }
+  const std::string& helpText() const { return helpText_; }
   const std::string& dataFile() const { return dataFile_; }
   const std::string& finishTime() const { return finishTime_; }
   bool ignoreEscape() const { return ignoreEscape_; }
@@ -108,7 +108,7 @@ class Game : private EntryListener, private InputTarget {
   int hintCell() const { return hint_ ? hint_->cell : 0; }
   bool quitting() const { return quitting_; }
   bool keypadOpen() const { return keypad_.open; }
-  int pickerValue() const { return pickerValue_; }
+  int keypadValue() const { return keypadValue_; }
   int boardSlot() const { return boardSlot_; }
   bool keyPrefix() const { return keyPrefix_; }
   // The cell under the keyboard cursor (its leading copy), or 0 while the cursor is hidden.
@@ -237,7 +237,7 @@ class Game : private EntryListener, private InputTarget {
   bool fameFileKept_ = false;  // "Champions.Rhm" is never written this run (see readHallOfFame)
   Mode mode_ = Mode::Idle;
 
-  std::string hintText_;
+  std::string helpText_;  // what the game last wrote into the help panel's line
   std::string dataFile_;
   std::string finishTime_;
   // The Esc that closed the keypad, the hall of fame or a declined "Spiel beenden?" does not
@@ -267,7 +267,7 @@ class Game : private EntryListener, private InputTarget {
   enum class PendingStep { None, Leave, LeaveAfterEscape };
   PendingStep pendingStep_ = PendingStep::None;
 
-  // The keypad over a cell. pickerValue carries over from one keypad to the next.
+  // The keypad over a cell. keypadValue carries over from one keypad to the next.
   struct Keypad {
     bool open = false;
     bool marksMode = false;  // opened by the right button: it edits the pencil marks
@@ -277,7 +277,7 @@ class Game : private EntryListener, private InputTarget {
     std::unique_ptr<CapturedPixels> background;
   };
   Keypad keypad_;
-  int pickerValue_ = 0;
+  int keypadValue_ = 0;
   int boardSlot_ = 0;  // the slot chosen last in the slot dialog
 
   PositionHistory history_;
@@ -291,7 +291,7 @@ class Game : private EntryListener, private InputTarget {
     bool armed = false;
   };
   std::optional<Hint> hint_;
-  bool hintLineShown_ = false;  // the help panel's line is a hint's text
+  bool hintOnHelpLine_ = false;  // the help panel's line is a hint's text
 
   // --- What the screen shows where it lags behind the position (game_picture.cpp) -----------
   // A cell as last drawn: its character, clue or entry, judged wrong, tinted, in which mode.

@@ -11,7 +11,7 @@
 #include "puzzles/puzzle_file.h"
 #include "ui/button_bar_strip.h"
 #include "ui/help_topics.h"
-#include "ui/hint_texts.h"
+#include "ui/help_texts.h"
 
 namespace tessarix {
 
@@ -19,7 +19,9 @@ namespace {
 
 // The commands that show "Bitte ein Feld anklicken!" while they run.
 bool asksForCell(int id) {
-  constexpr std::array ids = {8, 10, 11, 20, 21, 22, 24, 25};
+  using namespace menu;
+  constexpr std::array ids = {NewGame,   StartGame,  OwnBoard,     LoadBoard,
+                              SaveBoard, SolveBoard, ShuffleBoard, Restart};
   for (int i : ids)
     if (i == id) return true;
   return false;
@@ -37,70 +39,71 @@ void Game::menuEvent(int id) {
   ignoreEscape_ = false;
   platform_.setMenuEnabled(false);
   if (asksForCell(id)) {
-    hintText_ = hintClickCell;
-    showHint();
+    helpText_ = helpClickCell;
+    showHelpPanel();
   }
 
   bool endsInLoop = false;
   bool endsInOwnBoard = false;
+  using namespace menu;
   switch (id) {
-    case 1: platform_.showAbout(); break;
-    case 8:
+    case About: platform_.showAbout(); break;
+    case NewGame:
       newGame();
       endsInLoop = true;
       break;
-    case 10: endsInLoop = true; break;
-    case 11: endsInOwnBoard = true; break;
-    case 12:
+    case StartGame: endsInLoop = true; break;
+    case OwnBoard: endsInOwnBoard = true; break;
+    case PrintedGame:
       printedGame();
       endsInLoop = true;
       break;
-    case 20:
+    case LoadBoard:
       dataFile_ = savedBoardFile;
       loadBoardDialog();
       refreshPanels();
       endsInLoop = true;
       break;
-    case 21:
+    case SaveBoard:
       saveBoardDialog();
       endsInLoop = true;
       break;
-    case 22: solveCommand(); break;
-    case 24:
+    case SolveBoard: solveCommand(); break;
+    case ShuffleBoard:
       shuffleCommand();
       redrawBoard();
       showDigitCounts();
       break;
-    case 25:
+    case Restart:
       restartCommand();
       endsInLoop = true;
       break;
-    case 26: clearCommand(); break;
-    case 27: printBoard(); break;
-    case 30:
-    case 31:
-    case 32:
-    case 33:
+    case ClearBoard: clearCommand(); break;
+    case PrintBoard: printBoard(); break;
+    case LevelEasy:
+    case LevelMedium:
+    case LevelHard:
+    case LevelExtreme:
       // Only the file of the next new game changes; the board on screen stays.
-      state_.level = id - 30;
+      state_.level = id - LevelEasy;
       break;
-    case 40:
-    case 41:
-      state_.digitMode = id == 40;
+    case Digits:
+    case Letters:
+      state_.digitMode = id == Digits;
       updateMenuChecks(state_, platform_);
       redrawBoard();
       drawStatistics();
       break;
-    case 44:
+    case Candidates:
       // Both ways the marks go: the candidates shown, or the player's own pencil marks.
       state_.showCandidates = !state_.showCandidates;
       state_.clearMarks();
       redrawBoard();
       break;
-    case 45: state_.symmetryOn = !state_.symmetryOn; break;
-    case 50: showHallOfFame(); break;
-    case 60: showHelpTopic(helpOverviewTopic); break;
-    case 99: confirmQuit(); break;
+    case Symmetry: state_.symmetryOn = !state_.symmetryOn; break;
+    case ShowHallOfFame: showHallOfFame(); break;
+    case Instructions: showHelpTopic(helpOverviewTopic); break;
+    case Quit: confirmQuit(); break;
     default:
       // An unknown id: the epilogue below still brings the window back to rest.
       break;
@@ -121,8 +124,8 @@ void Game::commandEpilogue() {
   platform_.setBusyCursor(false);
   updateMenuChecks(state_, platform_);
   refreshPanels();
-  hintText_ = hintChooseMenu;
-  writeHint();
+  helpText_ = helpChooseMenu;
+  writeHelpLine();
   if (buttonBarImage_) canvas_.restore(*buttonBarImage_, buttonBarLeft, buttonBarTop);
   barShown_ = false;
 }

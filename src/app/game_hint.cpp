@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* hintWrongEntry = "Dieser Eintrag ist falsch!";
 constexpr const char* hintNoStep = "Kein Schritt gefunden!";
-constexpr const char* hintAfterKeypad = "Bitte ein Feld anklicken! ";
+constexpr const char* helpAfterKeypad = "Bitte ein Feld anklicken! ";
 // The help panel's line holds 26 characters; a shorter text is filled up with blanks, so that
 // nothing of the text before stays visible.
 constexpr size_t hintWidth = 26;
@@ -72,16 +72,16 @@ bool Game::hintKeyReleased(int key) {
           hint.cell = leadingCopy(i);
       }
   if (hint.cell != 0) {
-    hintText_ = padded(hintWrongEntry);
+    helpText_ = padded(hintWrongEntry);
   } else if (const auto step = nextSolverStep(state_)) {
     hint.cell = step->cell;
     hint.step = step;
-    hintText_ = hintTextFor(*step, state_.digitMode);
+    helpText_ = hintTextFor(*step, state_.digitMode);
   } else {
-    hintText_ = padded(hintNoStep);
+    helpText_ = padded(hintNoStep);
   }
-  writeHint();
-  hintLineShown_ = true;
+  writeHelpLine();
+  hintOnHelpLine_ = true;
   if (hint.cell != 0) {
     const int g = cellGrid(hint.cell), c = cellCol(hint.cell), r = cellRow(hint.cell);
     hint.pixels = captureCellFrame(canvas_, g, c, r);
@@ -102,11 +102,11 @@ void Game::dropHint(bool restoreHelpLine) {
   }
   // The line explaining a hint stays while its value is the last thing that happened; the
   // next key or click (an undo of that value among them) asks for a cell again.
-  if (restoreHelpLine && hintLineShown_) {
-    hintLineShown_ = false;
-    hintText_ = hintAfterKeypad;
-    if (canvas_.largeFonts()) hintText_ += "   ";
-    writeHint();
+  if (restoreHelpLine && hintOnHelpLine_) {
+    hintOnHelpLine_ = false;
+    helpText_ = helpAfterKeypad;
+    if (canvas_.largeFonts()) helpText_ += "   ";
+    writeHelpLine();
   }
 }
 

@@ -5,15 +5,15 @@
 #include "logic/check.h"
 #include "logic/geometry.h"
 #include "ui/board_drawing.h"
-#include "ui/digit_picker.h"
+#include "ui/keypad_drawing.h"
 
 namespace tessarix {
 
 namespace {
-constexpr const char* hintDigitKeypad = "Rechte Taste löscht Feld!";
-constexpr const char* hintMarksKeypad = "Bitte Kandidaten notieren!";
+constexpr const char* helpDigitKeypad = "Rechte Taste löscht Feld!";
+constexpr const char* helpMarksKeypad = "Bitte Kandidaten notieren!";
 // With its trailing blank; three more on large fonts.
-constexpr const char* hintAfterKeypad = "Bitte ein Feld anklicken! ";
+constexpr const char* helpAfterKeypad = "Bitte ein Feld anklicken! ";
 constexpr int escapeCharacter = 27;
 
 int indexOf(const CellRef& c) { return cellIndex(c.grid, c.col, c.row); }
@@ -104,22 +104,22 @@ void Game::openKeypad(const CellRef& cell, bool marksMode) {
   keypad_.cleared = false;
   ++inputEpoch_;
   ignoreEscape_ = false;
-  hintLineShown_ = false;
-  hintText_ = marksMode ? hintMarksKeypad : hintDigitKeypad;
-  writeHint();
-  const PickerCorner corner = pickerCorner(cell.grid, cell.col, cell.row);
+  hintOnHelpLine_ = false;
+  helpText_ = marksMode ? helpMarksKeypad : helpDigitKeypad;
+  writeHelpLine();
+  const KeypadPlace corner = keypadPlace(cell.grid, cell.col, cell.row);
   keypad_.left = corner.left;
   keypad_.top = corner.top;
   // The pixels under the keypad are saved once, before it is first drawn.
-  keypad_.background = capturePickerBackground(canvas_, corner.left, corner.top);
-  drawDigitPicker(canvas_, keypad_.left, keypad_.top, pickerValue_, state_.digitMode);
+  keypad_.background = captureKeypadBackground(canvas_, corner.left, corner.top);
+  drawKeypad(canvas_, keypad_.left, keypad_.top, keypadValue_, state_.digitMode);
 }
 
 void Game::keypadPointerMoved(int x, int y) {
-  const int n = pickerButtonAt(keypad_.left, keypad_.top, x, y);
-  if (n == 0 || n == pickerValue_) return;
-  pickerValue_ = n;
-  drawDigitPicker(canvas_, keypad_.left, keypad_.top, pickerValue_, state_.digitMode);
+  const int n = keypadButtonAt(keypad_.left, keypad_.top, x, y);
+  if (n == 0 || n == keypadValue_) return;
+  keypadValue_ = n;
+  drawKeypad(canvas_, keypad_.left, keypad_.top, keypadValue_, state_.digitMode);
 }
 
 void Game::keypadButtonPressed(MouseButton button, int x, int y) {
@@ -131,14 +131,14 @@ void Game::keypadButtonPressed(MouseButton button, int x, int y) {
   }
   // A left press outside the keypad is ignored; inside it enters the highlighted value, which
   // is the last one when the pointer has not moved onto another button.
-  if (!insidePicker(keypad_.left, keypad_.top, x, y)) return;
+  if (!insideKeypad(keypad_.left, keypad_.top, x, y)) return;
   closeKeypadPixels();
   const int i = indexOf(keypad_.cell);
   if (keypad_.marksMode) {
-    toggleMark(pickerValue_);
+    toggleMark(keypadValue_);
   } else {
-    state_.board[i] = static_cast<uint8_t>(pickerValue_);
-    if (!ownBoardMode()) enterCell(keypad_.cell, pickerValue_);
+    state_.board[i] = static_cast<uint8_t>(keypadValue_);
+    if (!ownBoardMode()) enterCell(keypad_.cell, keypadValue_);
   }
   keypadClosed();
 }
@@ -160,7 +160,7 @@ void Game::keypadCharacterTyped(int code) {
   if (keypad_.marksMode) {
     if (v != 0) toggleMark(v);  // "0" and Esc only close the keypad
   } else {
-    pickerValue_ = v;
+    keypadValue_ = v;
     state_.board[indexOf(keypad_.cell)] = static_cast<uint8_t>(v);
     if (!ownBoardMode()) enterCell(keypad_.cell, v);
   }
@@ -198,9 +198,9 @@ void Game::closeKeypadPixels() {
 void Game::keypadClosed() {
   keypad_.open = false;
   ++inputEpoch_;
-  hintText_ = hintAfterKeypad;
-  if (canvas_.largeFonts()) hintText_ += "   ";
-  writeHint();
+  helpText_ = helpAfterKeypad;
+  if (canvas_.largeFonts()) helpText_ += "   ";
+  writeHelpLine();
   syncSharedBoxes(state_);
   if (state_.showCandidates) refreshCandidates();
 

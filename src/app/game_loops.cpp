@@ -45,7 +45,7 @@ void Game::leaveLoop() {
   // A loop is left only by its keys and its bar, never while the keypad is open.
   hideCursor();
   dropHint(false);
-  hintLineShown_ = false;  // the epilogue writes the menu's line
+  hintOnHelpLine_ = false;  // the epilogue writes the menu's line
   history_.clear();
   setHighlight(0);  // the field goes back to its plain look when the loop ends
   // The own puzzle's clues now have their own solution: "Spielstart" judges against it.

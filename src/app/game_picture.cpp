@@ -11,7 +11,7 @@
 #include "ui/button_bar.h"
 #include "ui/button_bar_strip.h"
 #include "ui/candidates_drawing.h"
-#include "ui/digit_picker.h"
+#include "ui/keypad_drawing.h"
 #include "ui/frames.h"
 #include "ui/palette.h"
 #include "ui/panels.h"
@@ -134,8 +134,8 @@ void Game::drawPicture() {
   drawLevelPanel(canvas, givenCount_);
   writeLevelLine(canvas, givenCount_, shownLevel_);
   drawClockPanel(canvas);
-  showHintPanel(canvas);
-  tessarix::writeHint(canvas, helpLine_);
+  drawHelpPanel(canvas);
+  tessarix::writeHelpLine(canvas, helpLine_);
 
   // Every cell with the look it was last drawn with, then the marks drawn over the cells.
   for (int g = 1; g <= gridCount; ++g)
@@ -197,8 +197,8 @@ void Game::drawPicture() {
   // The open keypad over what it covers.
   if (keypad_.open) {
     if (keypad_.background)
-      keypad_.background = capturePickerBackground(canvas, keypad_.left, keypad_.top);
-    drawDigitPicker(canvas, keypad_.left, keypad_.top, pickerValue_, state_.digitMode);
+      keypad_.background = captureKeypadBackground(canvas, keypad_.left, keypad_.top);
+    drawKeypad(canvas, keypad_.left, keypad_.top, keypadValue_, state_.digitMode);
   }
 }
 

@@ -112,11 +112,14 @@ void buildMenu(MenuBuilder& builder) {
 }
 
 void updateMenuChecks(const GameState& state, Platform& platform) {
-  for (int id : {30, 31, 32, 33, 40, 41, 44, 45}) platform.setMenuChecked(id, false);
-  platform.setMenuChecked(30 + state.level, true);
-  platform.setMenuChecked(state.digitMode ? 40 : 41, true);
-  if (state.showCandidates) platform.setMenuChecked(44, true);
-  if (state.symmetryOn) platform.setMenuChecked(45, true);
+  using namespace menu;
+  for (int id : {LevelEasy, LevelMedium, LevelHard, LevelExtreme, Digits, Letters, Candidates,
+                 Symmetry})
+    platform.setMenuChecked(id, false);
+  platform.setMenuChecked(LevelEasy + state.level, true);
+  platform.setMenuChecked(state.digitMode ? Digits : Letters, true);
+  if (state.showCandidates) platform.setMenuChecked(Candidates, true);
+  if (state.symmetryOn) platform.setMenuChecked(Symmetry, true);
 }
 
 }  // namespace tessarix

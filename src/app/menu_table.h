@@ -10,6 +10,35 @@ namespace tessarix {
 class Platform;
 struct GameState;
 
+namespace menu {
+// The ids of the menu's commands, as the table's strings carry them before the colon.
+enum Id : int {
+  About = 1,
+  NewGame = 8,
+  StartGame = 10,  // "&Spielstart": the board as it stands, played without the clock
+  OwnBoard = 11,
+  PrintedGame = 12,
+  LoadBoard = 20,
+  SaveBoard = 21,
+  SolveBoard = 22,
+  ShuffleBoard = 24,
+  Restart = 25,
+  ClearBoard = 26,
+  PrintBoard = 27,
+  LevelEasy = 30,  // to LevelExtreme = 33: LevelEasy + level
+  LevelMedium = 31,
+  LevelHard = 32,
+  LevelExtreme = 33,
+  Digits = 40,
+  Letters = 41,
+  Candidates = 44,
+  Symmetry = 45,
+  ShowHallOfFame = 50,
+  Instructions = 60,
+  Quit = 99,
+};
+}  // namespace menu
+
 // The strings of the menu bar, read in order: "id:text" a command item, "-" a separator, a text
 // without a colon the title of a drop-down menu whose entries follow, ">text" a nested drop-down,
 // "" the end of the current drop-down menu (at the top level: the end of the bar).
@@ -32,8 +61,8 @@ void buildMenu(MenuBuilder& builder);
 // string, recursively for nested ones; pos is left after that empty string.
 void buildPopup(MenuBuilder& builder, std::span<const std::string_view> table, size_t& pos);
 
-// The check marks from the state: 30 + level, 40 or 41 for the display mode, 44 while the
-// candidates are shown, 45 while the symmetry is on; 30..33, 40, 41, 44, 45 cleared first.
+// The check marks from the state: the level, digits or letters, the candidates while shown,
+// the symmetry while on; all of them cleared first.
 void updateMenuChecks(const GameState& state, Platform& platform);
 
 }  // namespace tessarix

@@ -152,12 +152,12 @@ void writeLevelLine(Canvas& canvas, int givenCount, int level) {
   panelTextColors(canvas);
 }
 
-void showHintPanel(Canvas& canvas) { drawPanel(canvas, 1014, 707, 234, 72, 64, "HILFEFENSTER:"); }
+void drawHelpPanel(Canvas& canvas) { drawPanel(canvas, 1014, 707, 234, 72, 64, "HILFEFENSTER:"); }
 
-void writeHint(Canvas& canvas, const std::string& hintText) {
+void writeHelpLine(Canvas& canvas, const std::string& helpText) {
   panelTextColors(canvas);
   canvas.setTextFont(FontStyle::Panel);
-  canvas.fittedText(1028, 746, hintText, textRight(hintArea));
+  canvas.fittedText(1028, 746, helpText, textRight(hintArea));
 }
 
 void drawClockPanel(Canvas& canvas) { drawPanel(canvas, 1014, 801, 234, 72, 64, "ZEITMESSUNG:"); }

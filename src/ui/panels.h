@@ -42,8 +42,8 @@ void drawLevelPanel(Canvas& canvas, int givenCount);
 void writeLevelLine(Canvas& canvas, int givenCount, int level);
 
 // The help panel (without its text) and the help line at (1028, 746).
-void showHintPanel(Canvas& canvas);
-void writeHint(Canvas& canvas, const std::string& hintText);
+void drawHelpPanel(Canvas& canvas);
+void writeHelpLine(Canvas& canvas, const std::string& helpText);
 
 // The empty clock panel; the clock label lies inside it.
 void drawClockPanel(Canvas& canvas);

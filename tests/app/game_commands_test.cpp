@@ -33,7 +33,7 @@ TEST_P(Epilogue, RunsForEveryIdEvenUnknownOnes) {
   }
   EXPECT_TRUE(platform.menuEnabled);
   EXPECT_FALSE(platform.busy);
-  EXPECT_EQ(game->hintText(), chooseMenu);
+  EXPECT_EQ(game->helpText(), chooseMenu);
   EXPECT_EQ(canvas.lastTextAt(1028, 746), chooseMenu);
   const auto restores = canvas.of(OpKind::Restore);
   ASSERT_FALSE(restores.empty());
@@ -397,7 +397,7 @@ TEST_F(GameTest, DecliningTheCloseButtonOnlySetsIgnoreEscape) {
   EXPECT_EQ(s.board, before.board);
   EXPECT_EQ(s.marks, before.marks);
   EXPECT_TRUE(s.clockRunning);
-  EXPECT_EQ(game->hintText(), chooseMenu);
+  EXPECT_EQ(game->helpText(), chooseMenu);
   // The next command clears it again.
   game->menuEvent(45);
   EXPECT_FALSE(game->ignoreEscape());

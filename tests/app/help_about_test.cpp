@@ -102,7 +102,7 @@ TEST_F(GameTest, MenuOneShowsTheAboutBoxAndComesBackToTheMenu) {
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(game->mode(), Game::Mode::Idle);
   EXPECT_TRUE(platform.menuEnabled);
-  EXPECT_EQ(game->hintText(), "Bitte Menupunkt auswählen!");
+  EXPECT_EQ(game->helpText(), "Bitte Menupunkt auswählen!");
 }
 
 }  // namespace

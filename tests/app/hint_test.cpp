@@ -34,8 +34,8 @@ TEST_F(HintTest, TThenTFillsTheSolversNextCellAndEndsTheTiming) {
   typeKey('T');
   EXPECT_EQ(game->hintCell(), step->cell);
   EXPECT_TRUE(framed(step->cell));
-  EXPECT_EQ(game->hintText(), hintTextFor(*step, true));
-  EXPECT_EQ(game->hintText().size() >= 26, true);
+  EXPECT_EQ(game->helpText(), hintTextFor(*step, true));
+  EXPECT_EQ(game->helpText().size() >= 26, true);
   EXPECT_FALSE(game->state().clockRunning);
   EXPECT_EQ(platform.clockTexts.back(), idleClock);
   EXPECT_EQ(game->state().board[step->cell], 0);
@@ -65,7 +65,7 @@ TEST_F(HintTest, AWrongEntryIsFramedFirstAndAnyOtherEventTakesTheFrameAway) {
   typeKey('T');
   EXPECT_EQ(game->hintCell(), wrong);
   EXPECT_TRUE(framed(wrong));
-  EXPECT_EQ(game->hintText(), "Dieser Eintrag ist falsch!");
+  EXPECT_EQ(game->helpText(), "Dieser Eintrag ist falsch!");
   typeKey('T');  // no value to enter for a wrong entry: the hint stays on it
   EXPECT_EQ(game->state().board[wrong], wrongDigitFor(wrong));
   EXPECT_EQ(game->hintCell(), wrong);
@@ -74,7 +74,7 @@ TEST_F(HintTest, AWrongEntryIsFramedFirstAndAnyOtherEventTakesTheFrameAway) {
   EXPECT_EQ(game->hintCell(), 0);
   EXPECT_FALSE(framed(wrong));
   EXPECT_EQ(shownAt(wrong).colour, colourBrightRed);
-  EXPECT_EQ(game->hintText(), hintAfterKeypad);
+  EXPECT_EQ(game->helpText(), helpAfterKeypad);
 
   clickCell(MouseButton::Right, wrong);  // cleared
   typeKey('T');
@@ -108,16 +108,16 @@ TEST_P(HintTextWay, AsksForACellAgain) {
   typeKey('T');
   ASSERT_EQ(game->state().board[step->cell], step->digit);
   // Entered, the value is still explained.
-  EXPECT_EQ(game->hintText(), hintTextFor(*step, true));
-  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), hintTextFor(*step, true));
+  EXPECT_EQ(game->helpText(), hintTextFor(*step, true));
+  EXPECT_EQ(canvas.lastTextAt(helpX, helpY), hintTextFor(*step, true));
   GetParam().act(*this);
   EXPECT_EQ(game->state().board[step->cell], GetParam().valueStays ? step->digit : 0);
-  EXPECT_EQ(game->hintText(), hintAfterKeypad);
-  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), hintAfterKeypad);
+  EXPECT_EQ(game->helpText(), helpAfterKeypad);
+  EXPECT_EQ(canvas.lastTextAt(helpX, helpY), helpAfterKeypad);
   // Ctrl+Y brings the value back, not its text.
   typeKey('Y' | keys::ctrl);
   EXPECT_EQ(game->state().board[step->cell], step->digit);
-  EXPECT_EQ(game->hintText(), hintAfterKeypad);
+  EXPECT_EQ(game->helpText(), helpAfterKeypad);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -143,7 +143,7 @@ TEST_F(HintTest, KeysWithAltOrCtrlLeaveTheHintAsItIs) {
     typeKey(key);
   EXPECT_TRUE(canvas.ops.empty());
   EXPECT_EQ(game->hintCell(), step->cell);
-  EXPECT_EQ(game->hintText(), hintTextFor(*step, true));
+  EXPECT_EQ(game->helpText(), hintTextFor(*step, true));
   typeKey('T');
   EXPECT_EQ(game->state().board[step->cell], step->digit);
 }
@@ -155,15 +155,15 @@ TEST_F(HintTest, ASolvedFieldHasNoStepAndTheOwnBoardNoHint) {
   ASSERT_EQ(game->state().status, CheckOutcome::Solved);
   typeKey('T');
   EXPECT_EQ(game->hintCell(), 0);
-  EXPECT_EQ(game->hintText(), "Kein Schritt gefunden!    ");
+  EXPECT_EQ(game->helpText(), "Kein Schritt gefunden!    ");
   leaveLoop();
 
   game->menuEvent(11);
   ASSERT_EQ(game->mode(), Game::Mode::OwnBoard);
-  const std::string before = game->hintText();
+  const std::string before = game->helpText();
   typeKey('T');
   EXPECT_EQ(game->hintCell(), 0);
-  EXPECT_EQ(game->hintText(), before);
+  EXPECT_EQ(game->helpText(), before);
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST_F(CursorTest, EnterOrSpaceOpenTheKeypadThereAndDeleteOrBackspaceClear) {
       arrowTo(cell);
       typeKey(open);
       ASSERT_TRUE(game->keypadOpen());
-      EXPECT_EQ(game->hintText(), hintDigitKeypad);
+      EXPECT_EQ(game->helpText(), helpDigitKeypad);
       typeDigit(solutionOf(cell));
       EXPECT_FALSE(game->keypadOpen());
       EXPECT_EQ(game->state().board[cell], solutionOf(cell));

@@ -106,7 +106,7 @@ TEST_P(ModifiedKeys, DoNothingInATimedGame) {
   typeDigit(4);
   enter(i, solutionOf(i));
   const GameState before = s;
-  const std::string hint = game->hintText();
+  const std::string hint = game->helpText();
   const size_t clockTexts = platform.clockTexts.size();
   canvas.ops.clear();
 
@@ -121,7 +121,7 @@ TEST_P(ModifiedKeys, DoNothingInATimedGame) {
   EXPECT_EQ(s.marks, before.marks);
   EXPECT_EQ(s.showCandidates, before.showCandidates);
   EXPECT_EQ(s.wrongCount, before.wrongCount);
-  EXPECT_EQ(game->hintText(), hint);
+  EXPECT_EQ(game->helpText(), hint);
   EXPECT_EQ(game->hintCell(), 0);
   EXPECT_EQ(game->cursorCell(), 0);
   EXPECT_FALSE(game->keyPrefix());
@@ -275,7 +275,7 @@ TEST_P(LeavingTheLoop, PausesThenLeaves) {
   EXPECT_EQ(game->mode(), Game::Mode::Idle);
   EXPECT_TRUE(platform.menuEnabled);
   EXPECT_EQ(game->clockText(), GetParam().idleLabel ? idleClock : " 00:00:07");
-  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), "Bitte Menupunkt auswählen!");
+  EXPECT_EQ(canvas.lastTextAt(helpX, helpY), "Bitte Menupunkt auswählen!");
   game->timerFired();  // a late second firing changes nothing
   EXPECT_EQ(game->mode(), Game::Mode::Idle);
 }

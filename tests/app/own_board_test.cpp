@@ -58,7 +58,7 @@ TEST_P(OwnBoardClues, AreTypedJudgedByNothingAndRemoved) {
 
   clickCell(MouseButton::Left, i);
   ASSERT_TRUE(game->keypadOpen());
-  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), hintDigitKeypad);
+  EXPECT_EQ(canvas.lastTextAt(helpX, helpY), helpDigitKeypad);
   typeDigit(wrong);
   EXPECT_FALSE(game->keypadOpen());
   EXPECT_EQ(s.givens[i], wrong);
@@ -70,7 +70,7 @@ TEST_P(OwnBoardClues, AreTypedJudgedByNothingAndRemoved) {
   EXPECT_EQ(shownAt(i).colour, colourBlack);
   EXPECT_EQ(game->givenCount(), clues + 1);
   EXPECT_EQ(canvas.lastTextAt(1202, 635), std::to_string(clues + 1) + " ");
-  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), hintAfterKeypad);
+  EXPECT_EQ(canvas.lastTextAt(helpX, helpY), helpAfterKeypad);
 
   // A click on a clue lets the player replace it.
   clickCell(MouseButton::Left, i);

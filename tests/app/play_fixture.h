@@ -16,10 +16,10 @@
 
 namespace tessarix::testing {
 
-inline constexpr int hintX = 1028, hintY = 746;
-inline constexpr const char* hintDigitKeypad = "Rechte Taste löscht Feld!";
-inline constexpr const char* hintMarksKeypad = "Bitte Kandidaten notieren!";
-inline constexpr const char* hintAfterKeypad = "Bitte ein Feld anklicken! ";
+inline constexpr int helpX = 1028, helpY = 746;
+inline constexpr const char* helpDigitKeypad = "Rechte Taste löscht Feld!";
+inline constexpr const char* helpMarksKeypad = "Bitte Kandidaten notieren!";
+inline constexpr const char* helpAfterKeypad = "Bitte ein Feld anklicken! ";
 inline constexpr const char* idleClock = " 99:99:99";
 inline constexpr int escape = 27;
 inline constexpr int colourBlack = 0, colourBlue = 4, colourBrightRed = 9;

@@ -39,8 +39,8 @@ TEST_F(PlayTest, TheKeypadOpensOverTheCellFollowsThePointerAndPutsTheBackgroundB
   canvas.ops.clear();
   clickCell(MouseButton::Left, i);
   ASSERT_TRUE(game->keypadOpen());
-  EXPECT_EQ(game->hintText(), hintDigitKeypad);
-  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), hintDigitKeypad);
+  EXPECT_EQ(game->helpText(), helpDigitKeypad);
+  EXPECT_EQ(canvas.lastTextAt(helpX, helpY), helpDigitKeypad);
   // Nothing is chosen yet: no button is lit.
   EXPECT_EQ(highlightedButton(canvas, c), 0);
 
@@ -48,7 +48,7 @@ TEST_F(PlayTest, TheKeypadOpensOverTheCellFollowsThePointerAndPutsTheBackgroundB
   for (int n : {8, 2, 9}) {
     moveTo(keypadButton(c, n));
     EXPECT_EQ(highlightedButton(canvas, c), n);
-    EXPECT_EQ(game->pickerValue(), n);
+    EXPECT_EQ(game->keypadValue(), n);
   }
   moveTo({k.x + 60, k.y + 60});
   EXPECT_EQ(highlightedButton(canvas, c), 9);
@@ -68,15 +68,15 @@ TEST_F(PlayTest, TheKeypadOpensOverTheCellFollowsThePointerAndPutsTheBackgroundB
   const Shown shown = shownAt(i);
   EXPECT_EQ(shown.text, std::to_string(solutionOf(i)));
   EXPECT_EQ(shown.colour, colourBlue);
-  EXPECT_EQ(game->hintText(), hintAfterKeypad);
-  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), hintAfterKeypad);
+  EXPECT_EQ(game->helpText(), helpAfterKeypad);
+  EXPECT_EQ(canvas.lastTextAt(helpX, helpY), helpAfterKeypad);
 }
 
 TEST_F(PlayTest, TheHintAfterTheKeypadIsLongerWithLargeFonts) {
   canvas.large = true;
   startPuzzle();
   enter(emptyPlainCell(), 1);
-  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), std::string(hintAfterKeypad) + "   ");
+  EXPECT_EQ(canvas.lastTextAt(helpX, helpY), std::string(helpAfterKeypad) + "   ");
 }
 
 // What a player does with a keypad opened over a cell that holds a correct entry, and the value
@@ -112,8 +112,8 @@ TEST_P(KeypadActions, EndWithTheirValue) {
   const CellRef c = cellOf(i);
   const int old = solutionOf(i);
   const int other = old % 9 + 1;
-  enter(i, old);  // pickerValue is now `old`
-  ASSERT_EQ(game->pickerValue(), old);
+  enter(i, old);  // keypadValue is now `old`
+  ASSERT_EQ(game->keypadValue(), old);
   clickCell(MouseButton::Left, i);
   ASSERT_TRUE(game->keypadOpen());
   ASSERT_EQ(highlightedButton(canvas, c), old);
@@ -129,7 +129,7 @@ TEST_P(KeypadActions, EndWithTheirValue) {
     EXPECT_TRUE(game->keypadOpen());
     EXPECT_EQ(s.board[i], old);
     EXPECT_TRUE(canvas.of(OpKind::Restore).empty());
-    EXPECT_EQ(game->hintText(), hintDigitKeypad);
+    EXPECT_EQ(game->helpText(), helpDigitKeypad);
     return;
   }
   const int want = k.result == KeypadCase::Other ? other : k.result == KeypadCase::Old ? old : 0;
@@ -144,7 +144,7 @@ TEST_P(KeypadActions, EndWithTheirValue) {
   }
   ASSERT_EQ(canvas.of(OpKind::Restore).size(), 1u);
   EXPECT_EQ(canvas.of(OpKind::Restore)[0].x1, keypadCorner(c).x);
-  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), hintAfterKeypad);
+  EXPECT_EQ(canvas.lastTextAt(helpX, helpY), helpAfterKeypad);
   EXPECT_EQ(game->ignoreEscape(), k.escapeIgnored);
   // The count of the old value follows.
   EXPECT_EQ(s.digitCount[old], countOld - (want == old ? 0 : 1));
@@ -266,10 +266,10 @@ TEST_F(PlayTest, TheRightButtonOpensTheKeypadForTheMarksOfBothCopies) {
 
   clickCell(MouseButton::Right, i);
   ASSERT_TRUE(game->keypadOpen());
-  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), hintMarksKeypad);
+  EXPECT_EQ(canvas.lastTextAt(helpX, helpY), helpMarksKeypad);
   typeDigit(5);
   EXPECT_FALSE(game->keypadOpen());
-  EXPECT_EQ(canvas.lastTextAt(hintX, hintY), hintAfterKeypad);
+  EXPECT_EQ(canvas.lastTextAt(helpX, helpY), helpAfterKeypad);
   EXPECT_EQ(marksOf(c), Marks{5});
   EXPECT_EQ(marksOf(cm), Marks{5});
   EXPECT_TRUE(markShown(i, 5));

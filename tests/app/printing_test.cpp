@@ -54,7 +54,7 @@ TEST_F(Printing, OnlyAFailedJobSaysSo) {
     game->menuEvent(27);
     EXPECT_EQ(platform.printJobs.size(), 1u);
     EXPECT_EQ(platform.messages, c.messages) << static_cast<int>(c.outcome);
-    EXPECT_EQ(game->hintText(), "Bitte Menupunkt auswählen!");
+    EXPECT_EQ(game->helpText(), "Bitte Menupunkt auswählen!");
   }
 }
 

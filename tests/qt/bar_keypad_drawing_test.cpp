@@ -8,7 +8,7 @@
 #include "ui/board_drawing.h"
 #include "ui/button_bar.h"
 #include "ui/button_bar_strip.h"
-#include "ui/digit_picker.h"
+#include "ui/keypad_drawing.h"
 #include "ui/palette.h"
 
 using namespace tessarix;
@@ -47,8 +47,8 @@ void BarKeypadDrawingTest::keypadHighlightAndLabels() {
   QFETCH(int, highlighted);
   ImageCanvas c;
   drawEmptyField(c);
-  const PickerCorner at = pickerCorner(1, 1, 1);  // (417, 27): over the field's outline
-  drawDigitPicker(c, at.left, at.top, highlighted, digitMode);
+  const KeypadPlace at = keypadPlace(1, 1, 1);  // (417, 27): over the field's outline
+  drawKeypad(c, at.left, at.top, highlighted, digitMode);
   const QImage& img = c.image();
   for (int n = 1; n <= 9; ++n) {
     const int bx = at.left + 15 * ((n - 1) % 3);
@@ -81,9 +81,9 @@ void BarKeypadDrawingTest::keypadBackgroundPutBack() {
   GameState s;
   drawGivenCell(c, s, 5, 2, 3, 7);
   const QImage before = c.image();
-  const PickerCorner at = pickerCorner(5, 2, 3);
-  auto saved = capturePickerBackground(c, at.left, at.top);
-  drawDigitPicker(c, at.left, at.top, 4, true);
+  const KeypadPlace at = keypadPlace(5, 2, 3);
+  auto saved = captureKeypadBackground(c, at.left, at.top);
+  drawKeypad(c, at.left, at.top, 4, true);
   QVERIFY(c.image() != before);
   c.restore(*saved, at.left, at.top);
   QCOMPARE(c.image(), before);

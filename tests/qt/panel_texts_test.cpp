@@ -40,7 +40,7 @@ void drawScreen(ImageCanvas& canvas, const GameState& s) {
   drawStatusPanel(canvas);
   drawLevelPanel(canvas, 0);
   drawClockPanel(canvas);
-  showHintPanel(canvas);
+  drawHelpPanel(canvas);
 }
 
 // A text the game writes into a panel: drawn onto the opening screen, it may change pixels of
@@ -134,7 +134,7 @@ const std::vector<TextCase>& textCases() {
     // The help line.
     for (const std::string& line : helpLines())
       c.push_back({.name = "help line", .area = hintArea, .draw = [line](ImageCanvas& k) {
-                     writeHint(k, line);
+                     writeHelpLine(k, line);
                    }});
     return c;
   }();
@@ -276,7 +276,7 @@ void PanelTextsTest::windowOnALargeFontDisplay() {
   QVERIFY(play.newGame());
   const CellRef cell = play.emptyCells().front();
   QVERIFY(play.enterByKeypad(cell, play.state().solution[indexOf(cell)]));
-  QTRY_VERIFY(play.game().hintText().rfind("Bitte ein Feld", 0) == 0);
+  QTRY_VERIFY(play.game().helpText().rfind("Bitte ein Feld", 0) == 0);
   const QImage& img = play.image();
   for (const QRect& area : {statisticsArea, statusArea, levelArea, hintArea}) {
     // The black edge around the writing area, one pixel outside it, all round.

@@ -97,7 +97,7 @@ void PlayTest::digitEnteredAndCleared() {
   QCOMPARE(int(play_.state().board[i]), digit);
   QCOMPARE(int(play_.state().digitCount[digit]), countBefore + 1);
   QCOMPARE(showsOf(play_.image(), cell), "entry");
-  QCOMPARE(play_.game().hintText(), std::string("Bitte ein Feld anklicken! "));
+  QCOMPARE(play_.game().helpText(), std::string("Bitte ein Feld anklicken! "));
 
   if (clear == "right") {
     play_.click(cell, Qt::RightButton);  // clears at once, no keypad
@@ -143,9 +143,9 @@ void PlayTest::keypadHighlightFollowsThePointerAndCarriesOver() {
   const QImage before = play_.image().copy(keypadRectOf(first));
   play_.click(first);
   QVERIFY(play_.game().keypadOpen());
-  QCOMPARE(play_.game().hintText(), std::string("Rechte Taste löscht Feld!"));
+  QCOMPARE(play_.game().helpText(), std::string("Rechte Taste löscht Feld!"));
   // No keypad has chosen a value yet: no button is grey.
-  QCOMPARE(play_.game().pickerValue(), 0);
+  QCOMPARE(play_.game().keypadValue(), 0);
   QCOMPARE(highlighted(first), QList<int>{});
   for (int n : {7, 3, 9}) {
     QTest::mouseMove(&play_.canvas(), keypadButtonOf(first, n));
@@ -163,14 +163,14 @@ void PlayTest::keypadHighlightFollowsThePointerAndCarriesOver() {
   // A digit typed becomes the value the next keypad highlights; a click before the pointer
   // moves enters it, although the point clicked lies on another button.
   QVERIFY(play_.enterByTyping(first, 4));
-  QCOMPARE(play_.game().pickerValue(), 4);
+  QCOMPARE(play_.game().keypadValue(), 4);
   QTest::mouseMove(&play_.canvas(), centreOf(second));
   QTest::mousePress(&play_.canvas(), Qt::LeftButton, {}, centreOf(second));
   QTest::mouseRelease(&play_.canvas(), Qt::LeftButton, {}, centreOf(second));
   QVERIFY(play_.game().keypadOpen());
   QCOMPARE(highlighted(second), QList<int>{4});
-  const PickerCorner corner = pickerCorner(second.grid, second.col, second.row);
-  QVERIFY(pickerButtonAt(corner.left, corner.top, centreOf(second).x(), centreOf(second).y()) != 4);
+  const KeypadPlace corner = keypadPlace(second.grid, second.col, second.row);
+  QVERIFY(keypadButtonAt(corner.left, corner.top, centreOf(second).x(), centreOf(second).y()) != 4);
   QTest::mouseClick(&play_.canvas(), Qt::LeftButton, {}, centreOf(second));
   QVERIFY(!play_.game().keypadOpen());
   QCOMPARE(int(play_.state().board[indexOf(second)]), 4);
@@ -238,7 +238,7 @@ void PlayTest::marksToggledInMarksMode() {
     const QString act = step.act;
     play_.click(cell, Qt::RightButton);
     QVERIFY2(play_.game().keypadOpen(), step.act);
-    QCOMPARE(play_.game().hintText(), std::string("Bitte Kandidaten notieren!"));
+    QCOMPARE(play_.game().helpText(), std::string("Bitte Kandidaten notieren!"));
     if (act.startsWith("button"))
       play_.clickAt(keypadButtonOf(cell, act.back().digitValue()));
     else if (act.startsWith("type"))

@@ -15,7 +15,7 @@
 #include "logic/solver.h"
 #include "qt/main_window.h"
 #include "qt/shipped_files.h"
-#include "ui/digit_picker.h"
+#include "ui/keypad_drawing.h"
 #include "ui/field_layout.h"
 
 using namespace tessarix;
@@ -28,7 +28,7 @@ QPoint centreOf(int i) {
 }
 
 QPoint keypadButton(int i, int n) {
-  const PickerCorner p = pickerCorner(cellGrid(i), cellCol(i), cellRow(i));
+  const KeypadPlace p = keypadPlace(cellGrid(i), cellCol(i), cellRow(i));
   return {p.left + 15 * ((n - 1) % 3) + 7, p.top + 15 * ((n - 1) / 3) + 7};
 }
 

@@ -37,7 +37,7 @@ void drawScreen(ImageCanvas& canvas, const GameState& s) {
   drawStatusPanel(canvas);
   drawLevelPanel(canvas, 0);
   drawClockPanel(canvas);
-  showHintPanel(canvas);
+  drawHelpPanel(canvas);
 }
 
 }  // namespace

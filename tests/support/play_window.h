@@ -23,7 +23,7 @@
 #include "support/solved_field.h"
 #include "ui/button_bar.h"
 #include "ui/cell_hit.h"
-#include "ui/digit_picker.h"
+#include "ui/keypad_drawing.h"
 #include "ui/field_layout.h"
 
 namespace tessarix::testing {
@@ -54,13 +54,13 @@ inline QRect markSpotOf(const CellRef& c, int d) {
 
 // The middle of keypad button n (1..9) over a cell, a pixel of its fill, the whole keypad.
 inline QPoint keypadButtonOf(const CellRef& c, int n) {
-  const PickerCorner p = pickerCorner(c.grid, c.col, c.row);
+  const KeypadPlace p = keypadPlace(c.grid, c.col, c.row);
   return {p.left + 15 * ((n - 1) % 3) + 7, p.top + 15 * ((n - 1) / 3) + 7};
 }
 inline QPoint keypadFillOf(const CellRef& c, int n) { return keypadButtonOf(c, n) - QPoint(6, 6); }
 inline QRect keypadRectOf(const CellRef& c) {
-  const PickerCorner p = pickerCorner(c.grid, c.col, c.row);
-  return {p.left, p.top, pickerSize + 1, pickerSize + 1};
+  const KeypadPlace p = keypadPlace(c.grid, c.col, c.row);
+  return {p.left, p.top, keypadSize + 1, keypadSize + 1};
 }
 
 // Where a click hits a button of the bar.

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "STATUSMELDUNG:", 1073},
                       PanelCase{"level", [](Canvas& c) { drawLevelPanel(c, 0); }, 1014, 605, 234,
                                 80, "SCHWIERIGKEITSGRAD:", 1052},
-                      PanelCase{"help", [](Canvas& c) { showHintPanel(c); }, 1014, 707, 234, 72,
+                      PanelCase{"help", [](Canvas& c) { drawHelpPanel(c); }, 1014, 707, 234, 72,
                                 "HILFEFENSTER:", 1078},
                       PanelCase{"clock", [](Canvas& c) { drawClockPanel(c); }, 1014, 801, 234, 72,
                                 "ZEITMESSUNG:", 1078}),
@@ -257,7 +257,7 @@ TEST(Hint, WrittenOpaqueInFont8At1028And746) {
   RecordingCanvas canvas;
   canvas.state.transparent = true;
   canvas.state.lineColor = colorRed;
-  writeHint(canvas, "Rechte Taste löscht Feld!");
+  writeHelpLine(canvas, "Rechte Taste löscht Feld!");
   const auto texts = canvas.texts();
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].text, "Rechte Taste l\xC3\xB6scht Feld!");

@@ -3,7 +3,7 @@
 
 namespace tessarix {
 
-inline constexpr const char* hintChooseMenu = "Bitte Menupunkt auswählen!";
-inline constexpr const char* hintClickCell = "Bitte ein Feld anklicken!";
+inline constexpr const char* helpChooseMenu = "Bitte Menupunkt auswählen!";
+inline constexpr const char* helpClickCell = "Bitte ein Feld anklicken!";
 
 }  // namespace tessarix

@@ -1,5 +1,5 @@
 // The keypad: its corner for a cell, the button bands under the pointer, and its nine buttons.
-#include "ui/digit_picker.h"
+#include "ui/keypad_drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +16,14 @@ using testing::DrawOp;
 using testing::OpKind;
 using testing::RecordingCanvas;
 
-TEST(PickerCorner, EightPixelsLeftOfAndAboveTheCell) {
+TEST(KeypadPlace, EightPixelsLeftOfAndAboveTheCell) {
   struct Case {
     int grid, col, row;
-    PickerCorner corner;
+    KeypadPlace corner;
   };
   for (const Case& c : {Case{1, 1, 1, {417, 27}}, Case{4, 1, 1, {21, 327}},
                         Case{6, 9, 9, {1077, 527}}, Case{2, 7, 4, {417, 252}}}) {
-    EXPECT_EQ(pickerCorner(c.grid, c.col, c.row), c.corner)
+    EXPECT_EQ(keypadPlace(c.grid, c.col, c.row), c.corner)
         << "grid " << c.grid << " cell (" << c.col << ", " << c.row << ")";
   }
 }
@@ -33,17 +33,17 @@ struct BandCase {
   int button;
 };
 
-class PickerBandTest : public ::testing::TestWithParam<BandCase> {};
+class KeypadBandTest : public ::testing::TestWithParam<BandCase> {};
 
 // The keypad at (100, 200): columns [100, 115), [115, 130), [130, 145), rows likewise from 200.
-TEST_P(PickerBandTest, ButtonUnderThePointer) {
+TEST_P(KeypadBandTest, ButtonUnderThePointer) {
   const BandCase& c = GetParam();
-  EXPECT_EQ(pickerButtonAt(100, 200, c.x, c.y), c.button);
-  EXPECT_EQ(insidePicker(100, 200, c.x, c.y), c.button != 0);
+  EXPECT_EQ(keypadButtonAt(100, 200, c.x, c.y), c.button);
+  EXPECT_EQ(insideKeypad(100, 200, c.x, c.y), c.button != 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Bands, PickerBandTest,
+    Bands, KeypadBandTest,
     ::testing::Values(BandCase{100, 200, 1}, BandCase{114, 214, 1}, BandCase{115, 200, 2},
                       BandCase{129, 214, 2}, BandCase{130, 200, 3}, BandCase{144, 214, 3},
                       BandCase{100, 215, 4}, BandCase{129, 229, 5}, BandCase{144, 229, 6},
@@ -62,9 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
-TEST(DigitPicker, SavesTheKeypadWithItsRightAndBottomBorder) {
+TEST(KeypadDrawing, SavesTheKeypadWithItsRightAndBottomBorder) {
   RecordingCanvas canvas;
-  capturePickerBackground(canvas, 417, 27);
+  captureKeypadBackground(canvas, 417, 27);
   ASSERT_EQ(canvas.ops.size(), 1u);
   EXPECT_EQ(canvas.ops[0].kind, OpKind::Capture);
   EXPECT_EQ(canvas.ops[0].x1, 417);
@@ -73,21 +73,21 @@ TEST(DigitPicker, SavesTheKeypadWithItsRightAndBottomBorder) {
   EXPECT_EQ(canvas.ops[0].y2, 72);
 }
 
-struct PickerCase {
+struct KeypadCase {
   bool digitMode;
   int highlighted;
   std::vector<std::string> labels;
   std::vector<int> labelDx;  // label's x minus the button's left
 };
 
-class DigitPickerTest : public ::testing::TestWithParam<PickerCase> {};
+class KeypadTest : public ::testing::TestWithParam<KeypadCase> {};
 
-TEST_P(DigitPickerTest, NineButtonsWithTheirLabels) {
-  const PickerCase& c = GetParam();
+TEST_P(KeypadTest, NineButtonsWithTheirLabels) {
+  const KeypadCase& c = GetParam();
   RecordingCanvas canvas;
   canvas.state.transparent = true;
   canvas.state.lineColor = colorBlue;
-  drawDigitPicker(canvas, 417, 27, c.highlighted, c.digitMode);
+  drawKeypad(canvas, 417, 27, c.highlighted, c.digitMode);
   const auto boxes = canvas.of(OpKind::FilledBox);
   const auto texts = canvas.texts();
   ASSERT_EQ(boxes.size(), 9u);
@@ -120,15 +120,15 @@ TEST_P(DigitPickerTest, NineButtonsWithTheirLabels) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Modes, DigitPickerTest,
+    Modes, KeypadTest,
     ::testing::Values(
-        PickerCase{
+        KeypadCase{
             true, 5, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, {3, 3, 3, 3, 3, 3, 3, 3, 3}},
-        PickerCase{
+        KeypadCase{
             false, 9, {"A", "B", "C", "D", "E", "F", "G", "H", "I"}, {2, 2, 2, 2, 2, 2, 2, 2, 6}},
-        PickerCase{
+        KeypadCase{
             true, 0, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, {3, 3, 3, 3, 3, 3, 3, 3, 3}}),
-    [](const ::testing::TestParamInfo<PickerCase>& info) {
+    [](const ::testing::TestParamInfo<KeypadCase>& info) {
       std::string name = info.param.digitMode ? "digits" : "letters";
       name += "Highlighting";
       name += std::to_string(info.param.highlighted);

@@ -1,5 +1,5 @@
 // The keypad's geometry, its hit test and its nine buttons.
-#include "ui/digit_picker.h"
+#include "ui/keypad_drawing.h"
 
 #include "logic/geometry.h"
 #include "ui/board_drawing.h"
@@ -13,41 +13,41 @@ namespace {
 // The band 0..2 that holds `v` when the bands start at `start`, or -1 outside all three.
 int band(int start, int v) {
   const int d = v - start;
-  if (d < 0 || d >= pickerSize) return -1;
-  return d / pickerButtonSize;
+  if (d < 0 || d >= keypadSize) return -1;
+  return d / keypadButtonSize;
 }
 
 }  // namespace
 
-PickerCorner pickerCorner(int grid, int col, int row) {
+KeypadPlace keypadPlace(int grid, int col, int row) {
   // 8 pixels left of and above the cell's corner.
   const CellBox cell = cellBox(grid, col, row);
   return {cell.left - 8, cell.top - 8};
 }
 
-bool insidePicker(int left, int top, int x, int y) {
+bool insideKeypad(int left, int top, int x, int y) {
   return band(left, x) >= 0 && band(top, y) >= 0;
 }
 
-int pickerButtonAt(int left, int top, int x, int y) {
+int keypadButtonAt(int left, int top, int x, int y) {
   const int i = band(top, y);
   const int j = band(left, x);
   if (i < 0 || j < 0) return 0;
   return 3 * i + j + 1;
 }
 
-std::unique_ptr<CapturedPixels> capturePickerBackground(Canvas& canvas, int left, int top) {
-  return canvas.capture(left, top, left + pickerSize, top + pickerSize);
+std::unique_ptr<CapturedPixels> captureKeypadBackground(Canvas& canvas, int left, int top) {
+  return canvas.capture(left, top, left + keypadSize, top + keypadSize);
 }
 
-void drawDigitPicker(Canvas& canvas, int left, int top, int highlighted, bool digitMode) {
+void drawKeypad(Canvas& canvas, int left, int top, int highlighted, bool digitMode) {
   for (int n = 1; n <= 9; ++n) {
-    const int bx = left + pickerButtonSize * ((n - 1) % 3);
-    const int by = top + pickerButtonSize * ((n - 1) / 3);
+    const int bx = left + keypadButtonSize * ((n - 1) % 3);
+    const int by = top + keypadButtonSize * ((n - 1) / 3);
     canvas.setLineColor(colorBlack);
     canvas.setFillColor(n == highlighted ? colorLightGrey : colorWhite);
     canvas.setTransparentText(false);
-    canvas.filledBox(bx, by, bx + pickerButtonSize, by + pickerButtonSize);
+    canvas.filledBox(bx, by, bx + keypadButtonSize, by + keypadButtonSize);
     canvas.setTextFont(FontStyle::Keypad);
     canvas.setTransparentText(true);
     int dx = 3;
