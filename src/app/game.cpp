@@ -58,10 +58,7 @@ void Game::redrawBoard() {
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
         const int i = cellIndex(g, c, r);
-        if (s.givens[i] != 0)
-          drawGiven(i, s.givens[i]);
-        else  // a wrong entry was counted when it was placed, not again when it is repainted
-          enterDigit(s, g, c, r, s.board[i], false, this);
+        repaintCell(i);
       }
   showDigitCounts();
   if (s.showCandidates)

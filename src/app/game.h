@@ -16,6 +16,7 @@
 #include "app/platform.h"
 #include "extras/hall_of_fame.h"
 #include "logic/game_state.h"
+#include "logic/moves.h"
 #include "logic/next_step.h"
 #include "logic/position_history.h"
 #include "logic/solver.h"
@@ -198,6 +199,11 @@ class Game : private EntryListener, private InputTarget {
   void keypadPointerMoved(int x, int y);
   void clearFromKeypad();
   void toggleMark(int digit);
+  // A value chosen in a keypad of values (0 clears).
+  void keypadChose(int value);
+  // A move applied to the state, with the game listening to its entries (the only way the
+  // game changes the position once a game runs).
+  void play(const Move& move);
   void closeKeypadPixels();
   void keypadClosed();
   // An entry (0 clears) drawn and judged through enterDigit, the lower copy drawn too.

@@ -97,7 +97,7 @@ void Game::menuEvent(int id) {
     case Candidates:
       // Both ways the marks go: the candidates shown, or the player's own pencil marks.
       state_.showCandidates = !state_.showCandidates;
-      state_.clearMarks();
+      play({MoveKind::ClearAllMarks});
       redrawBoard();
       break;
     case Symmetry: state_.symmetryOn = !state_.symmetryOn; break;
@@ -169,23 +169,23 @@ void Game::newGame() {
 
 void Game::shuffleCommand() {
   platform_.setBusyCursor(true);
-  shuffleBoard(state_, platform_);
+  play({MoveKind::Shuffle});
   platform_.setBusyCursor(false);
 }
 
 void Game::restartCommand() {
-  restartBoard(state_);
+  play({MoveKind::Restart});
 }
 
 void Game::clearCommand() {
-  clearBoard(state_);
+  play({MoveKind::ClearBoard});
   redrawBoard();
 }
 
 void Game::solveAndReport() {
   GameState& s = state_;
   platform_.setBusyCursor(true);
-  runPasses(s, this);
+  play({MoveKind::Solve});
   showDigitCounts();
   if (!isSolved(s.status))
     platform_.ask("Das Brett läßt sich nicht eindeutig lösen?", {"&Schade"}, 0,

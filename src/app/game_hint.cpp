@@ -52,7 +52,6 @@ bool Game::hintKeyReleased(int key) {
     // The second T: the value goes in as the solver would put it there.
     const SolverStep step = *hint_->step;
     dropHint(false);
-    state_.board[step.cell] = static_cast<uint8_t>(step.digit);
     enterCell({cellGrid(step.cell), cellCol(step.cell), cellRow(step.cell)}, step.digit);
     if (state_.showCandidates) refreshCandidates();
     showDigitCounts();

@@ -42,6 +42,10 @@ void Game::showChangedCells(const std::vector<int>& cells) {
   if (mode_ == Mode::Playing) finishTest();
 }
 
+void Game::play(const Move& move) {
+  applyMove(state_, move, {this, !ownBoardMode(), &platform_});
+}
+
 void Game::repaintCell(int i) {
   if (state_.givens[i] != 0) {
     drawGiven(i, state_.givens[i]);

@@ -23,9 +23,9 @@ int indexOf(const CellRef& c) { return cellIndex(c.grid, c.col, c.row); }
 // ------------------------------------------------------------
 
 void Game::enterCell(const CellRef& cell, int digit) {
-  // enterDigit draws the cell through entryDrawn, judges it, counts a wrong entry once and
+  // The move draws the cell through entryDrawn, judges it, counts a wrong entry once and
   // refreshes the lower copies; the lower copy of a shared box is drawn too.
-  enterDigit(state_, cell.grid, cell.col, cell.row, digit, !ownBoardMode(), this);
+  play({MoveKind::Enter, indexOf(cell), digit});
   if (const int m = mirrorOf(indexOf(cell))) {
     drawEntry(m, digit, !ownBoardMode() && digit != 0 && isWrongEntry(state_, m));
   }
@@ -33,19 +33,14 @@ void Game::enterCell(const CellRef& cell, int digit) {
 
 void Game::enterClue(const CellRef& cell, int digit) {
   const int i = indexOf(cell);
-  state_.board[i] = static_cast<uint8_t>(digit);
-  state_.givens[i] = static_cast<uint8_t>(digit);
-  syncSharedBoxes(state_);
+  play({MoveKind::SetClue, i, digit});
   drawGiven(i, digit);
   if (const int m = mirrorOf(i))
     drawGiven(m, digit);
 }
 
 void Game::removeClue(const CellRef& cell) {
-  const int i = indexOf(cell);
-  state_.board[i] = 0;
-  state_.givens[i] = 0;
-  syncSharedBoxes(state_);
+  play({MoveKind::RemoveClue, indexOf(cell)});
   enterCell(cell, 0);
   if (state_.showCandidates) refreshCandidates();
 }
@@ -63,7 +58,6 @@ void Game::handleCellClick(MouseButton button, const CellRef& cell) {
       return;
     }
     // A right click on an entry clears it at once.
-    state_.board[i] = 0;
     enterCell(cell, 0);
     if (state_.showCandidates) refreshCandidates();
     showDigitCounts();
@@ -133,13 +127,10 @@ void Game::keypadButtonPressed(MouseButton button, int x, int y) {
   // is the last one when the pointer has not moved onto another button.
   if (!insideKeypad(keypad_.left, keypad_.top, x, y)) return;
   closeKeypadPixels();
-  const int i = indexOf(keypad_.cell);
-  if (keypad_.marksMode) {
+  if (keypad_.marksMode)
     toggleMark(keypadValue_);
-  } else {
-    state_.board[i] = static_cast<uint8_t>(keypadValue_);
-    if (!ownBoardMode()) enterCell(keypad_.cell, keypadValue_);
-  }
+  else
+    keypadChose(keypadValue_);
   keypadClosed();
 }
 
@@ -161,8 +152,7 @@ void Game::keypadCharacterTyped(int code) {
     if (v != 0) toggleMark(v);  // "0" and Esc only close the keypad
   } else {
     keypadValue_ = v;
-    state_.board[indexOf(keypad_.cell)] = static_cast<uint8_t>(v);
-    if (!ownBoardMode()) enterCell(keypad_.cell, v);
+    keypadChose(v);
   }
   keypadClosed();
 }
@@ -171,23 +161,26 @@ void Game::clearFromKeypad() {
   closeKeypadPixels();
   keypad_.cleared = true;
   if (keypad_.marksMode) {
-    const CellRef& c = keypad_.cell;
-    for (int d = 1; d <= 9; ++d) state_.setMark(c.grid, c.col, c.row, d, false);
+    play({MoveKind::ClearMarks, indexOf(keypad_.cell)});
     refreshCandidates();
   } else if (!ownBoardMode()) {
-    state_.board[indexOf(keypad_.cell)] = 0;
     enterCell(keypad_.cell, 0);
   }
   keypadClosed();
 }
 
 void Game::toggleMark(int digit) {
-  const CellRef& c = keypad_.cell;
-  // A keypad clicked before any value was highlighted has no digit to mark.
-  if (digit >= 1 && digit <= 9)
-    state_.setMark(c.grid, c.col, c.row, digit, !state_.mark(c.grid, c.col, c.row, digit));
-  syncSharedMarks(state_);
+  play({MoveKind::ToggleMark, indexOf(keypad_.cell), digit});
   refreshCandidates();
+}
+
+void Game::keypadChose(int value) {
+  // In a game the value goes in at once. In the own-board entry it is the clue (0 none) that
+  // the keypad's closing draws.
+  if (!ownBoardMode())
+    enterCell(keypad_.cell, value);
+  else
+    play({value != 0 ? MoveKind::SetClue : MoveKind::RemoveClue, indexOf(keypad_.cell), value});
 }
 
 void Game::closeKeypadPixels() {
@@ -205,9 +198,9 @@ void Game::keypadClosed() {
   if (state_.showCandidates) refreshCandidates();
 
   if (ownBoardMode()) {
-    // The keypad only wrote the value into board; the clue is the caller's. A right click in
-    // the keypad, "0" and Esc remove the clue.
-    const int v = state_.board[indexOf(keypad_.cell)];
+    // The clue the keypad chose is drawn now. A right click in the keypad, "0" and Esc remove
+    // the clue.
+    const int v = state_.givens[indexOf(keypad_.cell)];
     if (keypad_.cleared || v == 0)
       removeClue(keypad_.cell);
     else

@@ -122,14 +122,14 @@ void Game::loopKeyReleased(int key) {
     case 'F':
     case 'C':
       if (!own) {
-        state_.marks.fill(keys::base(key) == 'F' ? 1 : 0);
+        play({keys::base(key) == 'F' ? MoveKind::FillAllMarks : MoveKind::ClearAllMarks});
         redrawBoard();
       }
       break;
     case 'M':
       // Own marks and candidates are two ways of the marks: the switch starts a new history.
       state_.clockRunning = false;
-      state_.clearMarks();
+      play({MoveKind::ClearAllMarks});
       state_.showCandidates = !state_.showCandidates;
       redrawBoard();
       updateClock();
