@@ -11,7 +11,8 @@
 # the keypad closes), and every third cycle Delete (the cursor's cell cleared). The keys are the
 # same on every run (a fixed seed). The game starts a new game first (Alt+T, N) on a fresh game
 # directory, removed at the end. Extra environment (MALLOC_ARENA_MAX, LD_PRELOAD, a wrapper in
-# GAME_WRAPPER such as "heaptrack -o FILE") is handed to the game as it is.
+# GAME_WRAPPER such as "heaptrack -o FILE") is handed to the game as it is; SOAK_HOLD=SECONDS
+# keeps the game running that long after the last line (to look at it from outside).
 #
 # Prints, after 100 cycles and then every 300 (and at the end): the cycles played, VmRSS and its
 # parts RssAnon, RssFile, RssShmem (KiB, from /proc/PID/status), the CPU ticks the game has used
@@ -34,6 +35,7 @@ gamedir=$(mktemp -d /tmp/soak-game.XXXXXX)
 xvfb_pid=
 game_pid=
 cleanup() {
+  [ -n "${pid:-}" ] && [ "${pid:-}" != "$game_pid" ] && kill "$pid" 2>/dev/null
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
@@ -73,6 +75,7 @@ if [ -n "${GAME_WRAPPER:-}" ]; then
   pid=$(pgrep -n -P "$game_pid" -f "$game" || pgrep -n -f -- "--dir $gamedir")
 fi
 
+echo "game pid $pid"
 xdotool key --clearmodifiers alt+t
 sleep 0.5
 xdotool key n
@@ -116,6 +119,7 @@ while [ "$played" -lt "$cycles" ]; do
 done
 [ -n "$first" ] && [ $(((played - 100) % 300)) -ne 0 ] && report "$played"
 [ -n "$first" ] || { echo "fewer than 100 cycles: nothing to compare" >&2; exit 2; }
+sleep "${SOAK_HOLD:-0}"
 growth=$((last - first))
 echo "growth after the first 100 cycles: $growth KiB (limit $limit KiB) at scale $scale"
 [ "$growth" -le "$limit" ]

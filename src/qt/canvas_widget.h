@@ -72,10 +72,18 @@ class CanvasWidget : public QWidget {
  private:
   QPoint canvasPoint(const QPointF& widgetPoint) const;
   void followSize();
+  // Marks a rectangle of the widget for the next paint event. The marked region stays a few
+  // rectangles: past maxMarkedRects it becomes the rectangle around them all, so that a picture
+  // drawn in thousands of small pieces costs no region of thousands of rectangles (which Qt
+  // grows one rectangle at a time, and clips the paint event to).
+  void markForPaint(const QRect& r);
+
+  static constexpr int maxMarkedRects = 16;
 
   ScreenCanvas canvas_;
   double scale_ = 1.0;
   QPointF origin_;
+  QRegion marked_;  // marked since the last paint event
 };
 
 }  // namespace tessarix
