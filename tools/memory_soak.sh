@@ -34,8 +34,9 @@ done
 gamedir=$(mktemp -d /tmp/soak-game.XXXXXX)
 xvfb_pid=
 game_pid=
+pid=
 cleanup() {
-  [ -n "${pid:-}" ] && [ "${pid:-}" != "$game_pid" ] && kill "$pid" 2>/dev/null
+  [ -n "$pid" ] && [ "$pid" != "$game_pid" ] && kill "$pid" 2>/dev/null
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
@@ -60,6 +61,11 @@ if ! xdotool getmouselocation >/dev/null 2>&1; then
   wait_for 10 xdotool getmouselocation >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 2; }
 fi
 
+# The keys go to whichever window has the keyboard: no other game may be open on this display.
+if [ -n "$(xdotool search --onlyvisible --name "Tessarix" 2>/dev/null)" ]; then
+  echo "another Tessarix window is open on $display" >&2
+  exit 2
+fi
 # shellcheck disable=SC2086  # the wrapper is words
 QT_SCALE_FACTOR=$scale ${GAME_WRAPPER:-} "$game" --dir "$gamedir" >"$gamedir.log" 2>&1 &
 game_pid=$!
@@ -67,14 +73,13 @@ window_of_game() { xdotool search --onlyvisible --name "Tessarix" 2>/dev/null | 
 has_window() { [ -n "$(window_of_game)" ]; }
 wait_for 30 has_window || { echo "no game window" >&2; cat "$gamedir.log" >&2; exit 2; }
 wid=$(window_of_game)
-sleep 1
-xdotool windowactivate --sync "$wid" 2>/dev/null || xdotool windowfocus --sync "$wid"
-# The pid of the game itself (under a wrapper, the game is its child).
+# The pid of the game itself (under a wrapper, the game may be its child).
 pid=$game_pid
 if [ -n "${GAME_WRAPPER:-}" ]; then
-  pid=$(pgrep -n -P "$game_pid" -f "$game" || pgrep -n -f -- "--dir $gamedir")
+  pid=$(pgrep -n -f -- "--dir $gamedir" || echo "$game_pid")
 fi
-
+sleep 1
+xdotool windowactivate --sync "$wid" 2>/dev/null || xdotool windowfocus --sync "$wid"
 echo "game pid $pid"
 xdotool key --clearmodifiers alt+t
 sleep 0.5

@@ -38,6 +38,9 @@ class CanvasWidget : public QWidget {
   // The part of the widget the canvas covers.
   QRectF shownRect() const { return {origin_, QSizeF(canvasWidth * scale_, canvasHeight * scale_)}; }
   QSize sizeHint() const override { return {canvasWidth, canvasHeight}; }
+  // The most rectangles the canvas marks for one paint event; more become the rectangle
+  // around them.
+  static constexpr int maxMarkedRects = 16;
 
  signals:
   // The shown scale changed (the window was resized).
@@ -77,8 +80,6 @@ class CanvasWidget : public QWidget {
   // drawn in thousands of small pieces costs no region of thousands of rectangles (which Qt
   // grows one rectangle at a time, and clips the paint event to).
   void markForPaint(const QRect& r);
-
-  static constexpr int maxMarkedRects = 16;
 
   ScreenCanvas canvas_;
   double scale_ = 1.0;
