@@ -72,6 +72,7 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void CanvasWidget::markForPaint(const QRect& r) {
+  if (marked_.contains(r)) return;  // repainted anyway
   marked_ += r;
   if (marked_.rectCount() <= maxMarkedRects) {
     update(r);
