@@ -64,11 +64,22 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
   // Drawn device pixels are repainted where they lie in the widget.
   canvas_.setDirtyListener([this](const QRect& r) {
     const double k = canvas_.scale() / scale_;  // device pixels per widget pixel
-    update(QRectF(origin_.x() + r.x() / k, origin_.y() + r.y() / k, r.width() / k,
-                  r.height() / k)
-               .toAlignedRect()
-               .adjusted(-1, -1, 1, 1));
+    markForPaint(QRectF(origin_.x() + r.x() / k, origin_.y() + r.y() / k, r.width() / k,
+                        r.height() / k)
+                     .toAlignedRect()
+                     .adjusted(-1, -1, 1, 1));
   });
+}
+
+void CanvasWidget::markForPaint(const QRect& r) {
+  if (marked_.contains(r)) return;  // repainted anyway
+  marked_ += r;
+  if (marked_.rectCount() <= maxMarkedRects) {
+    update(r);
+    return;
+  }
+  marked_ = marked_.boundingRect();
+  update(marked_.boundingRect());
 }
 
 void CanvasWidget::followSize() {
@@ -94,6 +105,7 @@ QRect CanvasWidget::widgetRect(const QRect& r) const {
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
+  marked_ = QRegion();
   QPainter p(this);
   if (scale_ == 1.0 && origin_.isNull() && devicePixelRatioF() == 1.0) {
     for (const QRect& r : event->region()) p.drawImage(r, canvas_.image(), r);

@@ -38,6 +38,9 @@ class CanvasWidget : public QWidget {
   // The part of the widget the canvas covers.
   QRectF shownRect() const { return {origin_, QSizeF(canvasWidth * scale_, canvasHeight * scale_)}; }
   QSize sizeHint() const override { return {canvasWidth, canvasHeight}; }
+  // The most rectangles the canvas marks for one paint event; more become the rectangle
+  // around them.
+  static constexpr int maxMarkedRects = 16;
 
  signals:
   // The shown scale changed (the window was resized).
@@ -72,10 +75,16 @@ class CanvasWidget : public QWidget {
  private:
   QPoint canvasPoint(const QPointF& widgetPoint) const;
   void followSize();
+  // Marks a rectangle of the widget for the next paint event. The marked region stays a few
+  // rectangles: past maxMarkedRects it becomes the rectangle around them all, so that a picture
+  // drawn in thousands of small pieces costs no region of thousands of rectangles (which Qt
+  // grows one rectangle at a time, and clips the paint event to).
+  void markForPaint(const QRect& r);
 
   ScreenCanvas canvas_;
   double scale_ = 1.0;
   QPointF origin_;
+  QRegion marked_;  // marked since the last paint event
 };
 
 }  // namespace tessarix
