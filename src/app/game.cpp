@@ -31,7 +31,7 @@ void Game::startUp(MenuBuilder& menu) {
   updateMenuChecks(state_, platform_);
   buttonBarImage_ = canvas_.capture(buttonBarLeft, buttonBarTop, buttonBarRight, buttonBarBottom);
   helpText_ = helpChooseMenu;
-  setClockText(idleClockText);
+  clock_.show(idleClockText);
   drawOpeningScreen();
   canvas_.setTextFont(FontStyle::Caption);
 }

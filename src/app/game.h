@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/game_clock.h"
 #include "app/input_router.h"
 #include "app/menu_table.h"
 #include "app/platform.h"
@@ -101,8 +102,8 @@ class Game : private EntryListener, private InputTarget {
   bool gameSolved() const { return gameSolved_; }
   bool ownBoardMode() const { return mode_ == Mode::OwnBoard; }
   int givenCount() const { return givenCount_; }
-  int64_t startTime() const { return startTime_; }
-  const std::string& clockText() const { return clockText_; }
+  int64_t startTime() const { return clock_.startTime(); }
+  const std::string& clockText() const { return clock_.text(); }
   const HallOfFame& hallOfFame() const { return hallOfFame_; }
   const PositionHistory& history() const { return history_; }
   // The cell the hint frames (its leading copy), or 0.
@@ -218,7 +219,6 @@ class Game : private EntryListener, private InputTarget {
   void saveBoardDialog();
   void deriveWithBusyCursor();
 
-  void setClockText(const std::string& text);
   // The front end's clock tick runs exactly while a timed game's clock runs.
   void followClock();
   // The hall of fame from "Champions.Rhm" at start-up; a file that cannot be read or is
@@ -256,11 +256,7 @@ class Game : private EntryListener, private InputTarget {
   bool commandRunning_ = false;  // between a command's prologue and its end or its game loop
   int givenCount_ = 0;
 
-  // The clock, in tenths of a second of the platform's monotonic clock.
-  int64_t startTime_ = 0;
-  int64_t lastClockSecond_ = -1;
-  bool clockTicking_ = false;  // the front end's tick, as last asked for
-  std::string clockText_;
+  GameClock clock_{platform_};
 
   std::unique_ptr<CapturedPixels> buttonBarImage_;
   std::string championName_;  // the name last accepted in the hall of fame this run

@@ -161,7 +161,7 @@ void Game::newGame() {
     return;
   }
   state_.clockRunning = true;
-  startTime_ = platform_.nowTenths();
+  clock_.start();
   gameSolved_ = false;
   finishTime_ = "X";
   updateClock();
