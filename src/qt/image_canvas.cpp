@@ -5,9 +5,12 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <string>
+#include <unordered_map>
 #include <utility>
 
 #include "qt/canvas_paint.h"
@@ -17,12 +20,25 @@ namespace tessarix {
 
 namespace {
 
+// A text as its font measures it, the same wherever it goes: its characters, its advance with
+// and without its trailing blanks (which only cover what stood there before), and the rectangle
+// its ink lies in from the pen's start on the baseline.
+struct TextShape {
+  QString text;
+  QList<uint> chars;
+  int width = 0;
+  int shownWidth = 0;
+  QRect ink;
+};
+
 // How one style code is drawn.
 struct StyleFont {
   QFont font;
   int advance = 0;   // fixed advance of every character, or 0 for proportional text
   int baseline = 0;  // baseline below the text's top
   int height = 0;    // height of the character cell (the opaque background)
+  int ascent = 0;    // the font's ascent
+  mutable std::unordered_map<std::string, TextShape> shapes;  // texts measured so far
 };
 
 // A sans font from a character-cell height and an average character width in pixels.
@@ -91,6 +107,7 @@ StyleFont styleFontFor(FontStyle style, bool largeFonts) {
   // Glyph metrics may exceed the nominal cell; the opaque background covers the whole glyph.
   QFontMetrics fm(s.font);
   s.height = std::max(s.height, s.baseline + fm.descent());
+  s.ascent = fm.ascent();
   return s;
 }
 
@@ -103,13 +120,56 @@ const StyleFont& cachedStyleFont(FontStyle style, bool largeFonts) {
   return it->second;
 }
 
-QRgb rgbOf(int index) { return paletteColor(index).rgb(); }
+// The palette as the image's pixels, looked up once.
+QRgb rgbOf(int index) {
+  static const std::array<QRgb, palette.size()> table = [] {
+    std::array<QRgb, palette.size()> t{};
+    for (size_t i = 0; i < t.size(); ++i) t[i] = paletteColor(static_cast<int>(i)).rgb();
+    return t;
+  }();
+  return table[static_cast<size_t>(std::clamp(index, 0, static_cast<int>(table.size()) - 1))];
+}
+
+TextShape measure(const StyleFont& s, const std::string& utf8) {
+  TextShape t;
+  t.text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  t.chars = t.text.toUcs4();
+  QFontMetrics fm(s.font);
+  QString shown = t.text;
+  while (shown.endsWith(QLatin1Char(' '))) shown.chop(1);
+  const auto widthOf = [&](const QString& text) {
+    return s.advance > 0 ? s.advance * static_cast<int>(text.toUcs4().size())
+                         : fm.horizontalAdvance(text);
+  };
+  t.width = widthOf(t.text);
+  t.shownWidth = widthOf(shown);
+  if (s.advance > 0) {
+    for (qsizetype i = 0; i < t.chars.size(); ++i) {
+      const char32_t c = t.chars[i];
+      t.ink |= fm.tightBoundingRect(QString::fromUcs4(&c, 1))
+                   .translated(s.advance * static_cast<int>(i), 0);
+    }
+  } else {
+    t.ink = fm.tightBoundingRect(t.text);
+  }
+  return t;
+}
+
+// Texts are measured once per style: the game writes the same few again and again. The texts
+// of a style are few (digits, counts, the panel lines); should they ever grow many, the
+// measures start afresh.
+const TextShape& shapeOf(const StyleFont& s, const std::string& utf8) {
+  auto it = s.shapes.find(utf8);
+  if (it != s.shapes.end()) return it->second;
+  if (s.shapes.size() >= 4096) s.shapes.clear();
+  return s.shapes.emplace(utf8, measure(s, utf8)).first->second;
+}
 
 // Where a text goes: its characters on their advances (fixed or proportional) from x on the
 // baseline, narrowed by `squeeze` when the glyphs would pass `right` (1 where they fit); its
 // background box, which ends at `right` too, and the rectangle its ink lies in.
 struct TextLayout {
-  QString text;
+  const TextShape* shape = nullptr;
   const StyleFont* font = nullptr;
   int baseline = 0;
   double squeeze = 1.0;
@@ -119,32 +179,15 @@ struct TextLayout {
 TextLayout layOut(const StyleFont& s, int x, int y, const std::string& utf8, int right) {
   TextLayout l;
   l.font = &s;
-  l.text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const TextShape& t = shapeOf(s, utf8);
+  l.shape = &t;
   l.baseline = y + s.baseline;
-  const QList<uint> chars = l.text.toUcs4();
-  QFontMetrics fm(s.font);
-  // The text without its trailing blanks, which only cover what stood there before.
-  QString shown = l.text;
-  while (shown.endsWith(QLatin1Char(' '))) shown.chop(1);
-  const auto widthOf = [&](const QString& t) {
-    return s.advance > 0 ? s.advance * static_cast<int>(t.toUcs4().size())
-                         : fm.horizontalAdvance(t);
-  };
-  QRect ink;  // from the pen's start on the baseline
-  if (s.advance > 0) {
-    for (qsizetype i = 0; i < chars.size(); ++i) {
-      const char32_t c = chars[i];
-      ink |= fm.tightBoundingRect(QString::fromUcs4(&c, 1))
-                 .translated(s.advance * static_cast<int>(i), 0);
-    }
-  } else {
-    ink = fm.tightBoundingRect(l.text);
-  }
-  const int need = std::max(widthOf(shown), ink.isEmpty() ? 0 : ink.right() + 1);
+  const QRect& ink = t.ink;
+  const int need = std::max(t.shownWidth, ink.isEmpty() ? 0 : ink.right() + 1);
   const long long room = static_cast<long long>(right) - x + 1;
   if (need > room) l.squeeze = room > 0 ? static_cast<double>(room) / need : 0.0;
-  const long long width = std::lround(widthOf(l.text) * l.squeeze);
-  const int top = std::min(y, y + s.baseline - fm.ascent());
+  const long long width = std::lround(t.width * l.squeeze);
+  const int top = std::min(y, y + s.baseline - s.ascent);
   l.box = QRect(QPoint(x, top), QPoint(static_cast<int>(std::min<long long>(x + width - 1, right)),
                                        y + s.height - 1));
   if (!ink.isEmpty()) {
@@ -208,10 +251,15 @@ void ImageCanvas::dirty(const QRect& r) {
 }
 
 void ImageCanvas::fillRect(const QRect& r, QRgb colour) {
-  const QRect c = device(r).intersected(image_.rect());
-  for (int y = c.top(); y <= c.bottom(); ++y) {
-    QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-    std::fill(row + c.left(), row + c.right() + 1, colour);
+  const QRect d = device(r);
+  const int left = std::max(d.left(), 0), right = std::min(d.right(), image_.width() - 1);
+  const int top = std::max(d.top(), 0), bottom = std::min(d.bottom(), image_.height() - 1);
+  if (left > right || top > bottom) return;
+  uchar* bits = image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
+  for (int y = top; y <= bottom; ++y) {
+    QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
+    std::fill(row + left, row + right + 1, colour);
   }
 }
 
@@ -263,6 +311,15 @@ void ImageCanvas::border(int x1, int y1, int x2, int y2) {
 void ImageCanvas::outlineBox(int x1, int y1, int x2, int y2) { border(x1, y1, x2, y2); }
 
 void ImageCanvas::filledBox(int x1, int y1, int x2, int y2) {
+  if (fillColor_ == lineColor_) {
+    // Border and interior in one colour: one block, the border's extra width above and left.
+    const int w = lineWidth_ - 1;
+    const QRect r(QPoint(std::min(x1, x2) - w, std::min(y1, y2) - w),
+                  QPoint(std::max(x1, x2), std::max(y1, y2)));
+    fillRect(r, fillColor_);
+    dirty(r);
+    return;
+  }
   fillRect(
       QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))),
       fillColor_);
@@ -279,27 +336,52 @@ void ImageCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   // The opaque background covers the whole glyphs: accents may rise above the text's top, and a
   // shorter text written over an older one must leave nothing of it behind.
   if (!transparentText_) fillRect(l.box, fillColor_);
-  QPainter p(&image_);
+  QPainter& p = painter();
+  p.resetTransform();
   // Scaled, the glyphs are drawn at the device resolution, not blown up.
   if (scale_ != 1.0) p.scale(scale_, scale_);
-  if (right < noRightEdge) p.setClipRect(QRectF(QPointF(-1e6, -1e6), QPointF(right + 1.0, 1e6)));
-  p.setFont(l.font->font);
-  p.setPen(QColor::fromRgb(lineColor_));
+  if (right < noRightEdge)
+    p.setClipRect(QRectF(QPointF(-1e6, -1e6), QPointF(right + 1.0, 1e6)));
+  else if (p.hasClipping())
+    p.setClipping(false);
+  if (painterFont_ != &l.font->font) {
+    p.setFont(l.font->font);
+    painterFont_ = &l.font->font;
+  }
+  if (!painterPenSet_ || painterPen_ != lineColor_) {
+    p.setPen(QColor::fromRgb(lineColor_));
+    painterPen_ = lineColor_;
+    painterPenSet_ = true;
+  }
   p.translate(x, l.baseline);
   if (l.squeeze != 1.0) p.scale(l.squeeze, 1.0);
   if (l.font->advance > 0) {
-    const QList<uint> chars = l.text.toUcs4();
+    const QList<uint>& chars = l.shape->chars;
     for (qsizetype i = 0; i < chars.size(); ++i) {
       const char32_t c = chars[i];
       p.drawText(QPoint(l.font->advance * static_cast<int>(i), 0), QString::fromUcs4(&c, 1));
     }
   } else {
-    p.drawText(QPoint(0, 0), l.text);
+    p.drawText(QPoint(0, 0), l.shape->text);
   }
-  p.end();
   // Glyphs may overhang their box a little (stretched italics, accents).
   dirty(l.box.united(l.ink).adjusted(-3, -3, 3, 3));
 }
+
+QPainter& ImageCanvas::painter() {
+  if (!painter_.isActive()) {
+    painter_.begin(&image_);
+    painterFont_ = nullptr;
+    painterPenSet_ = false;
+  }
+  return painter_;
+}
+
+void ImageCanvas::settle() const {
+  if (painter_.isActive()) painter_.end();
+}
+
+ImageCanvas::~ImageCanvas() { settle(); }
 
 std::unique_ptr<CapturedPixels> ImageCanvas::capture(int x1, int y1, int x2, int y2) {
   const QRect r(QPoint(std::min(x1, x2), std::min(y1, y2)),
@@ -311,11 +393,19 @@ void ImageCanvas::restore(const CapturedPixels& pixels, int x, int y) {
   const auto* captured = dynamic_cast<const ImagePixels*>(&pixels);
   if (captured == nullptr || captured->image.isNull()) return;
   const QPoint at = device(QRect(x, y, 1, 1)).topLeft();
-  QPainter p(&image_);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(at, captured->image);
-  p.end();
-  if (dirtyListener_) dirtyListener_(QRect(at, captured->image.size()).intersected(image_.rect()));
+  const QImage& from = captured->image;
+  // The pixels as they were taken, row by row (both images hold 32-bit pixels).
+  const QRect to = QRect(at, from.size()).intersected(image_.rect());
+  if (!to.isEmpty()) {
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (int row = to.top(); row <= to.bottom(); ++row) {
+      const QRgb* src = reinterpret_cast<const QRgb*>(from.constScanLine(row - at.y())) +
+                        (to.left() - at.x());
+      std::copy(src, src + to.width(), reinterpret_cast<QRgb*>(bits + row * stride) + to.left());
+    }
+  }
+  if (dirtyListener_) dirtyListener_(QRect(at, from.size()).intersected(image_.rect()));
 }
 
 }  // namespace tessarix

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 #include <functional>
 
@@ -34,9 +35,17 @@ class ImageCanvas : public Canvas {
   // pixels, every pixel becomes a block of device pixels, texts are rendered at the device
   // resolution. The image is then the device pixels; at scale 1 it is the canvas itself.
   ImageCanvas(int width, int height, double scale);
+  ~ImageCanvas() override;
+  ImageCanvas(const ImageCanvas&) = delete;
+  ImageCanvas& operator=(const ImageCanvas&) = delete;
   double scale() const { return scale_; }
 
-  const QImage& image() const { return image_; }
+  // The pixels drawn so far; texts are drawn by a painter kept open between them, which ends
+  // here, before anyone reads or copies the image.
+  const QImage& image() const {
+    settle();
+    return image_;
+  }
   // Large system fonts: true on a logical DPI above 96 (set by the front end).
   void setLargeFonts(bool on) { largeFonts_ = on; }
   bool largeFonts() const override { return largeFonts_; }
@@ -67,6 +76,9 @@ class ImageCanvas : public Canvas {
   QRect device(const QRect& r) const;
   void border(int x1, int y1, int x2, int y2);
   void dirty(const QRect& r);
+  // The painter of the texts, begun on the image if it is not open.
+  QPainter& painter();
+  void settle() const;
 
   QImage image_;
   double scale_ = 1.0;
@@ -77,6 +89,11 @@ class ImageCanvas : public Canvas {
   FontStyle fontStyle_ = FontStyle::Panel;
   bool largeFonts_ = false;
   std::function<void(const QRect&)> dirtyListener_;
+  // The painter stays open from one text to the next, with the font and pen it last set.
+  mutable QPainter painter_;
+  const QFont* painterFont_ = nullptr;
+  QRgb painterPen_ = 0;
+  bool painterPenSet_ = false;
 };
 
 }  // namespace tessarix
