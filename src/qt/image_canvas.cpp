@@ -3,6 +3,8 @@
 #include "qt/image_canvas.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <QPainter>
 #include <algorithm>
 #include <array>
@@ -14,6 +16,7 @@
 #include <utility>
 
 #include "qt/canvas_paint.h"
+#include "qt/pixel_block.h"
 #include "ui/palette.h"
 
 namespace tessarix {
@@ -29,6 +32,10 @@ struct TextShape {
   int width = 0;
   int shownWidth = 0;
   QRect ink;
+  // The glyphs as the painter's text drawing shapes and places them, the pen's start on the
+  // baseline at the origin: made on the first drawing, then drawn without shaping anew.
+  bool shaped = false;
+  QList<QGlyphRun> glyphs;
 };
 
 // How one style code is drawn.
@@ -155,10 +162,41 @@ TextShape measure(const StyleFont& s, const std::string& utf8) {
   return t;
 }
 
+// The glyph runs of a text laid out on one line in the font, moved by `dx` and up onto the
+// baseline.
+void appendRuns(QList<QGlyphRun>& runs, const QString& text, const QFont& font,
+                const QPaintDevice* device, int dx) {
+  QTextLayout layout(text, font, device);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  const QPointF shift(dx, -line.ascent());
+  for (QGlyphRun run : layout.glyphRuns()) {
+    QList<QPointF> at = run.positions();
+    for (QPointF& p : at) p += shift;
+    run.setPositions(at);
+    runs.append(run);
+  }
+}
+
+// A fixed-pitch text puts every character on its own cell, as drawn alone.
+void shape(const StyleFont& s, TextShape& t, const QPaintDevice* device) {
+  if (s.advance > 0) {
+    for (qsizetype i = 0; i < t.chars.size(); ++i) {
+      const char32_t c = t.chars[i];
+      appendRuns(t.glyphs, QString::fromUcs4(&c, 1), s.font, device,
+                 s.advance * static_cast<int>(i));
+    }
+  } else {
+    appendRuns(t.glyphs, t.text, s.font, device, 0);
+  }
+  t.shaped = true;
+}
+
 // Texts are measured once per style: the game writes the same few again and again. The texts
 // of a style are few (digits, counts, the panel lines); should they ever grow many, the
 // measures start afresh.
-const TextShape& shapeOf(const StyleFont& s, const std::string& utf8) {
+TextShape& shapeOf(const StyleFont& s, const std::string& utf8) {
   auto it = s.shapes.find(utf8);
   if (it != s.shapes.end()) return it->second;
   if (s.shapes.size() >= 4096) s.shapes.clear();
@@ -169,7 +207,7 @@ const TextShape& shapeOf(const StyleFont& s, const std::string& utf8) {
 // baseline, narrowed by `squeeze` when the glyphs would pass `right` (1 where they fit); its
 // background box, which ends at `right` too, and the rectangle its ink lies in.
 struct TextLayout {
-  const TextShape* shape = nullptr;
+  TextShape* shape = nullptr;
   const StyleFont* font = nullptr;
   int baseline = 0;
   double squeeze = 1.0;
@@ -179,7 +217,7 @@ struct TextLayout {
 TextLayout layOut(const StyleFont& s, int x, int y, const std::string& utf8, int right) {
   TextLayout l;
   l.font = &s;
-  const TextShape& t = shapeOf(s, utf8);
+  TextShape& t = shapeOf(s, utf8);
   l.shape = &t;
   l.baseline = y + s.baseline;
   const QRect& ink = t.ink;
@@ -229,6 +267,24 @@ ImageCanvas::ImageCanvas(int width, int height, double scale)
       lineColor_(rgbOf(colorBlack)),
       fillColor_(rgbOf(colorWhite)) {
   image_.fill(rgbOf(colorWindow));
+}
+
+ImageCanvas::ImageCanvas(int width, int height, double scale, ImageCanvas* previous)
+    : scale_(scale), lineColor_(rgbOf(colorBlack)), fillColor_(rgbOf(colorWhite)) {
+  QImage none;
+  QImage& before = previous != nullptr ? previous->image_ : none;
+  if (previous != nullptr) {
+    previous->settle();
+    block_ = previous->block_;
+    previous->block_ = nullptr;
+  }
+  image_ = PixelBlock::makeImage(static_cast<int>(std::ceil(width * scale)),
+                                 static_cast<int>(std::ceil(height * scale)), before, block_);
+  image_.fill(rgbOf(colorWindow));
+}
+
+size_t ImageCanvas::bytesKept() const {
+  return block_ != nullptr ? block_->bytes() : static_cast<size_t>(image_.sizeInBytes());
 }
 
 QRect ImageCanvas::device(const QRect& r) const {
@@ -355,15 +411,8 @@ void ImageCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   }
   p.translate(x, l.baseline);
   if (l.squeeze != 1.0) p.scale(l.squeeze, 1.0);
-  if (l.font->advance > 0) {
-    const QList<uint>& chars = l.shape->chars;
-    for (qsizetype i = 0; i < chars.size(); ++i) {
-      const char32_t c = chars[i];
-      p.drawText(QPoint(l.font->advance * static_cast<int>(i), 0), QString::fromUcs4(&c, 1));
-    }
-  } else {
-    p.drawText(QPoint(0, 0), l.shape->text);
-  }
+  if (!l.shape->shaped) shape(*l.font, *l.shape, &image_);
+  for (const QGlyphRun& run : l.shape->glyphs) p.drawGlyphRun(QPointF(0, 0), run);
   // Glyphs may overhang their box a little (stretched italics, accents).
   dirty(l.box.united(l.ink).adjusted(-3, -3, 3, 3));
 }

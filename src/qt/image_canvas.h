@@ -14,6 +14,8 @@
 
 namespace tessarix {
 
+class PixelBlock;
+
 inline constexpr int canvasWidth = 1280;
 inline constexpr int canvasHeight = 946;
 // A right edge no text reaches: text() is fittedText() up to it.
@@ -35,10 +37,15 @@ class ImageCanvas : public Canvas {
   // pixels, every pixel becomes a block of device pixels, texts are rendered at the device
   // resolution. The image is then the device pixels; at scale 1 it is the canvas itself.
   ImageCanvas(int width, int height, double scale);
+  // The same, its pixels in memory handed on from `previous` (the canvas it replaces) where
+  // that can be done, and kept for the canvas that replaces this one.
+  ImageCanvas(int width, int height, double scale, ImageCanvas* previous);
   ~ImageCanvas() override;
   ImageCanvas(const ImageCanvas&) = delete;
   ImageCanvas& operator=(const ImageCanvas&) = delete;
   double scale() const { return scale_; }
+  // The bytes the canvas holds for its pixels.
+  size_t bytesKept() const;
 
   // The pixels drawn so far; texts are drawn by a painter kept open between them, which ends
   // here, before anyone reads or copies the image.
@@ -89,6 +96,7 @@ class ImageCanvas : public Canvas {
   FontStyle fontStyle_ = FontStyle::Panel;
   bool largeFonts_ = false;
   std::function<void(const QRect&)> dirtyListener_;
+  PixelBlock* block_ = nullptr;  // the memory of the pixels, when handed on between canvases
   // The painter stays open from one text to the next, with the font and pen it last set.
   mutable QPainter painter_;
   const QFont* painterFont_ = nullptr;

@@ -166,6 +166,41 @@ class ScreenCanvasTest : public QObject {
     QCOMPARE(screen.shownImage(), screen.image());
     QCOMPARE(pictures, 1);
   }
+
+  // A new scale's image takes over the memory of the last one: whatever that held never shows
+  // through, growing or shrinking, and an image someone still holds keeps its pixels.
+  void aNewScaleReusesMemoryButNoHeldImage() {
+    const int operations = 3000;
+    const auto picture = [operations](Canvas& c) {
+      c.setLineWidth(1);
+      c.setLineColor(12);
+      c.setFillColor(12);
+      c.filledBox(0, 0, canvasWidth - 1, canvasHeight - 1);
+      Fanout out({&c});
+      drawALot(out, operations);
+    };
+    ScreenCanvas screen;
+    screen.setPictureSource([&] { picture(screen); });
+    picture(screen);
+    const auto drawnAt = [&](double scale) {
+      ImageCanvas fresh(canvasWidth, canvasHeight, scale);
+      picture(fresh);
+      return fresh.image();
+    };
+    screen.setScale(2.0);
+    const QImage held = screen.shownImage();
+    const QImage heldPixels = held.copy();
+    // Up, down, up again and down below where it started.
+    for (double scale : {2.5, 2.0, 2.5, 1.5}) {
+      screen.setScale(scale);
+      QCOMPARE(screen.shownImage(), drawnAt(scale));
+      QCOMPARE(screen.image(), drawnAt(1.0));
+    }
+    QCOMPARE(held, heldPixels);
+    // The memory kept is what the largest image took, beside the canvas at scale 1.
+    const size_t largest = static_cast<size_t>(drawnAt(2.5).sizeInBytes());
+    QCOMPARE(screen.bytesKept(), size_t(drawnAt(1.0).sizeInBytes()) + largest);
+  }
 };
 
 QTEST_MAIN(ScreenCanvasTest)
