@@ -274,13 +274,24 @@ ImageCanvas::ImageCanvas(int width, int height, double scale, ImageCanvas* previ
   QImage none;
   QImage& before = previous != nullptr ? previous->image_ : none;
   if (previous != nullptr) {
-    previous->settle();
+    // Its pixels go to the new canvas as they are: painted over, not filled first.
+    if (previous->painter_.isActive()) previous->painter_.end();
+    previous->unfilled_ = false;
     block_ = previous->block_;
     previous->block_ = nullptr;
   }
   image_ = PixelBlock::makeImage(static_cast<int>(std::ceil(width * scale)),
                                  static_cast<int>(std::ceil(height * scale)), before, block_);
-  image_.fill(rgbOf(colorWindow));
+  // The window's colour goes in before anything else does, unless the first drawing covers
+  // the whole image (as a picture drawn from scratch does).
+  unfilled_ = true;
+}
+
+void ImageCanvas::fillUnfilled() const {
+  if (!unfilled_) return;
+  unfilled_ = false;
+  // The pixels are as if filled when the canvas was made.
+  const_cast<QImage&>(image_).fill(rgbOf(colorWindow));
 }
 
 size_t ImageCanvas::bytesKept() const {
@@ -311,6 +322,12 @@ void ImageCanvas::fillRect(const QRect& r, QRgb colour) {
   const int left = std::max(d.left(), 0), right = std::min(d.right(), image_.width() - 1);
   const int top = std::max(d.top(), 0), bottom = std::min(d.bottom(), image_.height() - 1);
   if (left > right || top > bottom) return;
+  if (unfilled_) {
+    if (left == 0 && top == 0 && right == image_.width() - 1 && bottom == image_.height() - 1)
+      unfilled_ = false;
+    else
+      fillUnfilled();
+  }
   uchar* bits = image_.bits();
   const qsizetype stride = image_.bytesPerLine();
   for (int y = top; y <= bottom; ++y) {
@@ -418,6 +435,7 @@ void ImageCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
 }
 
 QPainter& ImageCanvas::painter() {
+  fillUnfilled();
   if (!painter_.isActive()) {
     painter_.begin(&image_);
     painterFont_ = nullptr;
@@ -428,6 +446,7 @@ QPainter& ImageCanvas::painter() {
 
 void ImageCanvas::settle() const {
   if (painter_.isActive()) painter_.end();
+  fillUnfilled();
 }
 
 ImageCanvas::~ImageCanvas() { settle(); }
@@ -435,6 +454,7 @@ ImageCanvas::~ImageCanvas() { settle(); }
 std::unique_ptr<CapturedPixels> ImageCanvas::capture(int x1, int y1, int x2, int y2) {
   const QRect r(QPoint(std::min(x1, x2), std::min(y1, y2)),
                 QPoint(std::max(x1, x2), std::max(y1, y2)));
+  fillUnfilled();
   return std::make_unique<ImagePixels>(image_.copy(device(r)));
 }
 
@@ -445,6 +465,7 @@ void ImageCanvas::restore(const CapturedPixels& pixels, int x, int y) {
   const QImage& from = captured->image;
   // The pixels as they were taken, row by row (both images hold 32-bit pixels).
   const QRect to = QRect(at, from.size()).intersected(image_.rect());
+  fillUnfilled();
   if (!to.isEmpty()) {
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();

@@ -86,6 +86,8 @@ class ImageCanvas : public Canvas {
   // The painter of the texts, begun on the image if it is not open.
   QPainter& painter();
   void settle() const;
+  // The window's colour put in, if nothing has been drawn yet on a canvas made without it.
+  void fillUnfilled() const;
 
   QImage image_;
   double scale_ = 1.0;
@@ -96,7 +98,8 @@ class ImageCanvas : public Canvas {
   FontStyle fontStyle_ = FontStyle::Panel;
   bool largeFonts_ = false;
   std::function<void(const QRect&)> dirtyListener_;
-  PixelBlock* block_ = nullptr;  // the memory of the pixels, when handed on between canvases
+  PixelBlock* block_ = nullptr;
+  mutable bool unfilled_ = false;  // made without the window's colour, not drawn on yet  // the memory of the pixels, when handed on between canvases
   // The painter stays open from one text to the next, with the font and pen it last set.
   mutable QPainter painter_;
   const QFont* painterFont_ = nullptr;
