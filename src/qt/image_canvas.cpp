@@ -36,6 +36,15 @@ struct TextShape {
   // baseline at the origin: made on the first drawing, then drawn without shaping anew.
   bool shaped = false;
   QList<QGlyphRun> glyphs;
+  // A one-glyph text in a font drawn without antialiasing sets whole pixels to the pen's colour:
+  // which ones, from the device pixel its pen starts in, by the scale and where in that pixel
+  // the pen starts; an empty list when the glyph does not allow it.
+  struct Pixels {
+    double scale, fx, fy;
+    std::vector<std::array<int, 3>> runs;  // row, first column, columns
+    bool valid;
+  };
+  std::vector<Pixels> pixels;
 };
 
 // How one style code is drawn.
@@ -191,6 +200,84 @@ void shape(const StyleFont& s, TextShape& t, const QPaintDevice* device) {
     appendRuns(t.glyphs, t.text, s.font, device, 0);
   }
   t.shaped = true;
+}
+
+// The pixels of a one-glyph text drawn without antialiasing, found by drawing it black on
+// white with the pen's start at the same place within its device pixel.
+TextShape::Pixels glyphPixels(const StyleFont& s, const TextShape& t, double scale, double fx,
+                              double fy) {
+  TextShape::Pixels px{scale, fx, fy, {}, false};
+  const QRect& ink = t.ink;
+  const int margin = 4 + static_cast<int>(std::ceil(scale));
+  const int left = static_cast<int>(std::floor(ink.left() * scale)) - margin;
+  const int top = static_cast<int>(std::floor(ink.top() * scale)) - margin;
+  const int right = static_cast<int>(std::ceil((ink.right() + 1) * scale)) + margin;
+  const int bottom = static_cast<int>(std::ceil((ink.bottom() + 1) * scale)) + margin;
+  QImage probe(right - left + 1, bottom - top + 1, QImage::Format_RGB32);
+  const QRgb white = 0xffffffff, black = 0xff000000;
+  probe.fill(white);
+  {
+    QPainter p(&probe);
+    p.setFont(s.font);
+    p.setPen(QColor::fromRgb(black));
+    p.setTransform(QTransform(scale, 0, 0, scale, fx - left, fy - top));
+    for (const QGlyphRun& run : t.glyphs) p.drawGlyphRun(QPointF(0, 0), run);
+  }
+  for (int y = 0; y < probe.height(); ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(probe.constScanLine(y));
+    for (int x = 0; x < probe.width(); ++x) {
+      if (row[x] == white) continue;
+      // A pixel between the two colours, or ink at the probe's edge: not whole pixels.
+      const bool edge = x == 0 || y == 0 || x == probe.width() - 1 || y == probe.height() - 1;
+      if (row[x] != black || edge) return px;
+      int end = x;
+      while (end + 1 < probe.width() && row[end + 1] == black) ++end;
+      px.runs.push_back({y + top, x + left, end - x + 1});
+      x = end;
+    }
+  }
+  px.valid = true;
+  return px;
+}
+
+// A one-glyph text without antialiasing set as the pixels its glyph covers, which are found once
+// for each place within a device pixel; false where it has to be drawn.
+bool setGlyphPixels(QImage& image, double scale, QRgb colour, const StyleFont& s, TextShape& t,
+                    int x, int baseline) {
+  if (s.font.styleStrategy() != QFont::NoAntialias || t.glyphs.size() != 1 ||
+      t.glyphs.front().glyphIndexes().size() != 1 ||
+      t.glyphs.front().positions().front() != QPointF(0, 0))
+    return false;
+  // Where the painter would put the pen's start: the device pixel, and the place within it.
+  const double dx = scale == 1.0 ? x : x * scale, dy = scale == 1.0 ? baseline : baseline * scale;
+  if (dx < 0 || dy < 0) return false;
+  const double px = std::floor(dx), py = std::floor(dy);
+  const double fx = dx - px, fy = dy - py;
+  const TextShape::Pixels* found = nullptr;
+  for (const TextShape::Pixels& k : t.pixels)
+    if (k.scale == scale && k.fx == fx && k.fy == fy) found = &k;
+  if (found == nullptr) {
+    // Those of another scale go first; scaled by an uneven factor, the places within a pixel
+    // are many: past a few, the text is drawn.
+    if (t.pixels.size() >= 64)
+      std::erase_if(t.pixels, [scale](const TextShape::Pixels& k) { return k.scale != scale; });
+    if (t.pixels.size() >= 64) return false;
+    t.pixels.push_back(glyphPixels(s, t, scale, fx, fy));
+    found = &t.pixels.back();
+  }
+  if (!found->valid) return false;
+  const int ox = static_cast<int>(px), oy = static_cast<int>(py);
+  uchar* bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  for (const auto& [row, column, count] : found->runs) {
+    const int yy = oy + row;
+    if (yy < 0 || yy >= image.height()) continue;
+    const int from = std::max(ox + column, 0), to = std::min(ox + column + count, image.width());
+    if (from >= to) continue;
+    QRgb* line = reinterpret_cast<QRgb*>(bits + yy * stride);
+    std::fill(line + from, line + to, colour);
+  }
+  return true;
 }
 
 // Texts are measured once per style: the game writes the same few again and again. The texts
@@ -409,6 +496,13 @@ void ImageCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   // The opaque background covers the whole glyphs: accents may rise above the text's top, and a
   // shorter text written over an older one must leave nothing of it behind.
   if (!transparentText_) fillRect(l.box, fillColor_);
+  if (!l.shape->shaped) shape(*l.font, *l.shape, &image_);
+  fillUnfilled();
+  if (right == noRightEdge && l.squeeze == 1.0 &&
+      setGlyphPixels(image_, scale_, lineColor_, *l.font, *l.shape, x, l.baseline)) {
+    dirty(l.box.united(l.ink).adjusted(-3, -3, 3, 3));
+    return;
+  }
   QPainter& p = painter();
   p.resetTransform();
   // Scaled, the glyphs are drawn at the device resolution, not blown up.
@@ -428,7 +522,6 @@ void ImageCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   }
   p.translate(x, l.baseline);
   if (l.squeeze != 1.0) p.scale(l.squeeze, 1.0);
-  if (!l.shape->shaped) shape(*l.font, *l.shape, &image_);
   for (const QGlyphRun& run : l.shape->glyphs) p.drawGlyphRun(QPointF(0, 0), run);
   // Glyphs may overhang their box a little (stretched italics, accents).
   dirty(l.box.united(l.ink).adjusted(-3, -3, 3, 3));

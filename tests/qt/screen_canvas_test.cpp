@@ -2,11 +2,14 @@
 // texts, pixels taken and put back, as the keypad does) it holds no more than after a short
 // one; a new scale has the whole picture drawn again, which equals drawing at that scale from
 // the start, pixel for pixel, and leaves the canvas at scale 1 as it was.
+#include <QPainter>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 #include <random>
 #include <vector>
 
+#include "qt/canvas_paint.h"
 #include "qt/image_canvas.h"
 #include "qt/screen_canvas.h"
 #include "support/sampling.h"
@@ -200,6 +203,39 @@ class ScreenCanvasTest : public QObject {
     // The memory kept is what the largest image took, beside the canvas at scale 1.
     const size_t largest = static_cast<size_t>(drawnAt(2.5).sizeInBytes());
     QCOMPARE(screen.bytesKept(), size_t(drawnAt(1.0).sizeInBytes()) + largest);
+  }
+
+  // The candidate marks, drawn without antialiasing, are set from the pixels their glyph was
+  // found to cover: the same pixels as the painter draws, at any scale and wherever within a
+  // device pixel a mark starts, the first time and every time after.
+  void marksSetTheSamePixelsAsThePainterDraws_data() {
+    QTest::addColumn<double>("scale");
+    for (double scale : {1.0, 1.25, 1.37, 2.0, 2.5, 3.1}) QTest::addRow("%g", scale) << scale;
+  }
+  void marksSetTheSamePixelsAsThePainterDraws() {
+    QFETCH(double, scale);
+    ImageCanvas canvas(420, 120, scale);
+    QImage expected(canvas.image().size(), QImage::Format_RGB32);
+    expected.fill(paletteColor(12).rgb());
+    QPainter p(&expected);
+    p.setFont(styleFont(FontStyle::Marks, false));
+    const int baseline = static_cast<int>(std::lround(10 * arialAscentUnits / arialCellUnits));
+    canvas.setTextFont(FontStyle::Marks);
+    canvas.setTransparentText(true);
+    for (int round = 0; round < 2; ++round)
+      for (int k = 0; k < 120; ++k) {
+        const int x = 3 + (k * 7) % 400, y = 2 + (k * 13) % 100, colour = k % 2 == 0 ? 0 : 4;
+        const QString mark = QString(QChar(k % 3 == 0 ? 'A' + k % 9 : '1' + k % 9));
+        canvas.setLineColor(colour);
+        canvas.text(x, y, mark.toStdString());
+        p.setPen(paletteColor(colour));
+        p.resetTransform();
+        p.scale(scale, scale);
+        p.translate(x, y + baseline);
+        p.drawText(QPointF(0, 0), mark);
+      }
+    p.end();
+    QCOMPARE(canvas.image(), expected);
   }
 };
 
