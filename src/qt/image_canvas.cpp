@@ -2,292 +2,41 @@
 // are placed by their top-left corner, fixed-pitch styles on an 8-pixel raster.
 #include "qt/image_canvas.h"
 
-#include <QFontMetrics>
-#include <QGlyphRun>
-#include <QTextLayout>
 #include <QPainter>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <map>
-#include <string>
-#include <unordered_map>
 #include <utility>
 
 #include "qt/canvas_paint.h"
 #include "qt/pixel_block.h"
+#include "qt/style_text.h"
 #include "ui/palette.h"
 
 namespace tessarix {
 
 namespace {
 
-// A text as its font measures it, the same wherever it goes: its characters, its advance with
-// and without its trailing blanks (which only cover what stood there before), and the rectangle
-// its ink lies in from the pen's start on the baseline.
-struct TextShape {
-  QString text;
-  QList<uint> chars;
-  int width = 0;
-  int shownWidth = 0;
-  QRect ink;
-  // The glyphs as the painter's text drawing shapes and places them, the pen's start on the
-  // baseline at the origin: made on the first drawing, then drawn without shaping anew.
-  bool shaped = false;
-  QList<QGlyphRun> glyphs;
-  // A one-glyph text in a font drawn without antialiasing sets whole pixels to the pen's colour:
-  // which ones, from the device pixel its pen starts in, by the scale and where in that pixel
-  // the pen starts; an empty list when the glyph does not allow it.
-  struct Pixels {
-    double scale, fx, fy;
-    std::vector<std::array<int, 3>> runs;  // row, first column, columns
-    bool valid;
-  };
-  std::vector<Pixels> pixels;
-};
-
-// How one style code is drawn.
-struct StyleFont {
-  QFont font;
-  int advance = 0;   // fixed advance of every character, or 0 for proportional text
-  int baseline = 0;  // baseline below the text's top
-  int height = 0;    // height of the character cell (the opaque background)
-  int ascent = 0;    // the font's ascent
-  mutable std::unordered_map<std::string, TextShape> shapes;  // texts measured so far
-};
-
-// A sans font from a character-cell height and an average character width in pixels.
-StyleFont sansFont(int height, int width, bool bold) {
-  // The largest whole pixel size whose character cell fits the height.
-  const int em = static_cast<int>(height * arialUnitsPerEm / arialCellUnits);
-  QFont f(QStringLiteral("Liberation Sans"));
-  f.setPixelSize(em);
-  if (width > 0) {
-    const double natural = em * arialAverageWidthUnits / arialUnitsPerEm;
-    f.setStretch(static_cast<int>(std::lround(100.0 * width / natural)));
-  }
-  f.setWeight(bold ? QFont::Bold : QFont::Normal);
-  StyleFont s;
-  s.font = f;
-  s.baseline = static_cast<int>(std::lround(height * arialAscentUnits / arialCellUnits));
-  s.height = height;
-  return s;
-}
-
-// The fixed-pitch font of the panel texts and the button bar: DejaVu Sans Mono at 13 pixels,
-// whose advance is about 8 pixels; every character is put on its own 8-pixel cell.
-StyleFont monoFont(int height, int baseline) {
-  QFont f(QStringLiteral("DejaVu Sans Mono"));
-  f.setStyleHint(QFont::Monospace);
-  f.setPixelSize(13);
-  StyleFont s;
-  s.font = f;
-  s.advance = 8;
-  s.baseline = baseline;
-  s.height = height;
-  return s;
-}
-
-// A sans font at a given pixel size, for the fonts set by point size: "System" at 9.75 points
-// (bold) and, on large-font displays, the stock variable-pitch font (regular), both 13 pixels.
-StyleFont sansPixelFont(int pixelSize, bool bold, int height) {
-  QFont f(QStringLiteral("Liberation Sans"));
-  f.setPixelSize(pixelSize);
-  f.setWeight(bold ? QFont::Bold : QFont::Normal);
-  StyleFont s;
-  s.font = f;
-  s.baseline = arialBaseline(pixelSize);
-  s.height = height;
-  return s;
-}
-
-StyleFont styleFontFor(FontStyle style, bool largeFonts) {
-  StyleFont s;
-  switch (style) {
-    case FontStyle::Marks: s = sansFont(10, 5, false); break;
-    case FontStyle::Keypad: s = sansFont(15, 8, false); break;
-    case FontStyle::Cell: s = sansFont(25, 12, false); break;
-    case FontStyle::Panel: s = largeFonts ? sansFont(15, 8, false) : monoFont(12, 10); break;
-    case FontStyle::Button: s = largeFonts ? sansPixelFont(13, false, 16) : monoFont(15, 12); break;
-    case FontStyle::Caption: s = sansPixelFont(13, !largeFonts, 16); break;
-    // The printed page's point sizes at the screen's 96 pixels an inch: 16 and 10 points.
-    case FontStyle::PagePlain: s = sansPixelFont(21, false, 24); break;
-    case FontStyle::PageDigits: s = sansPixelFont(21, true, 24); break;
-    case FontStyle::PageFooter: s = sansPixelFont(13, false, 15); break;
-    default: s = monoFont(12, 10); break;
-  }
-  // The tiny candidate marks stay crisp, so that blanking their spot leaves nothing behind.
-  s.font.setStyleStrategy(style == FontStyle::Marks ? QFont::NoAntialias : QFont::PreferAntialias);
-  s.font.setHintingPreference(QFont::PreferFullHinting);
-  // Glyph metrics may exceed the nominal cell; the opaque background covers the whole glyph.
-  QFontMetrics fm(s.font);
-  s.height = std::max(s.height, s.baseline + fm.descent());
-  s.ascent = fm.ascent();
-  return s;
-}
-
-// Fonts are made once per style and display kind; only the main thread draws.
-const StyleFont& cachedStyleFont(FontStyle style, bool largeFonts) {
-  static std::map<std::pair<FontStyle, bool>, StyleFont> cache;
-  const auto key = std::make_pair(style, largeFonts);
-  auto it = cache.find(key);
-  if (it == cache.end()) it = cache.emplace(key, styleFontFor(style, largeFonts)).first;
-  return it->second;
-}
-
-// The palette as the image's pixels, looked up once.
-QRgb rgbOf(int index) {
-  static const std::array<QRgb, palette.size()> table = [] {
-    std::array<QRgb, palette.size()> t{};
-    for (size_t i = 0; i < t.size(); ++i) t[i] = paletteColor(static_cast<int>(i)).rgb();
-    return t;
-  }();
-  return table[static_cast<size_t>(std::clamp(index, 0, static_cast<int>(table.size()) - 1))];
-}
-
-TextShape measure(const StyleFont& s, const std::string& utf8) {
-  TextShape t;
-  t.text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-  t.chars = t.text.toUcs4();
-  QFontMetrics fm(s.font);
-  QString shown = t.text;
-  while (shown.endsWith(QLatin1Char(' '))) shown.chop(1);
-  const auto widthOf = [&](const QString& text) {
-    return s.advance > 0 ? s.advance * static_cast<int>(text.toUcs4().size())
-                         : fm.horizontalAdvance(text);
-  };
-  t.width = widthOf(t.text);
-  t.shownWidth = widthOf(shown);
-  if (s.advance > 0) {
-    for (qsizetype i = 0; i < t.chars.size(); ++i) {
-      const char32_t c = t.chars[i];
-      t.ink |= fm.tightBoundingRect(QString::fromUcs4(&c, 1))
-                   .translated(s.advance * static_cast<int>(i), 0);
-    }
-  } else {
-    t.ink = fm.tightBoundingRect(t.text);
+// The palette as the image's pixels (as paletteColor() gives them), an index outside it taken
+// as the nearest entry.
+constexpr std::array<QRgb, palette.size()> palettePixels = [] {
+  std::array<QRgb, palette.size()> t{};
+  for (size_t i = 0; i < t.size(); ++i) {
+    const int k = static_cast<int>(i);
+    t[i] = qRgb(paletteRed(k), paletteGreen(k), paletteBlue(k));
   }
   return t;
+}();
+
+QRgb rgbOf(int index) {
+  return palettePixels[static_cast<size_t>(
+      std::clamp(index, 0, static_cast<int>(palettePixels.size()) - 1))];
 }
 
-// The glyph runs of a text laid out on one line in the font, moved by `dx` and up onto the
-// baseline.
-void appendRuns(QList<QGlyphRun>& runs, const QString& text, const QFont& font,
-                const QPaintDevice* device, int dx) {
-  QTextLayout layout(text, font, device);
-  layout.beginLayout();
-  const QTextLine line = layout.createLine();
-  layout.endLayout();
-  const QPointF shift(dx, -line.ascent());
-  for (QGlyphRun run : layout.glyphRuns()) {
-    QList<QPointF> at = run.positions();
-    for (QPointF& p : at) p += shift;
-    run.setPositions(at);
-    runs.append(run);
-  }
-}
-
-// A fixed-pitch text puts every character on its own cell, as drawn alone.
-void shape(const StyleFont& s, TextShape& t, const QPaintDevice* device) {
-  if (s.advance > 0) {
-    for (qsizetype i = 0; i < t.chars.size(); ++i) {
-      const char32_t c = t.chars[i];
-      appendRuns(t.glyphs, QString::fromUcs4(&c, 1), s.font, device,
-                 s.advance * static_cast<int>(i));
-    }
-  } else {
-    appendRuns(t.glyphs, t.text, s.font, device, 0);
-  }
-  t.shaped = true;
-}
-
-// The pixels of a one-glyph text drawn without antialiasing, found by drawing it black on
-// white with the pen's start at the same place within its device pixel.
-TextShape::Pixels glyphPixels(const StyleFont& s, const TextShape& t, double scale, double fx,
-                              double fy) {
-  TextShape::Pixels px{scale, fx, fy, {}, false};
-  const QRect& ink = t.ink;
-  const int margin = 4 + static_cast<int>(std::ceil(scale));
-  const int left = static_cast<int>(std::floor(ink.left() * scale)) - margin;
-  const int top = static_cast<int>(std::floor(ink.top() * scale)) - margin;
-  const int right = static_cast<int>(std::ceil((ink.right() + 1) * scale)) + margin;
-  const int bottom = static_cast<int>(std::ceil((ink.bottom() + 1) * scale)) + margin;
-  QImage probe(right - left + 1, bottom - top + 1, QImage::Format_RGB32);
-  const QRgb white = 0xffffffff, black = 0xff000000;
-  probe.fill(white);
-  {
-    QPainter p(&probe);
-    p.setFont(s.font);
-    p.setPen(QColor::fromRgb(black));
-    p.setTransform(QTransform(scale, 0, 0, scale, fx - left, fy - top));
-    for (const QGlyphRun& run : t.glyphs) p.drawGlyphRun(QPointF(0, 0), run);
-  }
-  for (int y = 0; y < probe.height(); ++y) {
-    const QRgb* row = reinterpret_cast<const QRgb*>(probe.constScanLine(y));
-    for (int x = 0; x < probe.width(); ++x) {
-      if (row[x] == white) continue;
-      // A pixel between the two colours, or ink at the probe's edge: not whole pixels.
-      const bool edge = x == 0 || y == 0 || x == probe.width() - 1 || y == probe.height() - 1;
-      if (row[x] != black || edge) return px;
-      int end = x;
-      while (end + 1 < probe.width() && row[end + 1] == black) ++end;
-      px.runs.push_back({y + top, x + left, end - x + 1});
-      x = end;
-    }
-  }
-  px.valid = true;
-  return px;
-}
-
-// A one-glyph text without antialiasing set as the pixels its glyph covers, which are found once
-// for each place within a device pixel; false where it has to be drawn.
-bool setGlyphPixels(QImage& image, double scale, QRgb colour, const StyleFont& s, TextShape& t,
-                    int x, int baseline) {
-  if (s.font.styleStrategy() != QFont::NoAntialias || t.glyphs.size() != 1 ||
-      t.glyphs.front().glyphIndexes().size() != 1 ||
-      t.glyphs.front().positions().front() != QPointF(0, 0))
-    return false;
-  // Where the painter would put the pen's start: the device pixel, and the place within it.
-  const double dx = scale == 1.0 ? x : x * scale, dy = scale == 1.0 ? baseline : baseline * scale;
-  if (dx < 0 || dy < 0) return false;
-  const double px = std::floor(dx), py = std::floor(dy);
-  const double fx = dx - px, fy = dy - py;
-  const TextShape::Pixels* found = nullptr;
-  for (const TextShape::Pixels& k : t.pixels)
-    if (k.scale == scale && k.fx == fx && k.fy == fy) found = &k;
-  if (found == nullptr) {
-    // Those of another scale go first; scaled by an uneven factor, the places within a pixel
-    // are many: past a few, the text is drawn.
-    if (t.pixels.size() >= 64)
-      std::erase_if(t.pixels, [scale](const TextShape::Pixels& k) { return k.scale != scale; });
-    if (t.pixels.size() >= 64) return false;
-    t.pixels.push_back(glyphPixels(s, t, scale, fx, fy));
-    found = &t.pixels.back();
-  }
-  if (!found->valid) return false;
-  const int ox = static_cast<int>(px), oy = static_cast<int>(py);
-  uchar* bits = image.bits();
-  const qsizetype stride = image.bytesPerLine();
-  for (const auto& [row, column, count] : found->runs) {
-    const int yy = oy + row;
-    if (yy < 0 || yy >= image.height()) continue;
-    const int from = std::max(ox + column, 0), to = std::min(ox + column + count, image.width());
-    if (from >= to) continue;
-    QRgb* line = reinterpret_cast<QRgb*>(bits + yy * stride);
-    std::fill(line + from, line + to, colour);
-  }
-  return true;
-}
-
-// Texts are measured once per style: the game writes the same few again and again. The texts
-// of a style are few (digits, counts, the panel lines); should they ever grow many, the
-// measures start afresh.
-TextShape& shapeOf(const StyleFont& s, const std::string& utf8) {
-  auto it = s.shapes.find(utf8);
-  if (it != s.shapes.end()) return it->second;
-  if (s.shapes.size() >= 4096) s.shapes.clear();
-  return s.shapes.emplace(utf8, measure(s, utf8)).first->second;
+// A scale of whole device pixels per canvas pixel, or 0.
+int wholeScaleOf(double scale) {
+  return scale >= 1 && scale <= 64 && scale == std::floor(scale) ? static_cast<int>(scale) : 0;
 }
 
 // Where a text goes: its characters on their advances (fixed or proportional) from x on the
@@ -301,10 +50,11 @@ struct TextLayout {
   QRect box, ink;
 };
 
-TextLayout layOut(const StyleFont& s, int x, int y, const std::string& utf8, int right) {
+TextLayout layOut(const StyleFont& s, int x, int y, const std::string& utf8, int right,
+                  const QPaintDevice* device) {
   TextLayout l;
   l.font = &s;
-  TextShape& t = shapeOf(s, utf8);
+  TextShape& t = shapeOf(s, utf8, device);
   l.shape = &t;
   l.baseline = y + s.baseline;
   const QRect& ink = t.ink;
@@ -351,13 +101,17 @@ ImageCanvas::ImageCanvas(int width, int height, double scale)
     : image_(static_cast<int>(std::ceil(width * scale)), static_cast<int>(std::ceil(height * scale)),
              QImage::Format_RGB32),
       scale_(scale),
+      wholeScale_(wholeScaleOf(scale)),
       lineColor_(rgbOf(colorBlack)),
       fillColor_(rgbOf(colorWhite)) {
   image_.fill(rgbOf(colorWindow));
 }
 
 ImageCanvas::ImageCanvas(int width, int height, double scale, ImageCanvas* previous)
-    : scale_(scale), lineColor_(rgbOf(colorBlack)), fillColor_(rgbOf(colorWhite)) {
+    : scale_(scale),
+      wholeScale_(wholeScaleOf(scale)),
+      lineColor_(rgbOf(colorBlack)),
+      fillColor_(rgbOf(colorWhite)) {
   QImage none;
   QImage& before = previous != nullptr ? previous->image_ : none;
   if (previous != nullptr) {
@@ -387,6 +141,11 @@ size_t ImageCanvas::bytesKept() const {
 
 QRect ImageCanvas::device(const QRect& r) const {
   if (scale_ == 1.0) return r;
+  if (wholeScale_ > 0) {
+    const int k = wholeScale_;
+    return QRect(QPoint(r.left() * k, r.top() * k),
+                 QPoint((r.right() + 1) * k - 1, (r.bottom() + 1) * k - 1));
+  }
   // Canvas pixel x covers device pixels floor(x k) to floor((x + 1) k) - 1: neighbouring
   // pixels meet without a gap or an overlap, and a line stays as sharp as at scale 1.
   auto at = [this](int v) { return static_cast<int>(std::floor(v * scale_)); };
@@ -398,7 +157,11 @@ void ImageCanvas::setLineColor(int paletteIndex) { lineColor_ = rgbOf(paletteInd
 void ImageCanvas::setFillColor(int paletteIndex) { fillColor_ = rgbOf(paletteIndex); }
 void ImageCanvas::setLineWidth(int width) { lineWidth_ = std::max(1, width); }
 void ImageCanvas::setTransparentText(bool transparent) { transparentText_ = transparent; }
-void ImageCanvas::setTextFont(FontStyle style) { fontStyle_ = style; }
+void ImageCanvas::setTextFont(FontStyle style) {
+  if (style == fontStyle_) return;
+  fontStyle_ = style;
+  font_ = nullptr;
+}
 
 void ImageCanvas::dirty(const QRect& r) {
   if (dirtyListener_) dirtyListener_(device(r).intersected(image_.rect()));
@@ -492,11 +255,10 @@ void ImageCanvas::text(int x, int y, const std::string& utf8) {
 
 void ImageCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   if (utf8.empty()) return;
-  const TextLayout l = layOut(cachedStyleFont(fontStyle_, largeFonts_), x, y, utf8, right);
+  const TextLayout l = layOut(styleFont(), x, y, utf8, right, &image_);
   // The opaque background covers the whole glyphs: accents may rise above the text's top, and a
   // shorter text written over an older one must leave nothing of it behind.
   if (!transparentText_) fillRect(l.box, fillColor_);
-  if (!l.shape->shaped) shape(*l.font, *l.shape, &image_);
   fillUnfilled();
   if (right == noRightEdge && l.squeeze == 1.0 &&
       setGlyphPixels(image_, scale_, lineColor_, *l.font, *l.shape, x, l.baseline)) {
@@ -525,6 +287,11 @@ void ImageCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   for (const QGlyphRun& run : l.shape->glyphs) p.drawGlyphRun(QPointF(0, 0), run);
   // Glyphs may overhang their box a little (stretched italics, accents).
   dirty(l.box.united(l.ink).adjusted(-3, -3, 3, 3));
+}
+
+const StyleFont& ImageCanvas::styleFont() {
+  if (font_ == nullptr) font_ = &cachedStyleFont(fontStyle_, largeFonts_);
+  return *font_;
 }
 
 QPainter& ImageCanvas::painter() {

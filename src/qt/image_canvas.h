@@ -15,6 +15,7 @@
 namespace tessarix {
 
 class PixelBlock;
+struct StyleFont;
 
 inline constexpr int canvasWidth = 1280;
 inline constexpr int canvasHeight = 946;
@@ -54,7 +55,10 @@ class ImageCanvas : public Canvas {
     return image_;
   }
   // Large system fonts: true on a logical DPI above 96 (set by the front end).
-  void setLargeFonts(bool on) { largeFonts_ = on; }
+  void setLargeFonts(bool on) {
+    largeFonts_ = on;
+    font_ = nullptr;
+  }
   bool largeFonts() const override { return largeFonts_; }
   // Called with the rectangle (in device pixels) of every drawing operation, so the widget can
   // repaint it.
@@ -85,18 +89,21 @@ class ImageCanvas : public Canvas {
   void dirty(const QRect& r);
   // The painter of the texts, begun on the image if it is not open.
   QPainter& painter();
+  const StyleFont& styleFont();
   void settle() const;
   // The window's colour put in, if nothing has been drawn yet on a canvas made without it.
   void fillUnfilled() const;
 
   QImage image_;
   double scale_ = 1.0;
+  int wholeScale_ = 0;  // the scale when it is whole, 0 otherwise
   QRgb lineColor_;
   QRgb fillColor_;
   int lineWidth_ = 1;
   bool transparentText_ = false;
   FontStyle fontStyle_ = FontStyle::Panel;
   bool largeFonts_ = false;
+  const StyleFont* font_ = nullptr;  // the style's font, looked up on the first text
   std::function<void(const QRect&)> dirtyListener_;
   PixelBlock* block_ = nullptr;
   mutable bool unfilled_ = false;  // made without the window's colour, not drawn on yet  // the memory of the pixels, when handed on between canvases
