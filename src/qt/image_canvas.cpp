@@ -2,149 +2,67 @@
 // are placed by their top-left corner, fixed-pitch styles on an 8-pixel raster.
 #include "qt/image_canvas.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
-#include <map>
 #include <utility>
 
 #include "qt/canvas_paint.h"
+#include "qt/pixel_block.h"
+#include "qt/style_text.h"
 #include "ui/palette.h"
 
 namespace tessarix {
 
 namespace {
 
-// How one style code is drawn.
-struct StyleFont {
-  QFont font;
-  int advance = 0;   // fixed advance of every character, or 0 for proportional text
-  int baseline = 0;  // baseline below the text's top
-  int height = 0;    // height of the character cell (the opaque background)
-};
-
-// A sans font from a character-cell height and an average character width in pixels.
-StyleFont sansFont(int height, int width, bool bold) {
-  // The largest whole pixel size whose character cell fits the height.
-  const int em = static_cast<int>(height * arialUnitsPerEm / arialCellUnits);
-  QFont f(QStringLiteral("Liberation Sans"));
-  f.setPixelSize(em);
-  if (width > 0) {
-    const double natural = em * arialAverageWidthUnits / arialUnitsPerEm;
-    f.setStretch(static_cast<int>(std::lround(100.0 * width / natural)));
+// The palette as the image's pixels (as paletteColor() gives them), an index outside it taken
+// as the nearest entry.
+constexpr std::array<QRgb, palette.size()> palettePixels = [] {
+  std::array<QRgb, palette.size()> t{};
+  for (size_t i = 0; i < t.size(); ++i) {
+    const int k = static_cast<int>(i);
+    t[i] = qRgb(paletteRed(k), paletteGreen(k), paletteBlue(k));
   }
-  f.setWeight(bold ? QFont::Bold : QFont::Normal);
-  StyleFont s;
-  s.font = f;
-  s.baseline = static_cast<int>(std::lround(height * arialAscentUnits / arialCellUnits));
-  s.height = height;
-  return s;
+  return t;
+}();
+
+QRgb rgbOf(int index) {
+  return palettePixels[static_cast<size_t>(
+      std::clamp(index, 0, static_cast<int>(palettePixels.size()) - 1))];
 }
 
-// The fixed-pitch font of the panel texts and the button bar: DejaVu Sans Mono at 13 pixels,
-// whose advance is about 8 pixels; every character is put on its own 8-pixel cell.
-StyleFont monoFont(int height, int baseline) {
-  QFont f(QStringLiteral("DejaVu Sans Mono"));
-  f.setStyleHint(QFont::Monospace);
-  f.setPixelSize(13);
-  StyleFont s;
-  s.font = f;
-  s.advance = 8;
-  s.baseline = baseline;
-  s.height = height;
-  return s;
+// A scale of whole device pixels per canvas pixel, or 0.
+int wholeScaleOf(double scale) {
+  return scale >= 1 && scale <= 64 && scale == std::floor(scale) ? static_cast<int>(scale) : 0;
 }
-
-// A sans font at a given pixel size, for the fonts set by point size: "System" at 9.75 points
-// (bold) and, on large-font displays, the stock variable-pitch font (regular), both 13 pixels.
-StyleFont sansPixelFont(int pixelSize, bool bold, int height) {
-  QFont f(QStringLiteral("Liberation Sans"));
-  f.setPixelSize(pixelSize);
-  f.setWeight(bold ? QFont::Bold : QFont::Normal);
-  StyleFont s;
-  s.font = f;
-  s.baseline = arialBaseline(pixelSize);
-  s.height = height;
-  return s;
-}
-
-StyleFont styleFontFor(FontStyle style, bool largeFonts) {
-  StyleFont s;
-  switch (style) {
-    case FontStyle::Marks: s = sansFont(10, 5, false); break;
-    case FontStyle::Keypad: s = sansFont(15, 8, false); break;
-    case FontStyle::Cell: s = sansFont(25, 12, false); break;
-    case FontStyle::Panel: s = largeFonts ? sansFont(15, 8, false) : monoFont(12, 10); break;
-    case FontStyle::Button: s = largeFonts ? sansPixelFont(13, false, 16) : monoFont(15, 12); break;
-    case FontStyle::Caption: s = sansPixelFont(13, !largeFonts, 16); break;
-    // The printed page's point sizes at the screen's 96 pixels an inch: 16 and 10 points.
-    case FontStyle::PagePlain: s = sansPixelFont(21, false, 24); break;
-    case FontStyle::PageDigits: s = sansPixelFont(21, true, 24); break;
-    case FontStyle::PageFooter: s = sansPixelFont(13, false, 15); break;
-    default: s = monoFont(12, 10); break;
-  }
-  // The tiny candidate marks stay crisp, so that blanking their spot leaves nothing behind.
-  s.font.setStyleStrategy(style == FontStyle::Marks ? QFont::NoAntialias : QFont::PreferAntialias);
-  s.font.setHintingPreference(QFont::PreferFullHinting);
-  // Glyph metrics may exceed the nominal cell; the opaque background covers the whole glyph.
-  QFontMetrics fm(s.font);
-  s.height = std::max(s.height, s.baseline + fm.descent());
-  return s;
-}
-
-// Fonts are made once per style and display kind; only the main thread draws.
-const StyleFont& cachedStyleFont(FontStyle style, bool largeFonts) {
-  static std::map<std::pair<FontStyle, bool>, StyleFont> cache;
-  const auto key = std::make_pair(style, largeFonts);
-  auto it = cache.find(key);
-  if (it == cache.end()) it = cache.emplace(key, styleFontFor(style, largeFonts)).first;
-  return it->second;
-}
-
-QRgb rgbOf(int index) { return paletteColor(index).rgb(); }
 
 // Where a text goes: its characters on their advances (fixed or proportional) from x on the
 // baseline, narrowed by `squeeze` when the glyphs would pass `right` (1 where they fit); its
 // background box, which ends at `right` too, and the rectangle its ink lies in.
 struct TextLayout {
-  QString text;
+  TextShape* shape = nullptr;
   const StyleFont* font = nullptr;
   int baseline = 0;
   double squeeze = 1.0;
   QRect box, ink;
 };
 
-TextLayout layOut(const StyleFont& s, int x, int y, const std::string& utf8, int right) {
+TextLayout layOut(const StyleFont& s, int x, int y, const std::string& utf8, int right,
+                  const QPaintDevice* device) {
   TextLayout l;
   l.font = &s;
-  l.text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  TextShape& t = shapeOf(s, utf8, device);
+  l.shape = &t;
   l.baseline = y + s.baseline;
-  const QList<uint> chars = l.text.toUcs4();
-  QFontMetrics fm(s.font);
-  // The text without its trailing blanks, which only cover what stood there before.
-  QString shown = l.text;
-  while (shown.endsWith(QLatin1Char(' '))) shown.chop(1);
-  const auto widthOf = [&](const QString& t) {
-    return s.advance > 0 ? s.advance * static_cast<int>(t.toUcs4().size())
-                         : fm.horizontalAdvance(t);
-  };
-  QRect ink;  // from the pen's start on the baseline
-  if (s.advance > 0) {
-    for (qsizetype i = 0; i < chars.size(); ++i) {
-      const char32_t c = chars[i];
-      ink |= fm.tightBoundingRect(QString::fromUcs4(&c, 1))
-                 .translated(s.advance * static_cast<int>(i), 0);
-    }
-  } else {
-    ink = fm.tightBoundingRect(l.text);
-  }
-  const int need = std::max(widthOf(shown), ink.isEmpty() ? 0 : ink.right() + 1);
+  const QRect& ink = t.ink;
+  const int need = std::max(t.shownWidth, ink.isEmpty() ? 0 : ink.right() + 1);
   const long long room = static_cast<long long>(right) - x + 1;
   if (need > room) l.squeeze = room > 0 ? static_cast<double>(room) / need : 0.0;
-  const long long width = std::lround(widthOf(l.text) * l.squeeze);
-  const int top = std::min(y, y + s.baseline - fm.ascent());
+  const long long width = std::lround(t.width * l.squeeze);
+  const int top = std::min(y, y + s.baseline - s.ascent);
   l.box = QRect(QPoint(x, top), QPoint(static_cast<int>(std::min<long long>(x + width - 1, right)),
                                        y + s.height - 1));
   if (!ink.isEmpty()) {
@@ -183,13 +101,51 @@ ImageCanvas::ImageCanvas(int width, int height, double scale)
     : image_(static_cast<int>(std::ceil(width * scale)), static_cast<int>(std::ceil(height * scale)),
              QImage::Format_RGB32),
       scale_(scale),
+      wholeScale_(wholeScaleOf(scale)),
       lineColor_(rgbOf(colorBlack)),
       fillColor_(rgbOf(colorWhite)) {
   image_.fill(rgbOf(colorWindow));
 }
 
+ImageCanvas::ImageCanvas(int width, int height, double scale, ImageCanvas* previous)
+    : scale_(scale),
+      wholeScale_(wholeScaleOf(scale)),
+      lineColor_(rgbOf(colorBlack)),
+      fillColor_(rgbOf(colorWhite)) {
+  QImage none;
+  QImage& before = previous != nullptr ? previous->image_ : none;
+  if (previous != nullptr) {
+    // Its pixels go to the new canvas as they are: painted over, not filled first.
+    if (previous->painter_.isActive()) previous->painter_.end();
+    previous->unfilled_ = false;
+    block_ = previous->block_;
+    previous->block_ = nullptr;
+  }
+  image_ = PixelBlock::makeImage(static_cast<int>(std::ceil(width * scale)),
+                                 static_cast<int>(std::ceil(height * scale)), before, block_);
+  // The window's colour goes in before anything else does, unless the first drawing covers
+  // the whole image (as a picture drawn from scratch does).
+  unfilled_ = true;
+}
+
+void ImageCanvas::fillUnfilled() const {
+  if (!unfilled_) return;
+  unfilled_ = false;
+  // The pixels are as if filled when the canvas was made.
+  const_cast<QImage&>(image_).fill(rgbOf(colorWindow));
+}
+
+size_t ImageCanvas::bytesKept() const {
+  return block_ != nullptr ? block_->bytes() : static_cast<size_t>(image_.sizeInBytes());
+}
+
 QRect ImageCanvas::device(const QRect& r) const {
   if (scale_ == 1.0) return r;
+  if (wholeScale_ > 0) {
+    const int k = wholeScale_;
+    return QRect(QPoint(r.left() * k, r.top() * k),
+                 QPoint((r.right() + 1) * k - 1, (r.bottom() + 1) * k - 1));
+  }
   // Canvas pixel x covers device pixels floor(x k) to floor((x + 1) k) - 1: neighbouring
   // pixels meet without a gap or an overlap, and a line stays as sharp as at scale 1.
   auto at = [this](int v) { return static_cast<int>(std::floor(v * scale_)); };
@@ -201,17 +157,32 @@ void ImageCanvas::setLineColor(int paletteIndex) { lineColor_ = rgbOf(paletteInd
 void ImageCanvas::setFillColor(int paletteIndex) { fillColor_ = rgbOf(paletteIndex); }
 void ImageCanvas::setLineWidth(int width) { lineWidth_ = std::max(1, width); }
 void ImageCanvas::setTransparentText(bool transparent) { transparentText_ = transparent; }
-void ImageCanvas::setTextFont(FontStyle style) { fontStyle_ = style; }
+void ImageCanvas::setTextFont(FontStyle style) {
+  if (style == fontStyle_) return;
+  fontStyle_ = style;
+  font_ = nullptr;
+}
 
 void ImageCanvas::dirty(const QRect& r) {
   if (dirtyListener_) dirtyListener_(device(r).intersected(image_.rect()));
 }
 
 void ImageCanvas::fillRect(const QRect& r, QRgb colour) {
-  const QRect c = device(r).intersected(image_.rect());
-  for (int y = c.top(); y <= c.bottom(); ++y) {
-    QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-    std::fill(row + c.left(), row + c.right() + 1, colour);
+  const QRect d = device(r);
+  const int left = std::max(d.left(), 0), right = std::min(d.right(), image_.width() - 1);
+  const int top = std::max(d.top(), 0), bottom = std::min(d.bottom(), image_.height() - 1);
+  if (left > right || top > bottom) return;
+  if (unfilled_) {
+    if (left == 0 && top == 0 && right == image_.width() - 1 && bottom == image_.height() - 1)
+      unfilled_ = false;
+    else
+      fillUnfilled();
+  }
+  uchar* bits = image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
+  for (int y = top; y <= bottom; ++y) {
+    QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
+    std::fill(row + left, row + right + 1, colour);
   }
 }
 
@@ -263,6 +234,15 @@ void ImageCanvas::border(int x1, int y1, int x2, int y2) {
 void ImageCanvas::outlineBox(int x1, int y1, int x2, int y2) { border(x1, y1, x2, y2); }
 
 void ImageCanvas::filledBox(int x1, int y1, int x2, int y2) {
+  if (fillColor_ == lineColor_) {
+    // Border and interior in one colour: one block, the border's extra width above and left.
+    const int w = lineWidth_ - 1;
+    const QRect r(QPoint(std::min(x1, x2) - w, std::min(y1, y2) - w),
+                  QPoint(std::max(x1, x2), std::max(y1, y2)));
+    fillRect(r, fillColor_);
+    dirty(r);
+    return;
+  }
   fillRect(
       QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))),
       fillColor_);
@@ -275,35 +255,66 @@ void ImageCanvas::text(int x, int y, const std::string& utf8) {
 
 void ImageCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   if (utf8.empty()) return;
-  const TextLayout l = layOut(cachedStyleFont(fontStyle_, largeFonts_), x, y, utf8, right);
+  const TextLayout l = layOut(styleFont(), x, y, utf8, right, &image_);
   // The opaque background covers the whole glyphs: accents may rise above the text's top, and a
   // shorter text written over an older one must leave nothing of it behind.
   if (!transparentText_) fillRect(l.box, fillColor_);
-  QPainter p(&image_);
+  fillUnfilled();
+  if (right == noRightEdge && l.squeeze == 1.0 &&
+      setGlyphPixels(image_, scale_, lineColor_, *l.font, *l.shape, x, l.baseline)) {
+    dirty(l.box.united(l.ink).adjusted(-3, -3, 3, 3));
+    return;
+  }
+  QPainter& p = painter();
+  p.resetTransform();
   // Scaled, the glyphs are drawn at the device resolution, not blown up.
   if (scale_ != 1.0) p.scale(scale_, scale_);
-  if (right < noRightEdge) p.setClipRect(QRectF(QPointF(-1e6, -1e6), QPointF(right + 1.0, 1e6)));
-  p.setFont(l.font->font);
-  p.setPen(QColor::fromRgb(lineColor_));
+  if (right < noRightEdge)
+    p.setClipRect(QRectF(QPointF(-1e6, -1e6), QPointF(right + 1.0, 1e6)));
+  else if (p.hasClipping())
+    p.setClipping(false);
+  if (painterFont_ != &l.font->font) {
+    p.setFont(l.font->font);
+    painterFont_ = &l.font->font;
+  }
+  if (!painterPenSet_ || painterPen_ != lineColor_) {
+    p.setPen(QColor::fromRgb(lineColor_));
+    painterPen_ = lineColor_;
+    painterPenSet_ = true;
+  }
   p.translate(x, l.baseline);
   if (l.squeeze != 1.0) p.scale(l.squeeze, 1.0);
-  if (l.font->advance > 0) {
-    const QList<uint> chars = l.text.toUcs4();
-    for (qsizetype i = 0; i < chars.size(); ++i) {
-      const char32_t c = chars[i];
-      p.drawText(QPoint(l.font->advance * static_cast<int>(i), 0), QString::fromUcs4(&c, 1));
-    }
-  } else {
-    p.drawText(QPoint(0, 0), l.text);
-  }
-  p.end();
+  for (const QGlyphRun& run : l.shape->glyphs) p.drawGlyphRun(QPointF(0, 0), run);
   // Glyphs may overhang their box a little (stretched italics, accents).
   dirty(l.box.united(l.ink).adjusted(-3, -3, 3, 3));
 }
 
+const StyleFont& ImageCanvas::styleFont() {
+  if (font_ == nullptr) font_ = &cachedStyleFont(fontStyle_, largeFonts_);
+  return *font_;
+}
+
+QPainter& ImageCanvas::painter() {
+  fillUnfilled();
+  if (!painter_.isActive()) {
+    painter_.begin(&image_);
+    painterFont_ = nullptr;
+    painterPenSet_ = false;
+  }
+  return painter_;
+}
+
+void ImageCanvas::settle() const {
+  if (painter_.isActive()) painter_.end();
+  fillUnfilled();
+}
+
+ImageCanvas::~ImageCanvas() { settle(); }
+
 std::unique_ptr<CapturedPixels> ImageCanvas::capture(int x1, int y1, int x2, int y2) {
   const QRect r(QPoint(std::min(x1, x2), std::min(y1, y2)),
                 QPoint(std::max(x1, x2), std::max(y1, y2)));
+  fillUnfilled();
   return std::make_unique<ImagePixels>(image_.copy(device(r)));
 }
 
@@ -311,11 +322,20 @@ void ImageCanvas::restore(const CapturedPixels& pixels, int x, int y) {
   const auto* captured = dynamic_cast<const ImagePixels*>(&pixels);
   if (captured == nullptr || captured->image.isNull()) return;
   const QPoint at = device(QRect(x, y, 1, 1)).topLeft();
-  QPainter p(&image_);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(at, captured->image);
-  p.end();
-  if (dirtyListener_) dirtyListener_(QRect(at, captured->image.size()).intersected(image_.rect()));
+  const QImage& from = captured->image;
+  // The pixels as they were taken, row by row (both images hold 32-bit pixels).
+  const QRect to = QRect(at, from.size()).intersected(image_.rect());
+  fillUnfilled();
+  if (!to.isEmpty()) {
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (int row = to.top(); row <= to.bottom(); ++row) {
+      const QRgb* src = reinterpret_cast<const QRgb*>(from.constScanLine(row - at.y())) +
+                        (to.left() - at.x());
+      std::copy(src, src + to.width(), reinterpret_cast<QRgb*>(bits + row * stride) + to.left());
+    }
+  }
+  if (dirtyListener_) dirtyListener_(QRect(at, from.size()).intersected(image_.rect()));
 }
 
 }  // namespace tessarix

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 #include <functional>
 
@@ -12,6 +13,9 @@
 #include "ui/canvas.h"
 
 namespace tessarix {
+
+class PixelBlock;
+struct StyleFont;
 
 inline constexpr int canvasWidth = 1280;
 inline constexpr int canvasHeight = 946;
@@ -34,11 +38,27 @@ class ImageCanvas : public Canvas {
   // pixels, every pixel becomes a block of device pixels, texts are rendered at the device
   // resolution. The image is then the device pixels; at scale 1 it is the canvas itself.
   ImageCanvas(int width, int height, double scale);
+  // The same, its pixels in memory handed on from `previous` (the canvas it replaces) where
+  // that can be done, and kept for the canvas that replaces this one.
+  ImageCanvas(int width, int height, double scale, ImageCanvas* previous);
+  ~ImageCanvas() override;
+  ImageCanvas(const ImageCanvas&) = delete;
+  ImageCanvas& operator=(const ImageCanvas&) = delete;
   double scale() const { return scale_; }
+  // The bytes the canvas holds for its pixels.
+  size_t bytesKept() const;
 
-  const QImage& image() const { return image_; }
+  // The pixels drawn so far; texts are drawn by a painter kept open between them, which ends
+  // here, before anyone reads or copies the image.
+  const QImage& image() const {
+    settle();
+    return image_;
+  }
   // Large system fonts: true on a logical DPI above 96 (set by the front end).
-  void setLargeFonts(bool on) { largeFonts_ = on; }
+  void setLargeFonts(bool on) {
+    largeFonts_ = on;
+    font_ = nullptr;
+  }
   bool largeFonts() const override { return largeFonts_; }
   // Called with the rectangle (in device pixels) of every drawing operation, so the widget can
   // repaint it.
@@ -67,16 +87,31 @@ class ImageCanvas : public Canvas {
   QRect device(const QRect& r) const;
   void border(int x1, int y1, int x2, int y2);
   void dirty(const QRect& r);
+  // The painter of the texts, begun on the image if it is not open.
+  QPainter& painter();
+  const StyleFont& styleFont();
+  void settle() const;
+  // The window's colour put in, if nothing has been drawn yet on a canvas made without it.
+  void fillUnfilled() const;
 
   QImage image_;
   double scale_ = 1.0;
+  int wholeScale_ = 0;  // the scale when it is whole, 0 otherwise
   QRgb lineColor_;
   QRgb fillColor_;
   int lineWidth_ = 1;
   bool transparentText_ = false;
   FontStyle fontStyle_ = FontStyle::Panel;
   bool largeFonts_ = false;
+  const StyleFont* font_ = nullptr;  // the style's font, looked up on the first text
   std::function<void(const QRect&)> dirtyListener_;
+  PixelBlock* block_ = nullptr;
+  mutable bool unfilled_ = false;  // made without the window's colour, not drawn on yet  // the memory of the pixels, when handed on between canvases
+  // The painter stays open from one text to the next, with the font and pen it last set.
+  mutable QPainter painter_;
+  const QFont* painterFont_ = nullptr;
+  QRgb painterPen_ = 0;
+  bool painterPenSet_ = false;
 };
 
 }  // namespace tessarix

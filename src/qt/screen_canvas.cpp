@@ -24,8 +24,8 @@ class ScreenPixels : public CapturedPixels {
 ScreenCanvas::ScreenCanvas() = default;
 
 size_t ScreenCanvas::bytesKept() const {
-  size_t bytes = static_cast<size_t>(reference_.image().sizeInBytes());
-  if (shown_) bytes += static_cast<size_t>(shown_->image().sizeInBytes());
+  size_t bytes = reference_.bytesKept();
+  if (shown_) bytes += shown_->bytesKept();
   return bytes;
 }
 
@@ -57,7 +57,8 @@ void ScreenCanvas::setScale(double scale) {
   if (scale == 1.0) {
     shown_.reset();
   } else {
-    shown_ = std::make_unique<ImageCanvas>(canvasWidth, canvasHeight, scale);
+    // The new image takes over the memory of the one it replaces.
+    shown_ = std::make_unique<ImageCanvas>(canvasWidth, canvasHeight, scale, shown_.get());
     shown_->setLargeFonts(reference_.largeFonts());
     if (picture_) {
       applyState(*shown_);

@@ -2,11 +2,14 @@
 // texts, pixels taken and put back, as the keypad does) it holds no more than after a short
 // one; a new scale has the whole picture drawn again, which equals drawing at that scale from
 // the start, pixel for pixel, and leaves the canvas at scale 1 as it was.
+#include <QPainter>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 #include <random>
 #include <vector>
 
+#include "qt/canvas_paint.h"
 #include "qt/image_canvas.h"
 #include "qt/screen_canvas.h"
 #include "support/sampling.h"
@@ -165,6 +168,74 @@ class ScreenCanvasTest : public QObject {
     screen.setScale(1.0);
     QCOMPARE(screen.shownImage(), screen.image());
     QCOMPARE(pictures, 1);
+  }
+
+  // A new scale's image takes over the memory of the last one: whatever that held never shows
+  // through, growing or shrinking, and an image someone still holds keeps its pixels.
+  void aNewScaleReusesMemoryButNoHeldImage() {
+    const int operations = 3000;
+    const auto picture = [operations](Canvas& c) {
+      c.setLineWidth(1);
+      c.setLineColor(12);
+      c.setFillColor(12);
+      c.filledBox(0, 0, canvasWidth - 1, canvasHeight - 1);
+      Fanout out({&c});
+      drawALot(out, operations);
+    };
+    ScreenCanvas screen;
+    screen.setPictureSource([&] { picture(screen); });
+    picture(screen);
+    const auto drawnAt = [&](double scale) {
+      ImageCanvas fresh(canvasWidth, canvasHeight, scale);
+      picture(fresh);
+      return fresh.image();
+    };
+    screen.setScale(2.0);
+    const QImage held = screen.shownImage();
+    const QImage heldPixels = held.copy();
+    // Up, down, up again and down below where it started.
+    for (double scale : {2.5, 2.0, 2.5, 1.5}) {
+      screen.setScale(scale);
+      QCOMPARE(screen.shownImage(), drawnAt(scale));
+      QCOMPARE(screen.image(), drawnAt(1.0));
+    }
+    QCOMPARE(held, heldPixels);
+    // The memory kept is what the largest image took, beside the canvas at scale 1.
+    const size_t largest = static_cast<size_t>(drawnAt(2.5).sizeInBytes());
+    QCOMPARE(screen.bytesKept(), size_t(drawnAt(1.0).sizeInBytes()) + largest);
+  }
+
+  // The candidate marks, drawn without antialiasing, are set from the pixels their glyph was
+  // found to cover: the same pixels as the painter draws, at any scale and wherever within a
+  // device pixel a mark starts, the first time and every time after.
+  void marksSetTheSamePixelsAsThePainterDraws_data() {
+    QTest::addColumn<double>("scale");
+    for (double scale : {1.0, 1.25, 1.37, 2.0, 2.5, 3.1}) QTest::addRow("%g", scale) << scale;
+  }
+  void marksSetTheSamePixelsAsThePainterDraws() {
+    QFETCH(double, scale);
+    ImageCanvas canvas(420, 120, scale);
+    QImage expected(canvas.image().size(), QImage::Format_RGB32);
+    expected.fill(paletteColor(12).rgb());
+    QPainter p(&expected);
+    p.setFont(styleFont(FontStyle::Marks, false));
+    const int baseline = static_cast<int>(std::lround(10 * arialAscentUnits / arialCellUnits));
+    canvas.setTextFont(FontStyle::Marks);
+    canvas.setTransparentText(true);
+    for (int round = 0; round < 2; ++round)
+      for (int k = 0; k < 120; ++k) {
+        const int x = 3 + (k * 7) % 400, y = 2 + (k * 13) % 100, colour = k % 2 == 0 ? 0 : 4;
+        const QString mark = QString(QChar(k % 3 == 0 ? 'A' + k % 9 : '1' + k % 9));
+        canvas.setLineColor(colour);
+        canvas.text(x, y, mark.toStdString());
+        p.setPen(paletteColor(colour));
+        p.resetTransform();
+        p.scale(scale, scale);
+        p.translate(x, y + baseline);
+        p.drawText(QPointF(0, 0), mark);
+      }
+    p.end();
+    QCOMPARE(canvas.image(), expected);
   }
 };
 
