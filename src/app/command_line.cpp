@@ -2,6 +2,8 @@
 #include "app/command_line.h"
 
 #include <array>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace tessarix {
@@ -126,6 +128,16 @@ CommandLine parseCommandLine(const std::vector<std::string>& words) {
     line.*(option->field) = value;
   }
   return line;
+}
+
+std::string printFileProblem(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  // The file the link leads to is what a job would open.
+  const fs::file_status st = fs::status(path, ec);
+  if (st.type() == fs::file_type::not_found || st.type() == fs::file_type::regular) return {};
+  if (ec) return "Die Druckdatei " + path + " ist nicht erreichbar.";
+  return "Die Druckdatei " + path + " ist keine gewöhnliche Datei.";
 }
 
 }  // namespace tessarix

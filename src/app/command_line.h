@@ -40,6 +40,12 @@ std::string helpText();
 // found when the window system starts.
 std::string missingDisplay(const char* platform, const char* display, const char* waylandDisplay);
 
+// The print file of --print-to as it stands: empty when a job may write it (it is not there
+// yet, or it is a regular file, also through a link), else the one line that says why not. A
+// FIFO, a device, a directory or a socket is never opened: opening a FIFO would wait until
+// something reads it, and the game would hang.
+std::string printFileProblem(const std::string& path);
+
 // The one line said when the window system could not start: the platform chosen and the
 // display tried, as far as they are set.
 std::string unreachableDisplay(const char* platform, const char* display,

@@ -79,6 +79,10 @@ int main(int argc, char* argv[]) {
   std::filesystem::path printTo(line.printTo);
   std::error_code printPathError;
   if (!printTo.empty()) printTo = std::filesystem::absolute(printTo, printPathError);
+  if (!printTo.empty()) {
+    const std::string problem = tessarix::printFileProblem(printTo.string());
+    if (!problem.empty()) return sayAndEnd(problem);
+  }
 
   // Every game file is read and written by its bare name inside the game directory. A game
   // directory that cannot be used is said on one line, before any window opens.

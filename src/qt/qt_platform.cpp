@@ -1,6 +1,8 @@
 // The Qt implementation of the game's windows-level services.
 #include "qt/qt_platform.h"
 
+#include "app/command_line.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -167,6 +169,9 @@ PrintOutcome QtPlatform::print(const std::string& documentName, const PageDrawin
   printer.setPageOrientation(QPageLayout::Landscape);
   printer.setDocName(QString::fromStdString(documentName));
   if (!printFile_.empty()) {
+    // What became of the file since the start is looked at again: a FIFO put there meanwhile
+    // would hold the game until something read it.
+    if (!printFileProblem(printFile_).empty()) return PrintOutcome::Failed;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(printFile_));
   } else if (const QPrinterInfo info = QPrinterInfo::defaultPrinter(); !info.isNull()) {

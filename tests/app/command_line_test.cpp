@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <ostream>
 
 namespace tessarix {
@@ -128,6 +133,35 @@ INSTANTIATE_TEST_SUITE_P(
                       DisplayCase{"WaylandChosen", "wayland", nullptr, nullptr, false},
                       DisplayCase{"XcbWithDisplay", "xcb", ":5", nullptr, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Only a file a job can write is a print file: one that is not there yet, a regular file, also
+// through a link. A FIFO (opening it would wait for a reader), a device, a directory and a
+// link to any of them are refused with one line that names the file.
+TEST(PrintFile, OnlyARegularFileOrANewOne) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::path(::testing::TempDir()) / "print_file_test";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  std::ofstream(dir / "old.pdf") << "x";
+  ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+  fs::create_symlink(dir / "fifo", dir / "to_fifo");
+  fs::create_symlink(dir / "old.pdf", dir / "to_old");
+  fs::create_symlink(dir / "gone", dir / "dangling");
+  const struct {
+    std::string path;
+    bool refused;
+  } cases[] = {{(dir / "new.pdf").string(), false}, {(dir / "old.pdf").string(), false},
+               {(dir / "to_old").string(), false},  {(dir / "dangling").string(), false},
+               {(dir / "fifo").string(), true},     {(dir / "to_fifo").string(), true},
+               {dir.string(), true},                {"/dev/null", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    const std::string problem = printFileProblem(c.path);
+    EXPECT_EQ(!problem.empty(), c.refused) << problem;
+    if (c.refused) EXPECT_NE(problem.find(c.path), std::string::npos);
+  }
+  fs::remove_all(dir);
+}
 
 }  // namespace
 }  // namespace tessarix

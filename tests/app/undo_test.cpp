@@ -180,6 +180,20 @@ TEST_F(PlayTest, SwitchingToCandidatesStartsANewHistory) {
   EXPECT_EQ(game->state().marks, after.marks);
 }
 
+// A step keeps the bytes its event changed, not a position: entries, cleared entries and the
+// keypad's openings and closings cost a few bytes each, however long the game.
+TEST_F(PlayTest, StepsKeepOnlyWhatChanged) {
+  startTimedGame();
+  const std::vector<int> cells = emptyCells();
+  ASSERT_GE(cells.size(), 40u);
+  for (size_t k = 0; k < 40; ++k) {
+    enter(cells[k], k % 2 ? solutionOf(cells[k]) : wrongDigitFor(cells[k]));
+    if (k % 3 == 0) clickCell(MouseButton::Right, cells[k]);
+  }
+  EXPECT_GE(game->history().stepCount(), 40u);
+  EXPECT_LT(game->history().bytesKept(), 40u * 160u) << game->history().bytesKept();
+}
+
 TEST_F(PlayTest, OwnBoardCluesGoBackAndComeAgain) {
   game->menuEvent(26);  // an empty board
   game->menuEvent(11);

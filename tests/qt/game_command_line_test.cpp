@@ -1,5 +1,6 @@
 // The game program's command line and environment, run as a child process: a usage error, a
-// missing home or a missing display prints one line and creates nothing; a directory whose
+// missing home, a missing display or a print file no job could write prints one line and
+// creates nothing; a directory whose
 // name is not UTF-8 is used as given.
 #include <QtTest>
 
@@ -57,6 +58,14 @@ class GameCommandLineTest : public QObject {
     QTest::newRow("home empty") << QStringList{} << QStringList{"HOME", offscreen}
                                 << "HOME ist leer";
     QTest::newRow("home unset") << QStringList{} << QStringList{offscreen} << "HOME ist leer";
+    // A print file that no job could write: a directory (here the home folder, taken from
+    // where the game starts), a device.
+    QTest::newRow("print to a directory")
+        << QStringList{"--print-to", "home"} << QStringList{"HOME=", offscreen}
+        << "keine gewöhnliche Datei";
+    QTest::newRow("print to a device")
+        << QStringList{"--print-to", "/dev/null"} << QStringList{"HOME=", offscreen}
+        << "/dev/null ist keine gewöhnliche Datei";
     QTest::newRow("home and data home relative")
         << QStringList{} << QStringList{"HOME=rel", "XDG_DATA_HOME=rel/data", offscreen}
         << "--dir VERZEICHNIS";

@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QtTest>
+
+#include <sys/stat.h>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -107,10 +109,28 @@ class PrintTest : public QObject {
   void blockLinesStandOutAt300Dpi();
   void lineWidthsKeepTheirSizeOnPaper_data();
   void lineWidthsKeepTheirSizeOnPaper();
+  void aPrintFileNoJobCanWriteIsAPrinterError();
 
  private:
   PlayWindow play_;
 };
+
+// The print file became a FIFO, or a directory, after the start: the job is a printer error
+// at once, rather than a game that waits until something reads the FIFO.
+void PrintTest::aPrintFileNoJobCanWriteIsAPrinterError() {
+  const QString pdf = play_.printFile();
+  for (const bool fifo : {true, false}) {
+    QFile::remove(pdf);
+    QDir().rmdir(pdf);
+    if (fifo)
+      QCOMPARE(mkfifo(QFile::encodeName(pdf).constData(), 0600), 0);
+    else
+      QVERIFY(QDir().mkdir(pdf));
+    play_.messages.clear();
+    QVERIFY(play_.choose(27));
+    QTRY_COMPARE(play_.messages, QStringList{QStringLiteral("Druckerfehler!")});
+  }
+}
 
 void PrintTest::boardPrintsToOneLandscapePdfPage() {
   QVERIFY(play_.newGame());
