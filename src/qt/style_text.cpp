@@ -234,7 +234,9 @@ bool setGlyphPixels(QImage& image, double scale, QRgb colour, const StyleFont& s
 TextShape& shapeOf(const StyleFont& s, const std::string& utf8, const QPaintDevice* device) {
   auto it = s.shapes.find(utf8);
   if (it != s.shapes.end()) return it->second;
-  if (s.shapes.size() >= 4096) s.shapes.clear();
+  // A shape with its glyph runs is a kilobyte or more; a count that keeps rising (the wrong
+  // entries of a long game) makes a new text each time, so the measures start afresh early.
+  if (s.shapes.size() >= maxShapesPerStyle) s.shapes.clear();
   TextShape& t = s.shapes.emplace(utf8, measure(s, utf8)).first->second;
   shape(s, t, device);
   return t;

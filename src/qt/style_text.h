@@ -53,6 +53,9 @@ struct StyleFont {
 // The font of a style, made once per style and display kind.
 const StyleFont& cachedStyleFont(FontStyle style, bool largeFonts);
 
+// The most texts of one style kept measured: far more than a style's usual texts.
+inline constexpr size_t maxShapesPerStyle = 256;
+
 // A text in a style, measured and shaped on `device` the first time it is written. The texts
 // of a style are few (digits, counts, the panel lines); should they ever grow many, the
 // measures start afresh.
