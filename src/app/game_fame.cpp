@@ -3,6 +3,7 @@
 #include "app/game.h"
 
 #include "extras/champion.h"
+#include "extras/shared_fame_file.h"
 
 namespace tessarix {
 
@@ -19,8 +20,8 @@ void Game::enterChampion() {
                                           hallOfFameFile, fameFileKept_);
   if (!r.file.ok) {
     platform_.showMessage(r.file.message);
-    // The reload found the file unreadable or damaged: it is not written over from now on.
-    if (!r.nameAccepted) fameFileKept_ = true;
+    // Read again, the file was unreadable or damaged: it is not written over from now on.
+    if (r.file.keepFile) fameFileKept_ = true;
   }
   // Shown after every solved timed game, whether or not the time made the list.
   showHallOfFame();
@@ -29,11 +30,19 @@ void Game::enterChampion() {
 void Game::showHallOfFame() {
   // Clearing a level closes the dialog; it opens again at once on the current level's tab.
   for (;;) {
+    // The dialog shows what the file holds now, champions of another copy of the game
+    // included; a file that cannot be read now leaves the list as this run knows it.
+    if (!fameFileKept_) {
+      HallOfFame now = hallOfFame_;
+      if (loadHallOfFame(now, hallOfFameFile).ok) hallOfFame_ = now;
+    }
     const int cleared = platform_.showHallOfFame(hallOfFame_, state_.level);
     if (cleared < 0 || cleared >= fameLevels) break;
-    clearHallOfFameLevel(hallOfFame_, cleared);
-    const FameFileResult stored = storeHallOfFame(hallOfFame_, hallOfFameFile, fameFileKept_);
+    const FameFileResult stored = changeHallOfFame(
+        hallOfFame_, hallOfFameFile, [cleared](HallOfFame& h) { clearHallOfFameLevel(h, cleared); },
+        fameFileKept_);
     if (!stored.ok) platform_.showMessage(stored.message);
+    if (stored.keepFile) fameFileKept_ = true;
   }
   ignoreEscape_ = true;
 }

@@ -1,6 +1,7 @@
 // Entering a finish time into the hall of fame.
 #include "extras/champion.h"
 
+#include "extras/shared_fame_file.h"
 #include "extras/windows1252.h"
 
 namespace tessarix {
@@ -19,22 +20,32 @@ ChampionResult recordChampion(HallOfFame& h, int level, const std::string& finis
                               ChampionPrompt& prompt, const std::string& path, bool keepFile) {
   ChampionResult result;
   result.rank = championRank(h, level, finishTime);
+  std::string stored;
   if (result.rank > 0) {
     const ChampionPrompt::Answer answer = prompt.askChampionName(championName);
     if (answer.accepted) {
       championName = firstCharacters(blankControlCharacters(answer.name), fameNameLength);
       // The table shows the name as the file will keep it.
-      const std::string stored = windows1252ToUtf8(utf8ToWindows1252(championName));
-      insertChampion(h, level, result.rank, stored, date, finishTime);
+      stored = windows1252ToUtf8(utf8ToWindows1252(championName));
       result.nameAccepted = true;
     }
   }
-  // A cancelled name makes no entry at all, which leaves the tables as the reload below
-  // would make them anyway. A kept file is not read again: it would only empty the tables.
-  if (result.nameAccepted)
-    result.file = storeHallOfFame(h, path, keepFile);
-  else if (!keepFile)
+  if (result.nameAccepted) {
+    // The entry goes into the file as it is now: another copy of the game may have entered
+    // its champions meanwhile, and the time is ranked among them.
+    result.file = changeHallOfFame(
+        h, path,
+        [&](HallOfFame& now) {
+          const int rank = championRank(now, level, finishTime);
+          if (rank > 0) insertChampion(now, level, rank, stored, date, finishTime);
+        },
+        keepFile);
+  } else if (!keepFile) {
+    // A cancelled name makes no entry at all; the tables end equal to the file. A kept file
+    // is not read again: it would only empty the tables.
     result.file = loadHallOfFame(h, path);
+    result.file.keepFile = !result.file.ok;
+  }
   return result;
 }
 

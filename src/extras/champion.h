@@ -37,7 +37,9 @@ struct ChampionResult {
 // the name is asked for. Accepted: the entry goes in, dated with date (today's "TT.MM.JJJJ",
 // which the caller has from the Platform), the name with its control characters as blanks,
 // cut to fameNameLength characters and holding only characters the file can hold;
-// championName keeps the name, and the file at path is written. Otherwise (no rank, or
+// championName keeps the name, and the entry goes into the file at path as it is now (read
+// again under a lock, the time ranked anew among what another copy of the game may have
+// entered meanwhile; see changeHallOfFame), the tables ending equal to it. Otherwise (no rank, or
 // cancelled) the tables are read back from the file, or reset when there is none, so they end
 // equal to it. With keepFile (the file could not be read or was damaged when the run began)
 // the file is neither written nor read: an accepted entry stays in the tables for the run and

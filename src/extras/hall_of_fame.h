@@ -31,6 +31,8 @@ struct HallOfFame {
 struct FameFileResult {
   bool ok = true;
   std::string message;  // when not ok: what went wrong, naming the file
+  // The file was found unreadable or damaged when read again: it is not written this run.
+  bool keepFile = false;
 };
 
 // Every entry of ranks 1..10 empty: no name, no date, the time "9". Rank 0 is left alone.
