@@ -16,7 +16,7 @@ SANITIZE_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
                 TESSARIX_SOAK_EVENTS=20000
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS := fuzz_slot fuzz_fame fuzz_game fuzz_puzzles
+FUZZERS := fuzz_slot fuzz_fame fuzz_game fuzz_puzzles fuzz_kept
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 # The Debian package: its own Release build with Debian's hardening flags, then lintian on it.
 DEB_BUILD ?= build-deb

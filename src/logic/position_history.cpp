@@ -97,6 +97,12 @@ std::optional<std::vector<int>> PositionHistory::redo(GameState& s) {
   return apply(steps_[done_++], true, s);
 }
 
+void PositionHistory::restore(std::vector<Step> steps, size_t done, const GameState& s) {
+  steps_ = std::move(steps);
+  done_ = std::min(done, steps_.size());
+  seen_ = Position::of(s);
+}
+
 void PositionHistory::clear() {
   steps_.clear();
   done_ = 0;

@@ -34,10 +34,12 @@ class PositionHistory {
     uint16_t index;
     Part part;
     uint8_t before, after;
+    friend bool operator==(const Change&, const Change&) = default;
   };
   struct Step {
     std::vector<Change> changes;
     bool notSolvableBefore = false, notSolvableAfter = false;
+    friend bool operator==(const Step&, const Step&) = default;
   };
 
   // A new history that begins at the position as it stands.
@@ -58,6 +60,12 @@ class PositionHistory {
   size_t stepCount() const { return steps_.size(); }
   // The bytes the steps hold.
   size_t bytesKept() const;
+
+  // The steps and how many of them are done, to be kept on disk; and a history put back from
+  // them, beginning its next step at the position as it stands.
+  const std::vector<Step>& steps() const { return steps_; }
+  size_t doneCount() const { return done_; }
+  void restore(std::vector<Step> steps, size_t done, const GameState& s);
 
  private:
   std::vector<int> apply(const Step& step, bool forward, GameState& s);
