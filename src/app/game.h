@@ -207,6 +207,8 @@ class Game : private EntryListener, private InputTarget {
   void play(const Move& move);
   void closeKeypadPixels();
   void keypadClosed();
+  // The help line after a keypad or a hint: "Bitte ein Feld anklicken! ".
+  void askForCellAgain();
   // An entry (0 clears) drawn and judged through enterDigit, the lower copy drawn too.
   void enterCell(const CellRef& cell, int digit);
   // The own-board entry's clues, in both copies of a shared cell.

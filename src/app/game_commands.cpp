@@ -4,9 +4,7 @@
 
 #include <array>
 
-#include "logic/board_resets.h"
 #include "logic/check.h"
-#include "logic/shuffle.h"
 #include "logic/validity.h"
 #include "puzzles/puzzle_file.h"
 #include "ui/button_bar_strip.h"

@@ -17,7 +17,6 @@ namespace {
 
 constexpr const char* hintWrongEntry = "Dieser Eintrag ist falsch!";
 constexpr const char* hintNoStep = "Kein Schritt gefunden!";
-constexpr const char* helpAfterKeypad = "Bitte ein Feld anklicken! ";
 // The help panel's line holds 26 characters; a shorter text is filled up with blanks, so that
 // nothing of the text before stays visible.
 constexpr size_t hintWidth = 26;
@@ -103,9 +102,7 @@ void Game::dropHint(bool restoreHelpLine) {
   // next key or click (an undo of that value among them) asks for a cell again.
   if (restoreHelpLine && hintOnHelpLine_) {
     hintOnHelpLine_ = false;
-    helpText_ = helpAfterKeypad;
-    if (canvas_.largeFonts()) helpText_ += "   ";
-    writeHelpLine();
+    askForCellAgain();
   }
 }
 

@@ -12,8 +12,6 @@ namespace tessarix {
 namespace {
 constexpr const char* helpDigitKeypad = "Rechte Taste löscht Feld!";
 constexpr const char* helpMarksKeypad = "Bitte Kandidaten notieren!";
-// With its trailing blank; three more on large fonts.
-constexpr const char* helpAfterKeypad = "Bitte ein Feld anklicken! ";
 constexpr int escapeCharacter = 27;
 
 int indexOf(const CellRef& c) { return cellIndex(c.grid, c.col, c.row); }
@@ -188,12 +186,17 @@ void Game::closeKeypadPixels() {
   keypad_.background.reset();
 }
 
+void Game::askForCellAgain() {
+  // With its trailing blank; three more on large fonts.
+  helpText_ = "Bitte ein Feld anklicken! ";
+  if (canvas_.largeFonts()) helpText_ += "   ";
+  writeHelpLine();
+}
+
 void Game::keypadClosed() {
   keypad_.open = false;
   ++inputEpoch_;
-  helpText_ = helpAfterKeypad;
-  if (canvas_.largeFonts()) helpText_ += "   ";
-  writeHelpLine();
+  askForCellAgain();
   syncSharedBoxes(state_);
   if (state_.showCandidates) refreshCandidates();
 
