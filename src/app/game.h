@@ -13,6 +13,8 @@
 
 #include "app/game_clock.h"
 #include "app/input_router.h"
+#include "app/kept_game.h"
+#include "app/kept_game_file.h"
 #include "app/menu_table.h"
 #include "app/platform.h"
 #include "extras/hall_of_fame.h"
@@ -52,6 +54,11 @@ class Game : private EntryListener, private InputTarget {
   // The window's close button: asks as confirmQuit; a declined question sets ignoreEscape.
   // Returns true when the program ends.
   bool closeRequested();
+  // The game in progress the last run left in the game directory, taken up where it was (in
+  // its loop, its clock going on from the time played); from here on this copy keeps the game
+  // in progress there after every change. A damaged file is set aside with a message; a file
+  // another copy of the game owns is neither taken up nor written, and that is said once.
+  void resumeKeptGame();
 
   // --- Commands ----------------------------------------------------------------------------
   // One menu command: prologue, the command of the id, and, once no game loop runs any more,
@@ -233,6 +240,13 @@ class Game : private EntryListener, private InputTarget {
   // The Esc that closed it does not end a game loop (ignoreEscape).
   void showHallOfFame();
 
+  // The game in progress into its file when anything a next run needs has changed (always:
+  // also when only the time played has); a finished game's file goes (game_keeping.cpp).
+  void keepGame(bool always = false);
+  bool gameToKeep() const;
+  KeptGame keptGame() const;
+  void takeUp(KeptGame kept);
+
   // The board on one page of the printer; "Druckerfehler!" when the job fails.
   void printBoard();
   // A topic of the help bundle; the message when it cannot be shown.
@@ -334,6 +348,21 @@ class Game : private EntryListener, private InputTarget {
   bool barShown_ = false;
   void drawBar();
   void drawBarButtonAs(BarButton b, bool pressed);
+
+  // The game in progress on disk: the file, once this copy owns it; what was kept last (the
+  // history's revision and the play state it was kept with); the time played then.
+  struct KeptState {
+    uint64_t revision = 0;
+    Mode mode = Mode::Idle;
+    int level = 0, wrongCount = 0;
+    bool digitMode = true, showCandidates = false, symmetryOn = true, timed = false;
+    friend bool operator==(const KeptState&, const KeptState&) = default;
+  };
+  KeptState keptStateNow() const;
+  std::unique_ptr<KeptGameFile> keptFile_;
+  std::optional<KeptState> kept_;  // nothing: no file of this copy stands
+  int64_t keptPlayedTenths_ = 0;
+  bool keepFailureSaid_ = false;
 
   int cursorCell_ = 0;              // 0: the cursor is hidden
   CellFramePixels cursorPixels_;    // what its frame covers

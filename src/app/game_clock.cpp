@@ -18,6 +18,11 @@ void GameClock::start() {
   shownSecond_ = -1;
 }
 
+void GameClock::resume(int64_t playedTenths) {
+  startTenths_ = platform_.nowTenths() - playedTenths;
+  shownSecond_ = -1;
+}
+
 int64_t GameClock::elapsedTenths() const { return platform_.nowTenths() - startTenths_; }
 
 void GameClock::show(const std::string& text) {
@@ -74,6 +79,7 @@ void Game::clockTick() {
     return;
   }
   clock_.showElapsed(true);
+  keepGame();
 }
 
 }  // namespace tessarix

@@ -16,6 +16,8 @@ class GameClock {
 
   // A timed game starts now.
   void start();
+  // A timed game goes on: its clock shows playedTenths now, as if it had run since then.
+  void resume(int64_t playedTenths);
   int64_t startTime() const { return startTenths_; }
   // Tenths of a second since the start, by the platform's monotonic clock.
   int64_t elapsedTenths() const;

@@ -210,6 +210,8 @@ void Game::solveCommand() {
 bool Game::confirmQuit() {
   const int answer = platform_.ask("Spiel beenden?", {"&JA", "&NEIN"}, 1, MessageIcon::Question);
   if (answer != 0) return false;
+  // The game in progress is kept as it stands, its clock with the time played up to now.
+  keepGame(true);
   quitting_ = true;
   state_.clockRunning = false;
   followClock();

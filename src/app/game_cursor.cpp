@@ -76,6 +76,7 @@ void Game::hideCursor() {
 
 void Game::inputHandled() {
   recordMove();
+  keepGame();
   if (keypad_.open || cursorCell_ == 0) return;
   if (hideCursorAfterKeypad_ || mode_ == Mode::Idle) {
     hideCursor();

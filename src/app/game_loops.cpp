@@ -25,6 +25,7 @@ void Game::playLoop() {
   // A timed game's clock ticks from here on.
   followClock();
   history_.restart(state_);
+  keepGame();
 }
 
 void Game::ownBoardLoop() {
@@ -32,6 +33,7 @@ void Game::ownBoardLoop() {
   enterLoop(Mode::OwnBoard);
   drawBar();
   history_.restart(state_);
+  keepGame();
 }
 
 void Game::enterLoop(Mode mode) {
@@ -53,6 +55,7 @@ void Game::leaveLoop() {
   mode_ = Mode::Idle;
   ++inputEpoch_;
   heldBarButton_.reset();
+  keepGame();
   commandEpilogue();
 }
 

@@ -67,7 +67,10 @@ bool PositionHistory::record(const GameState& s) {
   return true;
 }
 
-void PositionHistory::rebase(const GameState& s) { seen_ = Position::of(s); }
+void PositionHistory::rebase(const GameState& s) {
+  seen_ = Position::of(s);
+  ++revision_;
+}
 
 std::vector<int> PositionHistory::apply(const Step& step, bool forward, GameState& s) {
   // The bytes of the step are written over the position as last seen, which the state
@@ -82,6 +85,7 @@ std::vector<int> PositionHistory::apply(const Step& step, bool forward, GameStat
   p.notSolvable = forward ? step.notSolvableAfter : step.notSolvableBefore;
   p.writeTo(s);
   seen_ = p;
+  ++revision_;
   std::sort(cells.begin(), cells.end());
   cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
   return cells;
@@ -101,11 +105,33 @@ void PositionHistory::restore(std::vector<Step> steps, size_t done, const GameSt
   steps_ = std::move(steps);
   done_ = std::min(done, steps_.size());
   seen_ = Position::of(s);
+  ++revision_;
 }
 
 void PositionHistory::clear() {
   steps_.clear();
   done_ = 0;
+  ++revision_;
+}
+
+bool PositionHistory::fits(const Position& now, const std::vector<Step>& steps, size_t done) {
+  if (done > steps.size()) return false;
+  Position p = now;
+  const auto walk = [&p](const Step& step, bool forward) {
+    if (p.notSolvable != (forward ? step.notSolvableBefore : step.notSolvableAfter)) return false;
+    for (const Change& c : step.changes) {
+      uint8_t& byte = byteOf(p, c.part, c.index);
+      if (byte != (forward ? c.before : c.after)) return false;
+      byte = forward ? c.after : c.before;
+    }
+    p.notSolvable = forward ? step.notSolvableAfter : step.notSolvableBefore;
+    return true;
+  };
+  for (size_t k = done; k-- > 0;)
+    if (!walk(steps[k], false)) return false;
+  for (const Step& step : steps)
+    if (!walk(step, true)) return false;
+  return true;
 }
 
 size_t PositionHistory::bytesKept() const {

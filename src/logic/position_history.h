@@ -65,7 +65,17 @@ class PositionHistory {
   // them, beginning its next step at the position as it stands.
   const std::vector<Step>& steps() const { return steps_; }
   size_t doneCount() const { return done_; }
+  // The position as last seen (between two events, the state's own).
+  const Position& seen() const { return seen_; }
   void restore(std::vector<Step> steps, size_t done, const GameState& s);
+  // Whether steps, done up to `done`, lead to the position `now`: walking back through the
+  // done steps and forth through all of them, every byte a step changes holds what the step
+  // says it held. Steps that do not fit would write nonsense on undo.
+  static bool fits(const Position& now, const std::vector<Step>& steps, size_t done);
+
+  // Counts every change of the history or of the position it last saw: a keeper of the game
+  // compares it to know whether there is anything new to keep.
+  uint64_t revision() const { return revision_; }
 
  private:
   std::vector<int> apply(const Step& step, bool forward, GameState& s);
@@ -73,6 +83,7 @@ class PositionHistory {
   Position seen_;
   std::vector<Step> steps_;
   size_t done_ = 0;  // steps_[0, done_) are done, the rest undone
+  uint64_t revision_ = 0;
 };
 
 }  // namespace tessarix

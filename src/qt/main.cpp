@@ -111,5 +111,7 @@ int main(int argc, char* argv[]) {
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     window.fitToScreen(screen->availableGeometry());
   window.show();
+  // The game in progress of the last run goes on, over the window as it stands.
+  window.resumeGame();
   return QApplication::exec();
 }

@@ -101,6 +101,8 @@ void MainWindow::start() {
   }
 }
 
+void MainWindow::resumeGame() { game_->resumeKeptGame(); }
+
 void MainWindow::fitToScreen(const QRect& available) {
   const double scale = fittingScale(available.width(), available.height());
   if (scale >= 1.0) return;

@@ -24,6 +24,8 @@ class MainWindow : public QMainWindow {
   // Builds the menu and draws the opening screen; placed on the screen as the game places it.
   // The clock timer waits for a timed game. Call once, before show().
   void start();
+  // The game in progress of the last run taken up again (once the window shows).
+  void resumeGame();
   // Shrinks the window to fit a screen's available area where it does not fit whole at scale 1,
   // and places it at the area's top-left corner; leaves it as it is where it fits.
   void fitToScreen(const QRect& available);
