@@ -6,7 +6,7 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenc
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # The benchmark programs of bench/; BENCH_FLAGS passes Google Benchmark flags to each of them,
 # e.g. make bench BENCH_FLAGS="--benchmark_repetitions=5 --benchmark_filter=Derive".
-BENCHMARKS := bench_puzzles bench_solver bench_screen
+BENCHMARKS := bench_puzzles bench_solver bench_screen bench_keep
 BENCH_FLAGS ?=
 # The sanitized build of the whole suite, and the fuzz targets with their seconds each.
 SANITIZE_BUILD ?= build-sanitize

@@ -116,6 +116,8 @@ class Game : private EntryListener, private InputTarget {
   // The cell the hint frames (its leading copy), or 0.
   int hintCell() const { return hint_ ? hint_->cell : 0; }
   bool quitting() const { return quitting_; }
+  // A, Esc or Abbruch ended the loop; its pause still runs.
+  bool leavingLoop() const { return pendingStep_ != PendingStep::None; }
   bool keypadOpen() const { return keypad_.open; }
   int keypadValue() const { return keypadValue_; }
   int boardSlot() const { return boardSlot_; }

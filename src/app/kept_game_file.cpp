@@ -32,10 +32,11 @@ KeptGameFile::~KeptGameFile() {
 
 KeptGameFile::Ownership KeptGameFile::takeOwnership() {
   if (lockFd_ >= 0) return Ownership::Owned;
-  // The lock file is never followed through a link, and never waits on a FIFO.
-  const int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
-  int fd = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | flags, 0644);
-  if (fd < 0) fd = ::open(lockPath_.c_str(), O_RDONLY | flags);
+  // The lock file is never followed through a link, never waits on a FIFO, and is only ever
+  // read (a lock needs no more, and nothing stays open for writing).
+  const int flags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+  int fd = ::open(lockPath_.c_str(), flags | O_CREAT, 0644);
+  if (fd < 0) fd = ::open(lockPath_.c_str(), flags);
   if (fd < 0) return Ownership::Owned;
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -100,7 +101,9 @@ std::optional<std::string> KeptGameFile::setAside() const {
 }
 
 bool KeptGameFile::write(const std::string& bytes) const {
-  return replaceFile(path_, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+  // Written after every move: no wait for the disk (see Durability::Ordered).
+  return writeReplacing(path_, std::vector<uint8_t>(bytes.begin(), bytes.end()),
+                        Durability::Ordered) == WriteStatus::Written;
 }
 
 void KeptGameFile::remove() const {

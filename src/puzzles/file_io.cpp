@@ -94,7 +94,9 @@ FileRead readFilePrefix(const std::string& path, uint64_t maxBytes) {
 
 void (*beforeReplaceForTests)() = nullptr;
 
-WriteStatus writeReplacing(const std::string& path, const std::vector<uint8_t>& bytes) {
+WriteStatus writeReplacing(const std::string& path, const std::vector<uint8_t>& bytes,
+                           Durability durability) {
+  const bool synced = durability == Durability::Synced;
   if (path.empty() || path.back() == '/') return WriteStatus::NotAFile;
   mode_t mode = 0644;
   struct stat old {};
@@ -112,7 +114,7 @@ WriteStatus writeReplacing(const std::string& path, const std::vector<uint8_t>& 
   Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
   if (fd.get() < 0) return WriteStatus::Failed;
   bool ok = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), bytes.data(), bytes.size()) &&
-            ::fsync(fd.get()) == 0;
+            (!synced || ::fsync(fd.get()) == 0);
   ok = fd.close() && ok;
   if (ok && beforeReplaceForTests != nullptr) beforeReplaceForTests();
   // rename replaces the name at path, whatever now stands there, and never writes through it.
@@ -122,6 +124,7 @@ WriteStatus writeReplacing(const std::string& path, const std::vector<uint8_t>& 
     return WriteStatus::Failed;
   }
   // The rename itself lasts only once the directory is on disk too.
+  if (!synced) return WriteStatus::Written;
   Descriptor directory(::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (directory.get() >= 0) ::fsync(directory.get());
   return WriteStatus::Written;

@@ -28,12 +28,20 @@ enum class WriteStatus {
   Failed,    // the temporary file could not be made, written, synced or renamed
 };
 
+// How far a write waits for the disk. Synced: the new file and the rename are on the disk
+// before the write returns (a saved board, the hall of fame). Ordered: no wait; the rename
+// still replaces the old file whole for any process, and file systems that order a replacing
+// rename after its data (ext4's default) keep it whole through a power cut too. For a file
+// written after every move, where a wait of milliseconds on a slow disk would be felt.
+enum class Durability { Synced, Ordered };
+
 // Writes bytes to a new temporary file in the directory of path, created exclusively under a
 // fresh name, and renames it over path. Only a regular file (or no file) at path is replaced:
 // anything else, a symbolic link above all, is refused, so nothing is ever written through a
 // link. On failure the old file stays as it was and no temporary file is left behind. The
 // new file takes the old one's permissions (0644 when there was none).
-WriteStatus writeReplacing(const std::string& path, const std::vector<uint8_t>& bytes);
+WriteStatus writeReplacing(const std::string& path, const std::vector<uint8_t>& bytes,
+                           Durability durability = Durability::Synced);
 
 // Tests of a crash in mid-save set this: it runs once the temporary file is written and
 // synced, just before the rename. The game never sets it.

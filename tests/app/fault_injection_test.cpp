@@ -1,8 +1,8 @@
-// Saving when the machine fails: "brett.trx" (the save command) and "Champions.Rhm" (a list of
-// the hall of fame cleared, or a new champion entered) written onto a full file system, into a
-// read-only game directory, and by a process killed between writing the new file and renaming
-// it over the old one. The player is told (the killed process tells nobody), and the old file
-// stays byte for byte.
+// Saving when the machine fails: "brett.trx" (the save command), "Champions.Rhm" (a list of
+// the hall of fame cleared, or a new champion entered) and the game in progress (kept after a
+// move) written onto a full file system, into a read-only game directory, and by a process
+// killed between writing the new file and renaming it over the old one. The player is told
+// (the killed process tells nobody), and the old file stays byte for byte.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/mount.h>
@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "app/kept_game_file.h"
 #include "app_fixture.h"
 #include "logic/check.h"
 #include "play_fixture.h"
@@ -35,7 +36,7 @@ enum class Fault {
   ReadOnly,        // the game directory cannot be written
   KilledMidSave,   // the process dies after writing the temporary file, before the rename
 };
-enum class Target { SavedBoard, HallOfFame };
+enum class Target { SavedBoard, HallOfFame, KeptGame };
 
 struct FaultCase {
   const char* name;
@@ -99,16 +100,21 @@ class SaveFault : public GameDirectoryTest, public ::testing::WithParamInterface
   void startGame() {
     game_ = std::make_unique<Game>(canvas_, platform_);
     game_->startUp(menu_);
+    if (GetParam().target == Target::KeptGame) game_->resumeKeptGame();
     ASSERT_TRUE(platform_.messages.empty()) << platform_.messages.front();
-    if (GetParam().target == Target::SavedBoard) {
+    if (GetParam().target != Target::HallOfFame) {
       game_->menuEvent(8);  // a new game, in the play loop
       ASSERT_EQ(game_->mode(), Game::Mode::Playing);
     }
   }
 
-  // The save the case is about: S with slot 2, or the easy list cleared in the hall of fame.
+  // The save the case is about: S with slot 2, the easy list cleared in the hall of fame, or
+  // F (every cell's marks set) kept as the game in progress.
   void save() {
-    if (GetParam().target == Target::SavedBoard) {
+    if (GetParam().target == Target::KeptGame) {
+      game_->input().keyPressed('F');
+      game_->input().keyReleased('F');
+    } else if (GetParam().target == Target::SavedBoard) {
       platform_.slotAnswers = {2};
       game_->input().keyPressed('S');
       game_->input().keyReleased('S');
@@ -119,7 +125,12 @@ class SaveFault : public GameDirectoryTest, public ::testing::WithParamInterface
   }
 
   std::string targetFile() const {
-    return GetParam().target == Target::SavedBoard ? savedBoardFile : hallOfFameFile;
+    switch (GetParam().target) {
+      case Target::SavedBoard: return savedBoardFile;
+      case Target::HallOfFame: return hallOfFameFile;
+      case Target::KeptGame: break;
+    }
+    return keptGameFile;
   }
 
   ScriptedPlatform platform_;
@@ -140,6 +151,7 @@ TEST_P(SaveFault, TheOldFileStaysWholeAndThePlayerIsTold) {
   const std::string file = targetFile();
   const std::string old = bytesOf(path(file));
   ASSERT_FALSE(old.empty());
+  const Position kept = Position::of(game_->state());
 
   switch (c.fault) {
     case Fault::FileSizeLimit: {
@@ -194,14 +206,21 @@ TEST_P(SaveFault, TheOldFileStaysWholeAndThePlayerIsTold) {
     ::mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT, nullptr);
 
   // The next start finds the old file as it was: it loads without a word, and the game goes on.
+  game_.reset();
   ScriptedPlatform next;
   RecordingCanvas canvas;
   TextMenuBuilder menu;
   Game again(canvas, next);
   again.startUp(menu);
+  again.resumeKeptGame();
   EXPECT_TRUE(next.messages.empty()) << next.messages.front();
   EXPECT_EQ(leftoverTemporaries(dir_, file).size(), c.fault == Fault::KilledMidSave ? 1u : 0u);
-  if (c.target == Target::SavedBoard) {
+  if (c.target == Target::KeptGame) {
+    // The game as it was before the move whose keeping failed (the move itself is lost).
+    EXPECT_EQ(again.mode(), Game::Mode::Playing);
+    EXPECT_TRUE(Position::of(again.state()) == kept);
+    EXPECT_TRUE(again.state().clockRunning);
+  } else if (c.target == Target::SavedBoard) {
     GameState s;
     EXPECT_EQ(loadSlot(path(file), 2, s).status, LoadStatus::Loaded);
   } else {
@@ -219,7 +238,11 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"BoardIntoAReadOnlyDirectory", Fault::ReadOnly, Target::SavedBoard},
         FaultCase{"FameIntoAReadOnlyDirectory", Fault::ReadOnly, Target::HallOfFame},
         FaultCase{"BoardKilledBeforeTheRename", Fault::KilledMidSave, Target::SavedBoard},
-        FaultCase{"FameKilledBeforeTheRename", Fault::KilledMidSave, Target::HallOfFame}),
+        FaultCase{"FameKilledBeforeTheRename", Fault::KilledMidSave, Target::HallOfFame},
+        FaultCase{"KeptGameOverTheFileSizeLimit", Fault::FileSizeLimit, Target::KeptGame},
+        FaultCase{"KeptGameOnAFullFileSystem", Fault::FullFileSystem, Target::KeptGame},
+        FaultCase{"KeptGameIntoAReadOnlyDirectory", Fault::ReadOnly, Target::KeptGame},
+        FaultCase{"KeptGameKilledBeforeTheRename", Fault::KilledMidSave, Target::KeptGame}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A new champion: the time of a solved timed game on Leicht, accepted in the name dialog, is

@@ -19,6 +19,8 @@
 
 #include "app/game.h"
 #include "app/keys.h"
+#include "app/kept_game_file.h"
+#include "logic/check.h"
 #include "logic/geometry.h"
 #include "puzzles/levels.h"
 #include "puzzles/puzzle_file.h"
@@ -245,6 +247,7 @@ class RandomPlayer {
     if (const int c = game_->cursorCell(); c != 0 && (mode == Game::Mode::Idle || leadingCopy(c) != c))
       return "keyboard cursor on cell " + std::to_string(c) + " in mode " +
              std::to_string(static_cast<int>(mode));
+    if (std::string problem = checkKeptGame(); !problem.empty()) return problem;
     return checkFiles();
   }
 
@@ -267,7 +270,7 @@ class RandomPlayer {
       } else if (name == hallOfFameFile) {
         const std::string problem = checkHallOfFameFile(entry.path().string());
         if (!problem.empty()) return problem;
-      } else if (!isLevelFile(name)) {
+      } else if (name != keptGameFile && name != keptGameLockFile && !isLevelFile(name)) {
         return "unexpected file " + name;
       }
     }
@@ -285,6 +288,36 @@ class RandomPlayer {
     return {};
   }
 
+  // The game in progress on disk is the one on the screen: its position, its mode and a
+  // history that leads to it; a game over (or none) leaves no file.
+  std::string checkKeptGame() {
+    const KeptGameFile::Read read = KeptGameFile().read();
+    const Game::Mode mode = game_->mode();
+    const GameState& s = game_->state();
+    if (read.status == KeptGameFile::Read::Status::Damaged)
+      return "the kept game is damaged: " + read.why;
+    // Quitting keeps the game as it stands; a game being left, solved or not running has none.
+    if (game_->quitting()) return {};
+    const bool over = mode == Game::Mode::Idle || game_->leavingLoop() ||
+                      (mode == Game::Mode::Playing && (game_->gameSolved() || isSolved(s.status)));
+    if (over) {
+      return read.status == KeptGameFile::Read::Status::Game
+                 ? "a kept game stands while no game is in progress"
+                 : std::string{};
+    }
+    if (read.status != KeptGameFile::Read::Status::Game) return "no kept game in a loop";
+    const KeptGame& kept = *read.game;
+    if (!(kept.position == Position::of(s))) return "the kept position is not the game's";
+    if ((kept.mode == KeptGame::Mode::OwnBoard) != (mode == Game::Mode::OwnBoard))
+      return "the kept mode is not the game's";
+    if (kept.wrongCount != s.wrongCount) return "the kept wrong-entry count is not the game's";
+    if (!PositionHistory::fits(kept.position, kept.steps, kept.doneSteps))
+      return "the kept history does not lead to the kept position";
+    if (kept.steps.size() != game_->history().stepCount())
+      return "the kept history is not the game's";
+    return {};
+  }
+
   static bool isLevelFile(const std::string& name) {
     for (int level = 0; level < 4; ++level)
       if (name == levelFileName(level)) return true;
@@ -295,6 +328,7 @@ class RandomPlayer {
     game_.reset();
     game_ = std::make_unique<Game>(canvasForRun_ ? canvasForRun_() : canvas_, platform_);
     game_->startUp(menu_);
+    game_->resumeKeptGame();
   }
 
   int pick(int n) { return static_cast<int>(chooser_(static_cast<uint32_t>(n))); }
