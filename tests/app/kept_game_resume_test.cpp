@@ -215,7 +215,7 @@ TEST_F(KeepTest, NothingIsWrittenWhenNothingChanged) {
 
 // --- What else may stand under the kept game's name -----------------------------------------
 
-enum class Damage { Empty, OneByte, RandomBytes, Directory, Fifo, LinkOut, OlderFormat, Cut };
+enum class Damage { Empty, OneByte, RandomBytes, Huge, Directory, Fifo, LinkOut, OlderFormat, Cut };
 
 struct DamageCase {
   const char* name;
@@ -255,6 +255,10 @@ TEST_P(DamagedKeptGame, IsSetAsideWithAMessageAndTheGameStartsAsEver) {
   }
   switch (GetParam().damage) {
     case Damage::Directory: std::filesystem::create_directory(file); break;
+    case Damage::Huge:  // 512 MiB of holes: refused by its size, never read
+      std::ofstream(file, std::ios::binary) << "TESSARIX-SPIEL\n";
+      std::filesystem::resize_file(file, std::uintmax_t{512} << 20);
+      break;
     case Damage::Fifo: ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0); break;
     case Damage::LinkOut: {
       KeptGame g;
@@ -310,6 +314,7 @@ INSTANTIATE_TEST_SUITE_P(
     Damages, DamagedKeptGame,
     ::testing::Values(DamageCase{"Empty", Damage::Empty}, DamageCase{"OneByte", Damage::OneByte},
                       DamageCase{"RandomBytes", Damage::RandomBytes},
+                      DamageCase{"Huge", Damage::Huge},
                       DamageCase{"Directory", Damage::Directory}, DamageCase{"Fifo", Damage::Fifo},
                       DamageCase{"LinkOutOfTheDirectory", Damage::LinkOut},
                       DamageCase{"OlderFormat", Damage::OlderFormat},

@@ -148,7 +148,21 @@ class PlayWindow {
     for (int slot = 0; slot < slotCount; ++slot)
       if (!saveSlot(levelFileName(0), slot, puzzle, random).ok) return false;
     if (prepare) prepare();
+    return showWindow();
+  }
 
+  // The window closed and a new one opened on the same game directory, as the next run of
+  // the game; with resume, it takes up the game in progress the last one kept.
+  bool reopen(bool resume) {
+    window_.reset();
+    messages.clear();
+    if (!showWindow()) return false;
+    if (resume) window_->resumeGame();
+    return true;
+  }
+
+  // The window of the game directory, shown and active.
+  bool showWindow() {
     window_ = std::make_unique<MainWindow>();
     QtPlatform& platform = window_->platform();
     platform.setPrintFile(printFile().toStdString());
