@@ -357,7 +357,8 @@ class Game : private EntryListener, private InputTarget {
     uint64_t revision = 0;
     Mode mode = Mode::Idle;
     int level = 0, wrongCount = 0;
-    bool digitMode = true, showCandidates = false, symmetryOn = true, timed = false;
+    bool digitMode = true, showCandidates = false, symmetryOn = true, trackMarks = false;
+    bool timed = false;
     friend bool operator==(const KeptState&, const KeptState&) = default;
   };
   KeptState keptStateNow() const;

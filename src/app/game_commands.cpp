@@ -99,6 +99,7 @@ void Game::menuEvent(int id) {
       redrawBoard();
       break;
     case Symmetry: state_.symmetryOn = !state_.symmetryOn; break;
+    case TrackMarks: state_.trackMarks = !state_.trackMarks; break;
     case ShowHallOfFame: showHallOfFame(); break;
     case Instructions: showHelpTopic(helpOverviewTopic); break;
     case Quit: confirmQuit(); break;

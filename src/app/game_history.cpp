@@ -43,7 +43,10 @@ void Game::showChangedCells(const std::vector<int>& cells) {
 }
 
 void Game::play(const Move& move) {
+  const bool marksGo = removesSeenMarks(state_, move);
   applyMove(state_, move, {this, !ownBoardMode(), &platform_});
+  // The marks the value took from the cells around it.
+  if (marksGo) drawMarks();
 }
 
 void Game::repaintCell(int i) {

@@ -24,9 +24,11 @@ bool Game::gameToKeep() const {
 }
 
 Game::KeptState Game::keptStateNow() const {
-  return {history_.revision(), mode_,           state_.level,
-          state_.wrongCount,   state_.digitMode, state_.showCandidates,
-          state_.symmetryOn,   state_.clockRunning && !gameSolved_};
+  return {history_.revision(),   mode_,
+          state_.level,          state_.wrongCount,
+          state_.digitMode,      state_.showCandidates,
+          state_.symmetryOn,     state_.trackMarks,
+          state_.clockRunning && !gameSolved_};
 }
 
 KeptGame Game::keptGame() const {
@@ -37,6 +39,7 @@ KeptGame Game::keptGame() const {
   g.digitMode = state_.digitMode;
   g.showCandidates = state_.showCandidates;
   g.symmetryOn = state_.symmetryOn;
+  g.trackMarks = state_.trackMarks;
   g.wrongCount = state_.wrongCount;
   g.timed = state_.clockRunning && !gameSolved_;
   g.playedTenths = g.timed ? clock_.elapsedTenths() : 0;
@@ -115,6 +118,7 @@ void Game::takeUp(KeptGame kept) {
   state_.digitMode = kept.digitMode;
   state_.showCandidates = kept.showCandidates;
   state_.symmetryOn = kept.symmetryOn;
+  state_.trackMarks = kept.trackMarks;
   kept.position.writeTo(state_);
   state_.wrongCount = kept.wrongCount;
   gameSolved_ = false;

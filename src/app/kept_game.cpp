@@ -23,7 +23,8 @@ enum Flag : uint8_t {
   flagSymmetry = 4,
   flagTimed = 8,
   flagNotSolvable = 16,
-  allFlags = 31,
+  flagTrackMarks = 32,
+  allFlags = 63,
 };
 
 class Writer {
@@ -95,6 +96,7 @@ std::string encodeKeptGame(const KeptGame& g) {
   if (g.symmetryOn) flags |= flagSymmetry;
   if (g.timed) flags |= flagTimed;
   if (g.position.notSolvable) flags |= flagNotSolvable;
+  if (g.trackMarks) flags |= flagTrackMarks;
   w.number<uint8_t>(flags);
   w.number<uint32_t>(static_cast<uint32_t>(g.wrongCount));
   w.number<int64_t>(g.playedTenths);
@@ -148,6 +150,7 @@ std::optional<KeptGame> decodeKeptGame(std::string_view bytes, std::string& why)
   g.symmetryOn = (flags & flagSymmetry) != 0;
   g.timed = (flags & flagTimed) != 0;
   g.position.notSolvable = (flags & flagNotSolvable) != 0;
+  g.trackMarks = (flags & flagTrackMarks) != 0;
   g.wrongCount = static_cast<int>(wrong);
 
   Position& p = g.position;

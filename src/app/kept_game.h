@@ -20,7 +20,7 @@ struct KeptGame {
   Position position;
   Mode mode = Mode::Idle;
   int level = 0;
-  bool digitMode = true, showCandidates = false, symmetryOn = true;
+  bool digitMode = true, showCandidates = false, symmetryOn = true, trackMarks = false;
   int wrongCount = 0;
   bool timed = false;         // the clock still runs for the hall of fame
   int64_t playedTenths = 0;   // the time played so far

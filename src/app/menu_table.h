@@ -33,6 +33,7 @@ enum Id : int {
   Letters = 41,
   Candidates = 44,
   Symmetry = 45,
+  TrackMarks = 48,  // "Markierungen nachführen": an entry removes its value's marks around it
   ShowHallOfFame = 50,
   Instructions = 60,
   Quit = 99,

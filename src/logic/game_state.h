@@ -47,6 +47,9 @@ struct GameState {
   bool digitMode = true;
   bool symmetryOn = true;
   bool showCandidates = false;
+  // The player's own pencil marks keep themselves: a value entered removes its mark from
+  // every cell that sees the cell.
+  bool trackMarks = false;
   bool clockRunning = false;
   // The value whose cells are tinted everywhere (1..9), or 0: the player's highlight.
   int highlightDigit = 0;

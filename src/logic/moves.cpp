@@ -4,8 +4,26 @@
 #include "logic/board_resets.h"
 #include "logic/geometry.h"
 #include "logic/shuffle.h"
+#include "logic/units.h"
 
 namespace tessarix {
+
+bool removesSeenMarks(const GameState& s, const Move& move) {
+  return s.trackMarks && !s.showCandidates && move.digit >= 1 && move.digit <= 9 &&
+         (move.kind == MoveKind::Enter || move.kind == MoveKind::SetClue);
+}
+
+void removeSeenMarks(GameState& s, int cell, int digit) {
+  // The units of the cell in every grid it belongs to (a shared cell's mirror brings the
+  // other grid's row, column and box); each cell met loses the mark in both its copies.
+  const CellUnits& units = cellUnits();
+  for (const uint8_t unit : units.seen[static_cast<size_t>(cell)]) {
+    if (unit == noUnit) continue;
+    for (const int16_t peer : units.unitCells[unit])
+      for (const int copy : {static_cast<int>(peer), mirrorOf(peer)})
+        if (copy != 0) s.marks[static_cast<size_t>(copy + 1000 * digit)] = 0;
+  }
+}
 
 void applyMove(GameState& s, const Move& move, const MoveContext& context) {
   const int i = move.cell;
@@ -43,6 +61,7 @@ void applyMove(GameState& s, const Move& move, const MoveContext& context) {
       break;
     case MoveKind::Solve: runPasses(s, context.listener); break;
   }
+  if (removesSeenMarks(s, move)) removeSeenMarks(s, i, move.digit);
 }
 
 }  // namespace tessarix

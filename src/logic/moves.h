@@ -40,4 +40,10 @@ struct MoveContext {
 // The move applied to the state: the only writer of the position while a game runs.
 void applyMove(GameState& s, const Move& move, const MoveContext& context = {});
 
+// With the marks keeping themselves (trackMarks, own marks rather than candidates), a value
+// entered or set as a clue takes its pencil mark from every cell that sees the cell: the
+// rows, columns and boxes of each grid the cell belongs to. Part of the same move.
+bool removesSeenMarks(const GameState& s, const Move& move);
+void removeSeenMarks(GameState& s, int cell, int digit);
+
 }  // namespace tessarix

@@ -40,6 +40,7 @@ KeptGame aGame() {
   g.mode = KeptGame::Mode::Playing;
   g.level = 2;
   g.digitMode = false;
+  g.trackMarks = true;
   g.wrongCount = s.wrongCount;
   g.timed = true;
   g.playedTenths = 12 * 600 + 3;

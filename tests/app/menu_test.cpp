@@ -56,9 +56,10 @@ TEST(MenuTable, EveryCommandOnceWithAnAccessKeyOfItsOwnInItsMenu) {
   }
   // Every command the game answers, and every item that carries a check mark, is on the bar.
   for (int id :
-       {1, 8, 10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 30, 31, 32, 33, 40, 41, 44, 45, 50, 60, 99})
+       {1, 8, 10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 30, 31, 32, 33, 40, 41, 44, 45, 48, 50, 60,
+        99})
     EXPECT_TRUE(ids.count(id)) << "id " << id;
-  EXPECT_EQ(ids.size(), 23u);
+  EXPECT_EQ(ids.size(), 24u);
 }
 
 TEST(MenuTable, PopupReadsNestedMenusAndItemTextsAfterTheFirstColon) {
@@ -109,7 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ChecksCase{{44}, {30, 40, 44, 45}},  // candidates shown
                       ChecksCase{{44, 44}, {30, 40, 45}},  // and hidden again
                       ChecksCase{{45}, {30, 40}},          // symmetry off
-                      ChecksCase{{45, 45, 33, 41}, {33, 41, 45}}));
+                      ChecksCase{{45, 45, 33, 41}, {33, 41, 45}},
+                      ChecksCase{{48}, {30, 40, 45, 48}},  // the marks keep themselves
+                      ChecksCase{{48, 48}, {30, 40, 45}}));
 
 TEST_F(MenuChecks, ALevelChangesNoBoard) {
   GameState& s = game->state();

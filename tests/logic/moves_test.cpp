@@ -4,6 +4,8 @@
 // changed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "logic/moves.h"
 #include "logic/position_history.h"
 #include "logic/solver.h"
@@ -130,6 +132,78 @@ TEST(PositionHistory, StepsHoldTheChangedBytesAndGoBackAndForth) {
   // cell is two changed bytes.
   EXPECT_LT(oneEntry, 256u);
 }
+
+
+// --- Marks that keep themselves -----------------------------------------------------------------
+
+namespace seen_marks {
+
+// Whether two cell copies lie in one row, column or box of some grid, through any of their
+// copies: worked out from the coordinates alone.
+bool sees(int a, int b) {
+  for (const int x : {a, mirrorOf(a)})
+    for (const int y : {b, mirrorOf(b)}) {
+      if (x == 0 || y == 0 || cellGrid(x) != cellGrid(y)) continue;
+      if (cellRow(x) == cellRow(y) || cellCol(x) == cellCol(y)) return true;
+      if ((cellRow(x) - 1) / 3 == (cellRow(y) - 1) / 3 && (cellCol(x) - 1) / 3 == (cellCol(y) - 1) / 3)
+        return true;
+    }
+  return false;
+}
+
+struct Case {
+  const char* name;
+  int cell;
+  MoveKind kind;
+};
+
+class TrackedMarks : public ::testing::TestWithParam<Case> {};
+
+TEST_P(TrackedMarks, AValueTakesItsMarkFromEveryCellThatSeesItAndNoOther) {
+  const Case& c = GetParam();
+  for (const bool track : {false, true}) {
+    GameState s;
+    s.marks.fill(1);
+    s.trackMarks = track;
+    applyMove(s, {c.kind, c.cell, 5});
+    int gone = 0;
+    for (int q = 0; q < 1000; ++q) {
+      if (cellGrid(q) == 0 || cellCol(q) == 0 || cellRow(q) == 0) continue;
+      for (int d = 1; d <= 9; ++d) {
+        const bool kept = s.marks[static_cast<size_t>(q + 1000 * d)] != 0;
+        const bool shouldGo = track && d == 5 && sees(c.cell, q);
+        EXPECT_EQ(kept, !shouldGo) << "cell " << q << " digit " << d << " track " << track;
+        gone += kept ? 0 : 1;
+      }
+    }
+    if (track) EXPECT_GT(gone, 20) << c.name;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, TrackedMarks,
+    ::testing::Values(Case{"EntryInASharedBox", cellIndex(1, 1, 7), MoveKind::Enter},
+                      Case{"EntryInTheMiddleGrid", cellIndex(5, 5, 5), MoveKind::Enter},
+                      Case{"EntryInALoneGridCorner", cellIndex(4, 1, 1), MoveKind::Enter},
+                      Case{"ClueInASharedBox", leadingCopy(cellIndex(2, 7, 1)), MoveKind::SetClue},
+                      Case{"ClueInALoneGridCorner", cellIndex(9, 9, 9), MoveKind::SetClue}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TrackedMarks, ClearingCandidatesAndOtherMovesLeaveTheMarks) {
+  GameState s;
+  s.marks.fill(1);
+  s.trackMarks = true;
+  const int cell = cellIndex(5, 5, 5);
+  applyMove(s, {MoveKind::Enter, cell, 0});     // clearing puts nothing back, takes nothing
+  applyMove(s, {MoveKind::ToggleMark, cell, 5});
+  applyMove(s, {MoveKind::ToggleMark, cell, 5});
+  EXPECT_TRUE(std::all_of(s.marks.begin() + 1000, s.marks.end(), [](uint8_t m) { return m == 1; }));
+  s.showCandidates = true;  // candidates are worked out from the field, not kept by hand
+  applyMove(s, {MoveKind::Enter, cell, 5});
+  EXPECT_TRUE(std::all_of(s.marks.begin() + 1000, s.marks.end(), [](uint8_t m) { return m == 1; }));
+}
+
+}  // namespace seen_marks
 
 }  // namespace
 }  // namespace tessarix::testing
