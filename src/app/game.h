@@ -70,6 +70,8 @@ class Game : private EntryListener, private InputTarget {
   InputRouter& input() { return input_; }
   // The timed step asked for with startStepTimer has come due.
   void timerFired();
+  // The window was minimised or hidden: a timed game pauses (game_pause.cpp).
+  void windowHidden();
 
   // --- The clock ---------------------------------------------------------------------------
   // Every 50 ms from the front end's timer, which runs only while a timed game runs: the label
@@ -122,6 +124,8 @@ class Game : private EntryListener, private InputTarget {
   int keypadValue() const { return keypadValue_; }
   int boardSlot() const { return boardSlot_; }
   bool keyPrefix() const { return keyPrefix_; }
+  // The play loop is paused: the clock stopped, the field covered (P).
+  bool paused() const { return paused_; }
   // The cell under the keyboard cursor (its leading copy), or 0 while the cursor is hidden.
   int cursorCell() const { return cursorCell_; }
 
@@ -249,6 +253,17 @@ class Game : private EntryListener, private InputTarget {
   KeptGame keptGame() const;
   void takeUp(KeptGame kept);
 
+  // The pause (game_pause.cpp): P pauses, P, Esc or a click goes on; while paused no other
+  // key or click acts. pausedKeyReleased returns whether the pause took the key.
+  bool canPause() const;
+  void pauseGame();
+  void endPause();
+  bool pausedKeyReleased(int key);
+  // Every cell of the field covered, as a pause shows it.
+  static void coverField(Canvas& canvas);
+  // The time played: stopped at its value while paused.
+  int64_t playedTenths() const;
+
   // The board on one page of the printer; "Druckerfehler!" when the job fails.
   void printBoard();
   // A topic of the help bundle; the message when it cannot be shown.
@@ -366,6 +381,9 @@ class Game : private EntryListener, private InputTarget {
   std::optional<KeptState> kept_;  // nothing: no file of this copy stands
   int64_t keptPlayedTenths_ = 0;
   bool keepFailureSaid_ = false;
+
+  bool paused_ = false;
+  int64_t pausedTenths_ = 0;  // the time played when the pause began
 
   int cursorCell_ = 0;              // 0: the cursor is hidden
   CellFramePixels cursorPixels_;    // what its frame covers

@@ -48,7 +48,7 @@ void GameClock::tickWhile(bool timed) {
 
 // --- The Game's rules of the clock --------------------------------------------------------------
 
-void Game::followClock() { clock_.tickWhile(state_.clockRunning && !gameSolved_); }
+void Game::followClock() { clock_.tickWhile(state_.clockRunning && !gameSolved_ && !paused_); }
 
 void Game::updateClock() {
   if (!state_.clockRunning) {
@@ -74,7 +74,7 @@ void Game::updateClock() {
 
 void Game::clockTick() {
   // A stopped clock writes nothing: the last time shown stays (or the idle text).
-  if (!state_.clockRunning || gameSolved_) {
+  if (!state_.clockRunning || gameSolved_ || paused_) {
     followClock();
     return;
   }

@@ -18,6 +18,11 @@ void Game::pointerMoved(int x, int y) {
 }
 
 void Game::loopButtonPressed(MouseButton button, const LoopHit& hit) {
+  // A click anywhere ends a pause, and does nothing else.
+  if (paused_) {
+    endPause();
+    return;
+  }
   // A mouse click hides the keyboard cursor and takes a hint's frame away.
   hideCursor();
   dropHint(true);

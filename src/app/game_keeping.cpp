@@ -42,7 +42,8 @@ KeptGame Game::keptGame() const {
   g.trackMarks = state_.trackMarks;
   g.wrongCount = state_.wrongCount;
   g.timed = state_.clockRunning && !gameSolved_;
-  g.playedTenths = g.timed ? clock_.elapsedTenths() : 0;
+  g.playedTenths = g.timed ? playedTenths() : 0;
+  g.paused = paused_;
   g.steps = history_.steps();
   g.doneSteps = history_.doneCount();
   return g;
@@ -59,7 +60,7 @@ void Game::keepGame(bool always) {
   if (!always && kept_ == now) {
     // Nothing new but the time: a running clock is kept every few seconds, between two
     // events only (a dialog of an event may hold a position the history has not seen yet).
-    if (!now.timed || clock_.elapsedTenths() - keptPlayedTenths_ < clockKeptEvery) return;
+    if (!now.timed || paused_ || playedTenths() - keptPlayedTenths_ < clockKeptEvery) return;
     if (!(Position::of(state_) == history_.seen())) return;
   }
   const KeptGame g = keptGame();
@@ -109,7 +110,7 @@ void Game::resumeKeptGame() {
   // From here on this copy keeps the game; what it took up stands on disk already.
   keptFile_ = std::move(file);
   if (mode_ != Mode::Idle) kept_ = keptStateNow();
-  keptPlayedTenths_ = state_.clockRunning ? clock_.elapsedTenths() : 0;
+  keptPlayedTenths_ = state_.clockRunning ? playedTenths() : 0;
 }
 
 void Game::takeUp(KeptGame kept) {
@@ -141,6 +142,8 @@ void Game::takeUp(KeptGame kept) {
     }
     playLoop();
     updateClock();
+    // A game kept paused comes back paused.
+    if (kept.paused) pauseGame();
   }
   // Undo reaches back through the moves of that game; steps that do not lead to the position
   // (a file written by hand) are dropped rather than let undo write nonsense.

@@ -44,7 +44,7 @@ void Game::enterLoop(Mode mode) {
 }
 
 void Game::leaveLoop() {
-  // A loop is left only by its keys and its bar, never while the keypad is open.
+  // A loop is left only by its keys and its bar, never while the keypad is open or paused.
   hideCursor();
   dropHint(false);
   hintOnHelpLine_ = false;  // the epilogue writes the menu's line
@@ -81,6 +81,7 @@ void Game::loopKeyPressed(int key) {
 void Game::loopKeyReleased(int key) {
   // Alt belongs to the menu's access keys, and the menu is off in a loop: a key pressed with
   // Alt does nothing. With Ctrl only undo and redo act.
+  if (pausedKeyReleased(key)) return;
   if ((key & keys::alt) != 0) return;
   if ((key & keys::ctrl) != 0) {
     if (keys::isUndo(key) || keys::isRedo(key)) {
@@ -117,6 +118,9 @@ void Game::loopKeyReleased(int key) {
       if (!ignoreEscape_) abortLoop(true);
       break;
     case 'K': keyPrefix_ = true; break;
+    case 'P':
+      if (!own) pauseGame();
+      break;
     case 'O':
       // Only O clears the prefix: K, another key, then O still solves.
       if (keyPrefix_) solveShortcut();

@@ -194,6 +194,9 @@ void Game::drawPicture() {
                     colorCursor);
   }
 
+  // A pause covers the field.
+  if (paused_) coverField(canvas);
+
   // The open keypad over what it covers.
   if (keypad_.open) {
     if (keypad_.background)

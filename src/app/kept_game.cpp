@@ -24,7 +24,8 @@ enum Flag : uint8_t {
   flagTimed = 8,
   flagNotSolvable = 16,
   flagTrackMarks = 32,
-  allFlags = 63,
+  flagPaused = 64,
+  allFlags = 127,
 };
 
 class Writer {
@@ -97,6 +98,7 @@ std::string encodeKeptGame(const KeptGame& g) {
   if (g.timed) flags |= flagTimed;
   if (g.position.notSolvable) flags |= flagNotSolvable;
   if (g.trackMarks) flags |= flagTrackMarks;
+  if (g.paused) flags |= flagPaused;
   w.number<uint8_t>(flags);
   w.number<uint32_t>(static_cast<uint32_t>(g.wrongCount));
   w.number<int64_t>(g.playedTenths);
@@ -151,6 +153,7 @@ std::optional<KeptGame> decodeKeptGame(std::string_view bytes, std::string& why)
   g.timed = (flags & flagTimed) != 0;
   g.position.notSolvable = (flags & flagNotSolvable) != 0;
   g.trackMarks = (flags & flagTrackMarks) != 0;
+  g.paused = (flags & flagPaused) != 0;
   g.wrongCount = static_cast<int>(wrong);
 
   Position& p = g.position;

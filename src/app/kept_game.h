@@ -23,6 +23,7 @@ struct KeptGame {
   bool digitMode = true, showCandidates = false, symmetryOn = true, trackMarks = false;
   int wrongCount = 0;
   bool timed = false;         // the clock still runs for the hall of fame
+  bool paused = false;        // the play loop was paused (the field covered)
   int64_t playedTenths = 0;   // the time played so far
   std::vector<PositionHistory::Step> steps;
   size_t doneSteps = 0;

@@ -2,6 +2,8 @@
 #include "qt/main_window.h"
 
 #include <QCloseEvent>
+#include <QEvent>
+#include <QHideEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -102,6 +104,17 @@ void MainWindow::start() {
 }
 
 void MainWindow::resumeGame() { game_->resumeKeptGame(); }
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) game_->windowHidden();
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+  QMainWindow::hideEvent(event);
+  // Not when the program is ending: the game is kept as it stands then.
+  if (!game_->quitting()) game_->windowHidden();
+}
 
 void MainWindow::fitToScreen(const QRect& available) {
   const double scale = fittingScale(available.width(), available.height());

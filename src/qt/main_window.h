@@ -26,6 +26,7 @@ class MainWindow : public QMainWindow {
   void start();
   // The game in progress of the last run taken up again (once the window shows).
   void resumeGame();
+
   // Shrinks the window to fit a screen's available area where it does not fit whole at scale 1,
   // and places it at the area's top-left corner; leaves it as it is where it fits.
   void fitToScreen(const QRect& available);
@@ -37,6 +38,9 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Minimised or hidden, the window pauses a timed game.
+  void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   // Shown the first time, the window takes the keyboard, so that the menu's access keys work
   // without a click where no window manager hands it over.
   void showEvent(QShowEvent* event) override;

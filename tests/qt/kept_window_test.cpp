@@ -1,7 +1,7 @@
 // The game in progress in the real main window, offscreen: a timed game with entries, a wrong
 // entry and a pencil mark, and an own board with its clues, each kept, the window closed and a
 // new one opened on the same game directory: the game comes back in its loop, the field on
-// the screen as it was, the clock going on.
+// the screen as it was, the clock going on. And a minimised window pauses its timed game.
 #include <QFile>
 #include <QtTest>
 
@@ -34,6 +34,7 @@ class KeptWindowTest : public QObject {
   void aTimedGameComesBackInTheNextWindow();
   void theOwnBoardComesBackInTheNextWindow();
   void aGameLeftWithEscapeIsNotTakenUp();
+  void aMinimisedWindowPausesItsTimedGame();
 
  private:
   PlayWindow play_;
@@ -95,6 +96,22 @@ void KeptWindowTest::aGameLeftWithEscapeIsNotTakenUp() {
   QVERIFY(!QFile::exists(keptGameFile));
   QVERIFY(play_.reopen(true));
   QCOMPARE(play_.game().mode(), Mode::Idle);
+}
+
+void KeptWindowTest::aMinimisedWindowPausesItsTimedGame() {
+  QVERIFY(play_.newGame());
+  const QImage field = fieldOf(play_.image());
+  play_.window().showMinimized();
+  QTRY_VERIFY(play_.game().paused());
+  // The field is covered: no clue shows.
+  QVERIFY(fieldOf(play_.image()) != field);
+  play_.window().showNormal();
+  play_.window().activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&play_.window()));
+  play_.canvas().setFocus();
+  play_.type('P');
+  QTRY_VERIFY(!play_.game().paused());
+  QCOMPARE(fieldOf(play_.image()), field);
 }
 
 QTEST_MAIN(KeptWindowTest)

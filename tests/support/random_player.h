@@ -36,8 +36,8 @@ inline constexpr std::array menuIds = {1,  8,  10, 11, 12, 20, 21, 22, 24, 25, 2
                                        31, 32, 33, 40, 41, 44, 45, 50, 60, 99, 0,  7,  1234};
 // The keys the two loops answer, the cursor's, undo and redo, the hint, and some they ignore
 // (with Alt or Ctrl among them).
-inline constexpr std::array<int, 37> loopKeys = {
-    'A', 'C', 'D', 'F', 'H', 'K', 'L', 'M', 'N', 'O', 'S', 'X', 27, '0', '1', '5', '9', 'B',
+inline constexpr std::array<int, 38> loopKeys = {
+    'A', 'C', 'D', 'F', 'H', 'K', 'L', 'M', 'N', 'O', 'P', 'S', 'X', 27, '0', '1', '5', '9', 'B',
     'E', 'I', 'Q', 'Z', ' ', 13, 'T', keys::left, keys::right, keys::up, keys::down, keys::del,
     keys::backspace, 'Z' | keys::ctrl, 'Y' | keys::ctrl, 'Z' | keys::ctrl | keys::shift,
     'D' | keys::ctrl, 'T' | keys::alt, 'N' | keys::ctrl};

@@ -1,0 +1,79 @@
+// The pause of the play loop: P stops the clock and covers the field's 621 cells, so that a
+// pause is no free time to think; P, Esc or a click goes on, the clock counting from where it
+// stopped. A timed game pauses by itself when the window is minimised or hidden.
+#include "app/game.h"
+
+#include "app/keys.h"
+#include "ui/board_drawing.h"
+#include "ui/help_texts.h"
+
+namespace tessarix {
+
+namespace {
+constexpr const char* helpPaused = "Pause: weiter mit P!";
+}  // namespace
+
+bool Game::canPause() const {
+  return mode_ == Mode::Playing && !paused_ && !quitting_ && pendingStep_ == PendingStep::None;
+}
+
+void Game::pauseGame() {
+  if (!canPause()) return;
+  // What lies over the field goes first: the keypad (nothing chosen), the cursor, the hint.
+  if (keypad_.open) {
+    closeKeypadPixels();
+    keypad_.open = false;
+    ++inputEpoch_;
+  }
+  hideCursor();
+  dropHint(false);
+  hintOnHelpLine_ = false;
+  paused_ = true;
+  ++inputEpoch_;
+  // The time played stops here; the label keeps showing it.
+  pausedTenths_ = clock_.elapsedTenths();
+  followClock();
+  coverField(canvas_);
+  helpText_ = helpPaused;
+  writeHelpLine();
+  keepGame(true);
+}
+
+void Game::endPause() {
+  if (!paused_) return;
+  paused_ = false;
+  ++inputEpoch_;
+  clock_.resume(pausedTenths_);
+  followClock();
+  redrawBoard();
+  helpText_ = helpClickCell;
+  writeHelpLine();
+  if (state_.clockRunning) updateClock();
+  keepGame(true);
+}
+
+bool Game::pausedKeyReleased(int key) {
+  if (!paused_) return false;
+  // Only P or Esc, without Ctrl or Alt, goes on; every other key does nothing.
+  const int base = keys::base(key);
+  if ((key & (keys::ctrl | keys::alt)) == 0 && (base == 'P' || base == keys::escape))
+    endPause();
+  return true;
+}
+
+void Game::windowHidden() {
+  // Only a game on the clock: an untimed one may wait as it is.
+  if (state_.clockRunning && !gameSolved_ && canPause()) pauseGame();
+}
+
+void Game::coverField(Canvas& canvas) {
+  for (int g = 1; g <= gridCount; ++g)
+    for (int c = 1; c <= 9; ++c)
+      for (int r = 1; r <= 9; ++r) blankCell(canvas, g, c, r, colorLightGrey);
+}
+
+int64_t Game::playedTenths() const {
+  return paused_ ? pausedTenths_ : clock_.elapsedTenths();
+}
+
+}  // namespace tessarix
