@@ -53,4 +53,20 @@ class GameTest : public GameDirectoryTest {
   std::unique_ptr<Game> game;
 };
 
+// The next run of the game on the test's directory: its own canvas and platform, started up
+// at platform time `now`, the game in progress the last run kept taken up.
+struct NextRun {
+  ScriptedPlatform platform;
+  RecordingCanvas canvas;
+  TextMenuBuilder menu;
+  std::unique_ptr<Game> game;
+
+  explicit NextRun(int64_t now) {
+    platform.now = now;
+    game = std::make_unique<Game>(canvas, platform);
+    game->startUp(menu);
+    game->resumeKeptGame();
+  }
+};
+
 }  // namespace tessarix::testing

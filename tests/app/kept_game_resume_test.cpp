@@ -30,21 +30,6 @@ std::string bytesOf(const std::string& path) {
 
 Position positionOf(const Game& g) { return Position::of(g.state()); }
 
-// A game started up on its own canvas and platform, on the directory of the test.
-struct NextRun {
-  ScriptedPlatform platform;
-  RecordingCanvas canvas;
-  TextMenuBuilder menu;
-  std::unique_ptr<Game> game;
-
-  explicit NextRun(int64_t now) {
-    platform.now = now;
-    game = std::make_unique<Game>(canvas, platform);
-    game->startUp(menu);
-    game->resumeKeptGame();
-  }
-};
-
 class KeepTest : public PlayTest {
  protected:
   void SetUp() override {
@@ -271,13 +256,10 @@ TEST_P(DamagedKeptGame, IsSetAsideWithAMessageAndTheGameStartsAsEver) {
   }
   const std::string outsideBefore = bytesOf(outside);
 
-  ScriptedPlatform platform;
-  RecordingCanvas canvas;
-  TextMenuBuilder menu;
   {
-    Game game(canvas, platform);
-    game.startUp(menu);
-    game.resumeKeptGame();
+    NextRun run(1000);
+    Game& game = *run.game;
+    const ScriptedPlatform& platform = run.platform;
     EXPECT_EQ(game.mode(), Game::Mode::Idle);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find(keptGameFile), std::string::npos) << platform.messages[0];
@@ -302,12 +284,9 @@ TEST_P(DamagedKeptGame, IsSetAsideWithAMessageAndTheGameStartsAsEver) {
 
   // A second damaged file goes beside the first, never over it.
   std::ofstream(file, std::ios::binary) << "x";
-  ScriptedPlatform again;
-  Game second(canvas, again);
-  second.startUp(menu);
-  second.resumeKeptGame();
-  ASSERT_EQ(again.messages.size(), 1u);
-  EXPECT_NE(again.messages[0].find("Spielstand.tessarix.unlesbar-2"), std::string::npos);
+  NextRun second(2000);
+  ASSERT_EQ(second.platform.messages.size(), 1u);
+  EXPECT_NE(second.platform.messages[0].find("Spielstand.tessarix.unlesbar-2"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -131,18 +131,13 @@ TEST_F(PlayTest, AKeptGameComesBackPaused) {
   platform.now += 5000;
 
   game.reset();
-  ScriptedPlatform next;
-  next.now = 90000;
-  RecordingCanvas nextCanvas;
-  TextMenuBuilder nextMenu;
-  Game again(nextCanvas, next);
-  again.startUp(nextMenu);
-  again.resumeKeptGame();
+  NextRun run(90000);
+  Game& again = *run.game;
   ASSERT_EQ(again.mode(), Game::Mode::Playing);
   EXPECT_TRUE(again.paused());
-  EXPECT_FALSE(next.ticking);
-  EXPECT_TRUE(everyCellCovered(nextCanvas));
-  next.now += 1000;
+  EXPECT_FALSE(run.platform.ticking);
+  EXPECT_TRUE(everyCellCovered(run.canvas));
+  run.platform.now += 1000;
   again.input().keyPressed('P');
   again.input().keyReleased('P');
   EXPECT_EQ(again.clockText(), " 00:00:20");

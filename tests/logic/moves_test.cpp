@@ -176,7 +176,9 @@ TEST_P(TrackedMarks, AValueTakesItsMarkFromEveryCellThatSeesItAndNoOther) {
         gone += kept ? 0 : 1;
       }
     }
-    if (track) EXPECT_GT(gone, 20) << c.name;
+    if (track) {
+      EXPECT_GT(gone, 20) << c.name;
+    }
   }
 }
 
