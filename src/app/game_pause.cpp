@@ -10,7 +10,15 @@
 namespace tessarix {
 
 namespace {
+
 constexpr const char* helpPaused = "Pause: weiter mit P!";
+
+size_t characterCount(const std::string& text) {
+  size_t n = 0;
+  for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
 }  // namespace
 
 bool Game::canPause() const {
@@ -34,7 +42,10 @@ void Game::pauseGame() {
   pausedTenths_ = clock_.elapsedTenths();
   followClock();
   coverField(canvas_);
+  // Blanks to the end of what the line reads now, so that no end of a longer text stays.
   helpText_ = helpPaused;
+  const size_t shown = characterCount(helpLine_), own = characterCount(helpText_);
+  if (own < shown) helpText_.append(shown - own, ' ');
   writeHelpLine();
   keepGame(true);
 }

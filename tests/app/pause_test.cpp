@@ -39,7 +39,8 @@ TEST_F(PlayTest, PStopsTheClockAndCoversTheFieldUntilPGoesOn) {
   typeKey('P');
   ASSERT_TRUE(game->paused());
   EXPECT_FALSE(platform.ticking);
-  EXPECT_EQ(game->helpText(), "Pause: weiter mit P!");
+  // The pause's line, blanked to the end of the longer line before it.
+  EXPECT_EQ(game->helpText(), "Pause: weiter mit P!      ");
   EXPECT_TRUE(everyCellCovered(canvas));
   EXPECT_TRUE(shownAt(a).text.empty());
   EXPECT_TRUE(shownAt(clueCell()).text.empty());
