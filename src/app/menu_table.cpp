@@ -11,7 +11,7 @@ namespace tessarix {
 
 namespace {
 
-constexpr std::array<std::string_view, 42> kMenuTable = {
+constexpr std::array<std::string_view, 44> kMenuTable = {
     "&Tessarix",
     "8:&Neues Spiel",
     "-",
@@ -32,6 +32,8 @@ constexpr std::array<std::string_view, 42> kMenuTable = {
     "24:Brett &mischen",
     "-",
     "11:&Eigenes Brett",
+    "-",
+    "28:&Neue Rätsel erzeugen",
     "",
     "Sch&wierigkeit",
     "30:&Leicht",
@@ -114,12 +116,13 @@ void buildMenu(MenuBuilder& builder) {
 void updateMenuChecks(const GameState& state, Platform& platform) {
   using namespace menu;
   for (int id : {LevelEasy, LevelMedium, LevelHard, LevelExtreme, Digits, Letters, Candidates,
-                 Symmetry})
+                 Symmetry, FreshPuzzles})
     platform.setMenuChecked(id, false);
   platform.setMenuChecked(LevelEasy + state.level, true);
   platform.setMenuChecked(state.digitMode ? Digits : Letters, true);
   if (state.showCandidates) platform.setMenuChecked(Candidates, true);
   if (state.symmetryOn) platform.setMenuChecked(Symmetry, true);
+  if (state.freshPuzzles) platform.setMenuChecked(FreshPuzzles, true);
 }
 
 }  // namespace tessarix

@@ -46,6 +46,8 @@ struct GameState {
   int level = 0;  // 0 Leicht .. 3 Extrem
   bool digitMode = true;
   bool symmetryOn = true;
+  // "Neue Rätsel erzeugen": a new game deals a puzzle made for it instead of a file's slot.
+  bool freshPuzzles = false;
   bool showCandidates = false;
   bool clockRunning = false;
   // The value whose cells are tinted everywhere (1..9), or 0: the player's highlight.
