@@ -64,9 +64,9 @@ class Carver {
     for (size_t k = order.size(); k > 1; --k)
       std::swap(order[k - 1], order[static_cast<size_t>(random_.randomInt(static_cast<int>(k)))]);
     // The sets go in runs: while removals keep succeeding the runs grow, so that the many
-    // cells an early field can spare cost one solver run per run rather than one each; a run
-    // the solver does not finish is tried again in halves, down to the single set, which is
-    // then kept.
+    // cells an early field can spare cost one solver run per run rather than one each; after
+    // a run the solver does not finish, the sets are tried one at a time (a single set that
+    // fails stays) and the runs grow again from there.
     int passes = 0;
     size_t next = 0;
     size_t run = firstRun;
@@ -100,11 +100,9 @@ class Carver {
       }
       for (int t : taken)
         for (int i : sets_[static_cast<size_t>(t)]) setCellBoth(clues, i, full[i]);
-      if (taken.size() == 1) {
-        next = k;
-      } else {
-        run = taken.size() / 2;
-      }
+      // A run that fails is taken apart set by set: most of the time a single set spoils it.
+      if (taken.size() == 1) next = k;
+      run = 1;
     }
     if (stop_.stop_requested() || count > grade_.mostClues || passes < grade_.fewestPasses)
       return std::nullopt;
