@@ -1,12 +1,14 @@
 // "Neue Rätsel erzeugen": the puzzle of a new game made in the background. The command waits
 // for it with the window live, the busy cursor and a line in the help panel; a command chosen
 // meanwhile drops it, and the game is then as if it had never been asked for.
+#include <memory>
+#include <optional>
 #include <stop_token>
+#include <string>
 #include <utility>
 
 #include "app/game.h"
 #include "puzzles/graded_generator.h"
-#include "ui/help_texts.h"
 
 namespace tessarix {
 
@@ -18,6 +20,9 @@ constexpr const char* helpMakingPuzzle = "Ein neues Rätsel wird erzeugt ...";
 // (a command came, or the game ended), the job is told to stop, and its done finds nothing.
 struct Game::Generation {
   int command = 0;  // menu::NewGame or menu::PrintedGame, run once the puzzle is there
+  // The help panel's line as it was, its text and what it reads (with what a longer text
+  // before left at its end), put back when the job is dropped.
+  std::string helpTextBefore, helpLineBefore;
   std::stop_source stop;
   // Written by the job, read on the GUI thread only after the job has finished.
   std::shared_ptr<std::optional<Puzzle>> made = std::make_shared<std::optional<Puzzle>>();
@@ -33,10 +38,12 @@ void Game::startGeneration(int id) {
   // The job draws from a source of its own, seeded from the game's chance.
   const auto seed = static_cast<uint32_t>(platform_.randomInt(1 << 16)) << 16 |
                     static_cast<uint32_t>(platform_.randomInt(1 << 16));
+  job->helpTextBefore = helpText_;
+  job->helpLineBefore = helpLine_;
   generation_ = job;
   platform_.setBusyCursor(true);
   helpText_ = helpMakingPuzzle;
-  writeHelpLine();
+  showHelpPanel();
 
   std::weak_ptr<Generation> wanted = job;
   platform_.runInBackground(
@@ -50,26 +57,27 @@ void Game::startGeneration(int id) {
 }
 
 void Game::generationFinished(Generation& job) {
-  const int command = job.command;
-  const std::optional<Puzzle> made = *job.made;
-  generation_.reset();
-  platform_.setBusyCursor(false);
-  helpText_ = helpChooseMenu;
-  if (!made) {
-    // Only a stopped job makes nothing, and a stopped job is no longer wanted.
-    writeHelpLine();
+  // Only a stopped job makes nothing, and a stopped job is no longer wanted.
+  if (!job.made->has_value()) {
+    cancelGeneration();
     return;
   }
-  freshClues_ = made->clues;
+  const int command = job.command;
+  freshClues_ = (*job.made)->clues;
+  generation_.reset();
+  platform_.setBusyCursor(false);
+  // The command as it was chosen, its puzzle there now; it writes the help panel anew.
   menuEvent(command);
   freshClues_.reset();
 }
 
 void Game::cancelGeneration() {
-  generation_.reset();
+  const std::shared_ptr<Generation> job = std::move(generation_);
   platform_.setBusyCursor(false);
-  helpText_ = helpChooseMenu;
-  writeHelpLine();
+  // The panel drawn afresh with the line it read before.
+  helpText_ = job->helpLineBefore;
+  showHelpPanel();
+  helpText_ = job->helpTextBefore;
 }
 
 void Game::takeFreshPuzzle() {

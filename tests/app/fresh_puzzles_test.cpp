@@ -157,12 +157,18 @@ void expectSameTrace(const Trace& a, const Trace& b) {
 class DroppedGeneration : public FreshPuzzles, public ::testing::WithParamInterface<int> {
  protected:
   Trace trace() const {
-    return {game->state(),        game->mode(),
-            game->clockText(),    game->finishTime(),
-            game->helpText(),     canvas.lastTextAt(helpX, helpY),
-            game->startTime(),    platform.busy,
-            platform.menuEnabled, platform.ticking,
-            platform.checkedIds(), platform.tickStarts,
+    return {game->state(),
+            game->mode(),
+            game->clockText(),
+            game->finishTime(),
+            game->helpText(),
+            canvas.lastTextAt(helpX, helpY),
+            game->startTime(),
+            platform.busy,
+            platform.menuEnabled,
+            platform.ticking,
+            platform.checkedIds(),
+            platform.tickStarts,
             static_cast<int>(platform.printJobs.size()),
             static_cast<int>(platform.fameShowings.size())};
   }
@@ -201,9 +207,9 @@ TEST_P(DroppedGeneration, LeavesNoTrace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, DroppedGeneration,
-                         ::testing::Values(menu::LevelExtreme, menu::Symmetry,
-                                           menu::FreshPuzzles, menu::ShowHallOfFame,
-                                           menu::StartGame, menu::Digits + 1, menu::About));
+                         ::testing::Values(menu::LevelExtreme, menu::Symmetry, menu::FreshPuzzles,
+                                           menu::ShowHallOfFame, menu::StartGame, menu::Digits + 1,
+                                           menu::About));
 
 TEST_F(FreshPuzzles, ASecondNewGameTakesThePlaceOfTheFirst) {
   chooseWhileOn(menu::NewGame);

@@ -105,8 +105,7 @@ TEST_P(GradedPuzzle, FinishedByTheSolverAloneWithinTheLevelsGrade) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LevelsSeedsPatterns, GradedPuzzle,
-                         ::testing::Combine(::testing::Range(0, 4),
-                                            ::testing::Values(1u, 2u, 77u),
+                         ::testing::Combine(::testing::Range(0, 4), ::testing::Values(1u, 2u, 77u),
                                             ::testing::Bool()));
 
 TEST(GradedPuzzle, FreePatternsAreNotAlwaysSymmetric) {
