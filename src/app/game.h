@@ -128,6 +128,7 @@ class Game : private EntryListener, private InputTarget {
   // A puzzle of the level dealt from its file at random (or the one just made for this game)
   // and shuffled; false when the file could not be loaded (the board stays as it was).
   bool dealPuzzle();
+  // A slot of the level file drawn at random and loaded; a file missing or refused is named.
   bool loadLevelSlot();
 
   // "Neue Rätsel erzeugen" (game_generation.cpp): "&Neues Spiel" and "Spieldruck" chosen while

@@ -67,7 +67,8 @@ class Platform : public RandomSource, public ChampionPrompt {
   virtual void startStepTimer(int milliseconds) = 0;
   // A job off the GUI thread: work runs in the background, then done runs on the GUI thread,
   // from the event loop (never inside this call). work touches nothing of the game; a job the
-  // game no longer wants is told so by a flag of its own, and its done still runs.
+  // game no longer wants is told so by a flag of its own, and its done still runs, unless the
+  // front end closes first (it then waits for the work to end and drops done).
   virtual void runInBackground(std::function<void()> work, std::function<void()> done) = 0;
   // Whether a mouse button is held down now (a dialog may have taken its release).
   virtual bool mouseButtonsDown() = 0;
