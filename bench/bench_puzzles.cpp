@@ -1,12 +1,20 @@
 // Benchmarks of the shuffle (whole, with its deriveSolution; the cycles alone; the literal
-// swap-by-swap cycles beside them) and of generating one Extrem puzzle.
+// swap-by-swap cycles beside them), of generating one Extrem puzzle for a level file, and of
+// the new puzzles a game deals, level by level.
 #include <benchmark/benchmark.h>
 
+#include <time.h>
+
+#include <algorithm>
+#include <chrono>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "logic/shuffle.h"
 #include "logic/solver.h"
 #include "puzzles/generator.h"
+#include "puzzles/graded_generator.h"
 #include "puzzles/puzzle_file.h"
 #include "reference/reference_shuffle.h"
 
@@ -104,6 +112,45 @@ void BM_GenerateExtremPuzzle(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_GenerateExtremPuzzle)->Unit(benchmark::kMillisecond);
+
+// The puzzle a new game deals with "Neue Rätsel erzeugen" on: one per iteration, from the seeds
+// 1 to 50 in turn, of the level's shipped grading (args: level 0..3, symmetric pattern 1 or 0).
+// Besides the mean, the counters give the median and the worst of the 50 in milliseconds, of
+// the wall clock and of this thread's processor time (which other programs on a busy machine
+// do not stretch).
+double threadCpuMilliseconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+void BM_GenerateGraded(benchmark::State& state) {
+  const int level = static_cast<int>(state.range(0));
+  const bool symmetric = state.range(1) != 0;
+  std::vector<double> wall, cpu;
+  uint32_t seed = 1;
+  for (auto _ : state) {
+    SeededRandom rng(seed++);
+    const auto start = std::chrono::steady_clock::now();
+    const double cpuStart = threadCpuMilliseconds();
+    const std::optional<Puzzle> p = generateGraded(shippedGrade(level), symmetric, rng);
+    cpu.push_back(threadCpuMilliseconds() - cpuStart);
+    const auto end = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(p);
+    wall.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+  }
+  std::sort(wall.begin(), wall.end());
+  std::sort(cpu.begin(), cpu.end());
+  state.counters["median_ms"] = wall[wall.size() / 2];
+  state.counters["worst_ms"] = wall.back();
+  state.counters["median_cpu_ms"] = cpu[cpu.size() / 2];
+  state.counters["worst_cpu_ms"] = cpu.back();
+}
+BENCHMARK(BM_GenerateGraded)
+    ->ArgsProduct({{0, 1, 2, 3}, {1, 0}})
+    ->ArgNames({"level", "symmetric"})
+    ->Iterations(50)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessarix

@@ -120,6 +120,8 @@ class Game : private EntryListener, private InputTarget {
   bool quitting() const { return quitting_; }
   // A, Esc or Abbruch ended the loop; its pause still runs.
   bool leavingLoop() const { return pendingStep_ != PendingStep::None; }
+  // A new puzzle is being made in the background ("Neue Rätsel erzeugen").
+  bool generating() const { return generation_ != nullptr; }
   bool keypadOpen() const { return keypad_.open; }
   int keypadValue() const { return keypadValue_; }
   int boardSlot() const { return boardSlot_; }
@@ -136,9 +138,21 @@ class Game : private EntryListener, private InputTarget {
 
   // The handlers of the commands, some of them also steps of another command.
   void newGame();
-  // A puzzle of the level dealt from its file at random and shuffled; false when the file
-  // could not be loaded (the board stays as it was).
+  // A puzzle of the level dealt from its file at random (or the one just made for this game)
+  // and shuffled; false when the file could not be loaded (the board stays as it was).
   bool dealPuzzle();
+  // A slot of the level file drawn at random and loaded; a file missing or refused is named.
+  bool loadLevelSlot();
+
+  // "Neue Rätsel erzeugen" (game_generation.cpp): "&Neues Spiel" and "Spieldruck" chosen while
+  // it is on first have their puzzle made in the background, the window live meanwhile; the
+  // command runs once the puzzle is there. Any command chosen before drops it without a trace.
+  struct Generation;
+  void startGeneration(int id);
+  void generationFinished(Generation& job);
+  void cancelGeneration();
+  // The puzzle made as the dealt one: clues only, no marks, the clock not yet running.
+  void takeFreshPuzzle();
   // "Spieldruck": a dealt puzzle printed, then played without the clock.
   void printedGame();
   void solveCommand();
@@ -317,6 +331,9 @@ class Game : private EntryListener, private InputTarget {
 
   PositionHistory history_;
 
+  std::shared_ptr<Generation> generation_;  // the puzzle being made; the only owner
+  std::optional<CellArray> freshClues_;     // made, and not yet dealt
+
   // The hint on the screen: the framed cell, the solver's step (none for a wrong entry), and
   // whether a T now enters it.
   struct Hint {
@@ -373,7 +390,7 @@ class Game : private EntryListener, private InputTarget {
     Mode mode = Mode::Idle;
     int level = 0, wrongCount = 0;
     bool digitMode = true, showCandidates = false, symmetryOn = true, trackMarks = false;
-    bool timed = false;
+    bool freshPuzzles = false, timed = false;
     friend bool operator==(const KeptState&, const KeptState&) = default;
   };
   KeptState keptStateNow() const;

@@ -33,6 +33,13 @@ void Game::menuEvent(int id) {
   // The menu bar is off while a command or its game loop runs, so no second command starts;
   // neither does one that reaches the game from inside a message box of the first.
   if (mode_ != Mode::Idle || quitting_ || commandRunning_) return;
+  // A command chosen while a new puzzle is being made drops it ("Neue Rätsel erzeugen").
+  if (generation_) cancelGeneration();
+  using namespace menu;
+  if ((id == NewGame || id == PrintedGame) && state_.freshPuzzles && !freshClues_) {
+    startGeneration(id);
+    return;
+  }
   commandRunning_ = true;
   ignoreEscape_ = false;
   platform_.setMenuEnabled(false);
@@ -43,7 +50,6 @@ void Game::menuEvent(int id) {
 
   bool endsInLoop = false;
   bool endsInOwnBoard = false;
-  using namespace menu;
   switch (id) {
     case About: platform_.showAbout(); break;
     case NewGame:
@@ -99,6 +105,7 @@ void Game::menuEvent(int id) {
       redrawBoard();
       break;
     case Symmetry: state_.symmetryOn = !state_.symmetryOn; break;
+    case FreshPuzzles: state_.freshPuzzles = !state_.freshPuzzles; break;
     case TrackMarks: state_.trackMarks = !state_.trackMarks; break;
     case ShowHallOfFame: showHallOfFame(); break;
     case Instructions: showHelpTopic(helpOverviewTopic); break;
@@ -133,6 +140,19 @@ void Game::commandEpilogue() {
 
 bool Game::dealPuzzle() {
   dataFile_ = levelFileName(state_.level);
+  bool dealt = true;
+  if (freshClues_)
+    takeFreshPuzzle();
+  else
+    dealt = loadLevelSlot();
+  // A slot's lower copies of the shared boxes follow the upper ones before the shuffle.
+  syncSharedBoxes(state_);
+  refreshPanels();
+  shuffleCommand();
+  return dealt;
+}
+
+bool Game::loadLevelSlot() {
   const int slot = platform_.randomInt(slotCount);
   const LoadResult loaded = loadSlot(dataFile_, slot, state_);
   if (loaded.status == LoadStatus::Refused) platform_.showMessage(loaded.message);
@@ -140,10 +160,6 @@ bool Game::dealPuzzle() {
   // the player knows why no new puzzle came.
   if (loaded.status == LoadStatus::Missing)
     platform_.showMessage("Die Datei " + dataFile_ + " fehlt im Spielverzeichnis.");
-  // A slot's lower copies of the shared boxes follow the upper ones before the shuffle.
-  syncSharedBoxes(state_);
-  refreshPanels();
-  shuffleCommand();
   return loaded.status == LoadStatus::Loaded;
 }
 
@@ -223,6 +239,9 @@ bool Game::confirmQuit() {
 
 bool Game::closeRequested() {
   if (quitting_) return true;
+  // The close button is a command of its own: a puzzle being made is dropped before the
+  // question, which must not see a new game dealt behind it.
+  if (generation_) cancelGeneration();
   if (confirmQuit()) return true;
   // Declined: the game goes on, also inside a running game loop; an Esc held down since
   // before the question does not end it, a fresh one does.

@@ -28,6 +28,7 @@ Game::KeptState Game::keptStateNow() const {
           state_.level,          state_.wrongCount,
           state_.digitMode,      state_.showCandidates,
           state_.symmetryOn,     state_.trackMarks,
+          state_.freshPuzzles,
           state_.clockRunning && !gameSolved_};
 }
 
@@ -40,6 +41,7 @@ KeptGame Game::keptGame() const {
   g.showCandidates = state_.showCandidates;
   g.symmetryOn = state_.symmetryOn;
   g.trackMarks = state_.trackMarks;
+  g.freshPuzzles = state_.freshPuzzles;
   g.wrongCount = state_.wrongCount;
   g.timed = state_.clockRunning && !gameSolved_;
   g.playedTenths = g.timed ? playedTenths() : 0;
@@ -120,6 +122,7 @@ void Game::takeUp(KeptGame kept) {
   state_.showCandidates = kept.showCandidates;
   state_.symmetryOn = kept.symmetryOn;
   state_.trackMarks = kept.trackMarks;
+  state_.freshPuzzles = kept.freshPuzzles;
   kept.position.writeTo(state_);
   state_.wrongCount = kept.wrongCount;
   gameSolved_ = false;

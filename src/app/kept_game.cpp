@@ -17,7 +17,7 @@ constexpr int64_t maxPlayedTenths = int64_t{10} * 3600 * 24 * 365 * 10;  // ten 
 constexpr uint32_t maxSteps = 1'000'000;
 constexpr uint32_t maxChangesPerStep = 13'000;  // every byte of a position, and more
 
-enum Flag : uint8_t {
+enum Flag : uint16_t {
   flagDigits = 1,
   flagCandidates = 2,
   flagSymmetry = 4,
@@ -25,7 +25,8 @@ enum Flag : uint8_t {
   flagNotSolvable = 16,
   flagTrackMarks = 32,
   flagPaused = 64,
-  allFlags = 127,
+  flagFreshPuzzles = 128,
+  allFlags = 255,
 };
 
 class Writer {
@@ -91,7 +92,7 @@ std::string encodeKeptGame(const KeptGame& g) {
   w.number<uint16_t>(keptGameVersion);
   w.number<uint8_t>(static_cast<uint8_t>(g.mode));
   w.number<uint8_t>(static_cast<uint8_t>(g.level));
-  uint8_t flags = 0;
+  uint16_t flags = 0;
   if (g.digitMode) flags |= flagDigits;
   if (g.showCandidates) flags |= flagCandidates;
   if (g.symmetryOn) flags |= flagSymmetry;
@@ -99,7 +100,8 @@ std::string encodeKeptGame(const KeptGame& g) {
   if (g.position.notSolvable) flags |= flagNotSolvable;
   if (g.trackMarks) flags |= flagTrackMarks;
   if (g.paused) flags |= flagPaused;
-  w.number<uint8_t>(flags);
+  if (g.freshPuzzles) flags |= flagFreshPuzzles;
+  w.number<uint16_t>(flags);
   w.number<uint32_t>(static_cast<uint32_t>(g.wrongCount));
   w.number<int64_t>(g.playedTenths);
   w.bytes(g.position.board.data(), g.position.board.size());
@@ -136,7 +138,8 @@ std::optional<KeptGame> decodeKeptGame(std::string_view bytes, std::string& why)
   if (version != keptGameVersion) return refuse("eine andere Fassung");
 
   KeptGame g;
-  uint8_t mode = 0, level = 0, flags = 0;
+  uint8_t mode = 0, level = 0;
+  uint16_t flags = 0;
   uint32_t wrong = 0;
   if (!r.number(mode) || !r.number(level) || !r.number(flags) || !r.number(wrong) ||
       !r.number(g.playedTenths))
@@ -154,6 +157,7 @@ std::optional<KeptGame> decodeKeptGame(std::string_view bytes, std::string& why)
   g.position.notSolvable = (flags & flagNotSolvable) != 0;
   g.trackMarks = (flags & flagTrackMarks) != 0;
   g.paused = (flags & flagPaused) != 0;
+  g.freshPuzzles = (flags & flagFreshPuzzles) != 0;
   g.wrongCount = static_cast<int>(wrong);
 
   Position& p = g.position;

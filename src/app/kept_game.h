@@ -21,6 +21,7 @@ struct KeptGame {
   Mode mode = Mode::Idle;
   int level = 0;
   bool digitMode = true, showCandidates = false, symmetryOn = true, trackMarks = false;
+  bool freshPuzzles = false;  // new games deal newly made puzzles
   int wrongCount = 0;
   bool timed = false;         // the clock still runs for the hall of fame
   bool paused = false;        // the play loop was paused (the field covered)

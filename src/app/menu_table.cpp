@@ -11,7 +11,7 @@ namespace tessarix {
 
 namespace {
 
-constexpr std::array<std::string_view, 44> kMenuTable = {
+constexpr std::array<std::string_view, 45> kMenuTable = {
     "&Tessarix",
     "8:&Neues Spiel",
     "-",
@@ -33,6 +33,7 @@ constexpr std::array<std::string_view, 44> kMenuTable = {
     "-",
     "11:&Eigenes Brett",
     "-",
+    "28:&Neue Rätsel erzeugen",
     "48:Markierungen nach&führen",
     "",
     "Sch&wierigkeit",
@@ -116,12 +117,13 @@ void buildMenu(MenuBuilder& builder) {
 void updateMenuChecks(const GameState& state, Platform& platform) {
   using namespace menu;
   for (int id : {LevelEasy, LevelMedium, LevelHard, LevelExtreme, Digits, Letters, Candidates,
-                 Symmetry, TrackMarks})
+                 Symmetry, FreshPuzzles, TrackMarks})
     platform.setMenuChecked(id, false);
   platform.setMenuChecked(LevelEasy + state.level, true);
   platform.setMenuChecked(state.digitMode ? Digits : Letters, true);
   if (state.showCandidates) platform.setMenuChecked(Candidates, true);
   if (state.symmetryOn) platform.setMenuChecked(Symmetry, true);
+  if (state.freshPuzzles) platform.setMenuChecked(FreshPuzzles, true);
   if (state.trackMarks) platform.setMenuChecked(TrackMarks, true);
 }
 

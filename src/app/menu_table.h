@@ -25,6 +25,7 @@ enum Id : int {
   Restart = 25,
   ClearBoard = 26,
   PrintBoard = 27,
+  FreshPuzzles = 28,  // "&Neue Rätsel erzeugen": new games deal newly made puzzles
   LevelEasy = 30,  // to LevelExtreme = 33: LevelEasy + level
   LevelMedium = 31,
   LevelHard = 32,
@@ -63,7 +64,7 @@ void buildMenu(MenuBuilder& builder);
 void buildPopup(MenuBuilder& builder, std::span<const std::string_view> table, size_t& pos);
 
 // The check marks from the state: the level, digits or letters, the candidates while shown,
-// the symmetry while on; all of them cleared first.
+// the symmetry and the newly made puzzles while on; all of them cleared first.
 void updateMenuChecks(const GameState& state, Platform& platform);
 
 }  // namespace tessarix

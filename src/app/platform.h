@@ -1,5 +1,6 @@
 // The windows-level services the game asks of its front end: message boxes and dialogs, the
-// menu bar, the cursor, the clock label, time, date and chance. Tests script the answers.
+// menu bar, the cursor, the clock label, time, date and chance, and work in the background.
+// Tests script the answers.
 #pragma once
 
 #include <cstdint>
@@ -64,6 +65,11 @@ class Platform : public RandomSource, public ChampionPrompt {
   // A timed step of the game (the pause before a game loop ends): after the given time the
   // front end calls Game::timerFired once. Nothing sleeps meanwhile.
   virtual void startStepTimer(int milliseconds) = 0;
+  // A job off the GUI thread: work runs in the background, then done runs on the GUI thread,
+  // from the event loop (never inside this call). work touches nothing of the game; a job the
+  // game no longer wants is told so by a flag of its own, and its done still runs, unless the
+  // front end closes first (it then waits for the work to end and drops done).
+  virtual void runInBackground(std::function<void()> work, std::function<void()> done) = 0;
   // Whether a mouse button is held down now (a dialog may have taken its release).
   virtual bool mouseButtonsDown() = 0;
   virtual void beep() = 0;

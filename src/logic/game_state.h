@@ -46,6 +46,8 @@ struct GameState {
   int level = 0;  // 0 Leicht .. 3 Extrem
   bool digitMode = true;
   bool symmetryOn = true;
+  // "Neue Rätsel erzeugen": a new game deals a puzzle made for it instead of a file's slot.
+  bool freshPuzzles = false;
   bool showCandidates = false;
   // The player's own pencil marks keep themselves: a value entered removes its mark from
   // every cell that sees the cell.

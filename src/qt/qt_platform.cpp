@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -231,6 +232,10 @@ std::string QtPlatform::dateText() {
 }
 
 int QtPlatform::randomInt(int n) { return random_.randomInt(std::max(n, 1)); }
+
+void QtPlatform::runInBackground(std::function<void()> work, std::function<void()> done) {
+  jobs_.run(std::move(work), std::move(done));
+}
 
 void QtPlatform::startStepTimer(int milliseconds) {
   if (stepTimer_) stepTimer_->start(milliseconds);

@@ -1,6 +1,7 @@
 // The Platform on Qt: message boxes with German buttons, the busy cursor, the menu bar's state
 // and check marks, the clock label, time, date, chance, the timed step and beep, the help window
-// and the about box. Tests answer the questions through hooks instead of real message boxes.
+// and the about box, and the background jobs. Tests answer the questions through hooks instead of
+// real message boxes.
 #pragma once
 
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include <random>
 
 #include "app/platform.h"
+#include "qt/background_jobs.h"
 #include "qt/help_window.h"
 
 class QAction;
@@ -61,6 +63,9 @@ class QtPlatform : public Platform {
   std::string dateText() override;
   int randomInt(int n) override;
   void startStepTimer(int milliseconds) override;
+  void runInBackground(std::function<void()> work, std::function<void()> done) override;
+  // Background jobs started and not yet finished.
+  int jobsRunning() const { return jobs_.running(); }
   bool mouseButtonsDown() override;
   Answer askChampionName(const std::string& championName) override;
   void beep() override;
@@ -102,6 +107,7 @@ class QtPlatform : public Platform {
   SeededRandom random_;  // seeded from the system's entropy at start
   bool busy_ = false;
   std::string printFile_;
+  BackgroundJobs jobs_;
 };
 
 }  // namespace tessarix

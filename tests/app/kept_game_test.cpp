@@ -41,6 +41,7 @@ KeptGame aGame() {
   g.level = 2;
   g.digitMode = false;
   g.trackMarks = true;
+  g.freshPuzzles = true;
   g.wrongCount = s.wrongCount;
   g.timed = true;
   g.playedTenths = 12 * 600 + 3;
@@ -76,7 +77,7 @@ TEST(KeptGame, ComesBackFieldForField) {
 TEST(KeptGame, AnyOtherBytesAreRefused) {
   const std::string good = encodeKeptGame(aGame());
   const size_t header = 15 + 2;  // the magic line and the version
-  const size_t fields = header + 3 + 4 + 8;
+  const size_t fields = header + 4 + 4 + 8;  // mode, level, two bytes of flags; count; time
   std::vector<std::pair<std::string, std::string>> cases = {
       {"empty", ""},
       {"one byte", "T"},
@@ -92,7 +93,7 @@ TEST(KeptGame, AnyOtherBytesAreRefused) {
   cases.emplace_back("another magic", changed(0, 't'));
   cases.emplace_back("mode 3", changed(header, 3));
   cases.emplace_back("level 4", changed(header + 1, 4));
-  cases.emplace_back("an unknown flag", changed(header + 2, static_cast<char>(0x80)));
+  cases.emplace_back("an unknown flag", changed(header + 3, 1));
   cases.emplace_back("a negative time", changed(fields - 1, static_cast<char>(0x80)));
   cases.emplace_back("a digit of 10 on the board", changed(fields + 11, 10));
   cases.emplace_back("a mark of 2", changed(fields + 3000 + 1011, 2));

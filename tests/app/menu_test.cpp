@@ -1,6 +1,7 @@
 // The menu bar read from its table, and the check marks that follow the state.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <set>
@@ -55,11 +56,26 @@ TEST(MenuTable, EveryCommandOnceWithAnAccessKeyOfItsOwnInItsMenu) {
     }
   }
   // Every command the game answers, and every item that carries a check mark, is on the bar.
-  for (int id :
-       {1, 8, 10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 30, 31, 32, 33, 40, 41, 44, 45, 48, 50, 60,
-        99})
+  for (int id : {1, 8, 10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 28, 30, 31, 32, 33, 40, 41, 44, 45,
+                 48, 50, 60, 99})
     EXPECT_TRUE(ids.count(id)) << "id " << id;
-  EXPECT_EQ(ids.size(), 24u);
+  EXPECT_EQ(ids.size(), 25u);
+}
+
+TEST(MenuTable, NewPuzzlesSitInOptionenUnderAKeyNoOtherItemThereUses) {
+  MenuShape shape;
+  buildMenu(shape);
+  const auto optionen = std::find_if(shape.popups.begin(), shape.popups.end(),
+                                     [](const auto& p) { return p.title == "&Optionen"; });
+  ASSERT_NE(optionen, shape.popups.end());
+  const auto item = std::find_if(optionen->items.begin(), optionen->items.end(),
+                                 [](const auto& i) { return i.first == menu::FreshPuzzles; });
+  ASSERT_NE(item, optionen->items.end());
+  EXPECT_EQ(item->second, "&Neue Rätsel erzeugen");
+  const char key = accessKey(item->second);
+  EXPECT_EQ(key, 'n');
+  for (const auto& [id, text] : optionen->items)
+    if (id != menu::FreshPuzzles) EXPECT_NE(accessKey(text), key) << text;
 }
 
 TEST(MenuTable, PopupReadsNestedMenusAndItemTextsAfterTheFirstColon) {
@@ -110,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ChecksCase{{44}, {30, 40, 44, 45}},  // candidates shown
                       ChecksCase{{44, 44}, {30, 40, 45}},  // and hidden again
                       ChecksCase{{45}, {30, 40}},          // symmetry off
+                      ChecksCase{{28}, {28, 30, 40, 45}},  // new puzzles made
+                      ChecksCase{{28, 28}, {30, 40, 45}},  // and dealt from the files again
                       ChecksCase{{45, 45, 33, 41}, {33, 41, 45}},
                       ChecksCase{{48}, {30, 40, 45, 48}},  // the marks keep themselves
                       ChecksCase{{48, 48}, {30, 40, 45}}));

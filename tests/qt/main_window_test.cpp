@@ -2,6 +2,8 @@
 // statistics panel's pixels, and a declined quit. Questions are answered through the
 // platform's test hook, never by clicking message boxes.
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include "app/menu_table.h"
 #include "logic/check.h"
 #include "logic/validity.h"
+#include "puzzles/graded_generator.h"
 #include "puzzles/puzzle_file.h"
 #include "qt/main_window.h"
 #include "support/solved_field.h"
@@ -45,8 +48,8 @@ QAction* actionOf(QMenuBar* bar, int id) {
 
 QList<int> checkedIds(QMenuBar* bar) {
   QList<int> ids;
-  for (int id :
-       {1, 8, 10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 30, 31, 32, 33, 40, 41, 44, 45, 50, 60, 99})
+  for (int id : {1, 8, 10, 11, 12, 20, 21, 22, 24, 25, 26, 27, 28, 30, 31, 32, 33, 40, 41, 44, 45,
+                 50, 60, 99})
     if (QAction* a = actionOf(bar, id); a && a->isChecked()) ids << id;
   return ids;
 }
@@ -63,6 +66,8 @@ class MainWindowTest : public QObject {
   void newGameFillsTheStatistics();
   void declinedQuitChangesNothing();
   void clientAreaAndClockLabel();
+  void freshPuzzleMadeWhileTheWindowStaysLive();
+  void freshPuzzleDroppedByTheNextCommand();
 
  private:
   QTemporaryDir* dir_ = nullptr;
@@ -193,6 +198,59 @@ void MainWindowTest::clientAreaAndClockLabel() {
   QCOMPARE(window_->clockLabel().geometry(), QRect(1056, 831, 160, 30));
   QCOMPARE(window_->clockLabel().text(), QStringLiteral(" 99:99:99"));
   QCOMPARE(window_->clockLabel().font().pointSize(), 24);
+}
+
+// "Neue Rätsel erzeugen" on and Extrem chosen: the new game's puzzle is made on a thread of its
+// own while the window goes on, then dealt and timed.
+void MainWindowTest::freshPuzzleMadeWhileTheWindowStaysLive() {
+  QMenuBar* bar = window_->menuBar();
+  actionOf(bar, 28)->trigger();
+  QTRY_COMPARE(checkedIds(bar), (QList<int>{28, 30, 40, 45}));
+  actionOf(bar, 33)->trigger();
+  QTRY_COMPARE(window_->game().state().level, 3);
+  // The command as the menu item runs it, from the event loop; the puzzle's job cannot end
+  // before the loop runs again.
+  window_->game().menuEvent(8);
+  // Made in the background: nothing dealt yet, the menu bar on, the busy cursor shown.
+  QVERIFY(window_->game().generating());
+  QCOMPARE(window_->game().mode(), Game::Mode::Idle);
+  QVERIFY(bar->isEnabled());
+  QVERIFY(QApplication::overrideCursor());
+  QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  QCOMPARE(countGivens(window_->game().state()), 0);
+
+  QTRY_COMPARE(window_->game().mode(), Game::Mode::Playing);
+  const GameState& s = window_->game().state();
+  QVERIFY(s.clockRunning);
+  QVERIFY(!s.notSolvable);
+  const int clues = countGivens(s);
+  QVERIFY(clues >= shippedGrade(3).fewestClues && clues <= shippedGrade(3).mostClues);
+  QVERIFY(!QApplication::overrideCursor());
+  QTRY_COMPARE(window_->platform().jobsRunning(), 0);
+}
+
+// A level chosen while the puzzle is being made drops it: no game comes, the cursor is back.
+// The window closed while a job runs waits for it to stop.
+void MainWindowTest::freshPuzzleDroppedByTheNextCommand() {
+  QMenuBar* bar = window_->menuBar();
+  actionOf(bar, 28)->trigger();
+  actionOf(bar, 33)->trigger();
+  QTRY_COMPARE(window_->game().state().level, 3);
+  window_->game().menuEvent(8);
+  QVERIFY(window_->game().generating());
+  window_->game().menuEvent(31);
+  QVERIFY(!window_->game().generating());
+  QVERIFY(!QApplication::overrideCursor());
+  QTRY_COMPARE(window_->platform().jobsRunning(), 0);
+  QTest::qWait(100);  // the stopped job's end has come through the event loop
+  QCOMPARE(window_->game().mode(), Game::Mode::Idle);
+  QCOMPARE(countGivens(window_->game().state()), 0);
+  QVERIFY(!window_->game().state().clockRunning);
+  QCOMPARE(window_->game().state().level, 1);
+
+  window_->game().menuEvent(8);
+  QVERIFY(window_->game().generating());
+  // cleanup() deletes the window now, with the job still running.
 }
 
 QTEST_MAIN(MainWindowTest)

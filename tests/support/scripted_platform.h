@@ -73,6 +73,11 @@ class ScriptedPlatform : public Platform {
   RecordingCanvas printCanvas;
   int printWidth = 6600, printHeight = 4800;
   bool ticking = false;  // the clock tick, as the game last started or stopped it
+  // The background jobs asked for and not yet run; runJobs runs them, in order.
+  struct Job {
+    std::function<void()> work, done;
+  };
+  std::deque<Job> jobs;
   int tickStarts = 0;
 
   int ask(const std::string& text, const std::vector<std::string>& buttons, int defaultButton,
@@ -115,6 +120,22 @@ class ScriptedPlatform : public Platform {
     return seeded_.randomInt(n);
   }
   void startStepTimer(int milliseconds) override { stepTimers.push_back(milliseconds); }
+  void runInBackground(std::function<void()> work, std::function<void()> done) override {
+    jobs.push_back({std::move(work), std::move(done)});
+  }
+  // Each job waiting, as the front end runs it: its work, then its done on the game's thread.
+  // Returns how many ran.
+  int runJobs() {
+    int ran = 0;
+    while (!jobs.empty()) {
+      Job job = std::move(jobs.front());
+      jobs.pop_front();
+      job.work();
+      job.done();
+      ++ran;
+    }
+    return ran;
+  }
   bool mouseButtonsDown() override { return buttonsDown; }
   Answer askChampionName(const std::string& name) override {
     championPrompts.push_back(name);
