@@ -6,7 +6,6 @@
 #include "logic/check.h"
 #include "logic/validity.h"
 #include "ui/board_drawing.h"
-#include "ui/button_bar_strip.h"
 #include "ui/candidates_drawing.h"
 #include "ui/frames.h"
 #include "ui/help_texts.h"
@@ -29,7 +28,7 @@ void Game::startUp(MenuBuilder& menu) {
   readHallOfFame();
   buildMenu(menu);
   updateMenuChecks(state_, platform_);
-  buttonBarImage_ = canvas_.capture(buttonBarLeft, buttonBarTop, buttonBarRight, buttonBarBottom);
+  barStripKept_ = true;
   helpText_ = helpChooseMenu;
   clock_.show(idleClockText);
   drawOpeningScreen();

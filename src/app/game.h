@@ -25,6 +25,8 @@
 #include "ui/canvas.h"
 #include "ui/cell_frame.h"
 #include "ui/cell_hit.h"
+#include "ui/field_layout.h"
+#include "ui/state_keeping_canvas.h"
 
 namespace tessarix {
 
@@ -81,9 +83,7 @@ class Game : private EntryListener, private InputTarget {
   void showHelpPanel();
   void writeHelpLine();
   void refreshCandidates();
-  // The whole screen as it stands, drawn from the state onto the canvas from scratch; the
-  // pixels the game holds (under the keypad and the frames, the bar's empty strip) are taken
-  // anew from it, so that putting them back later stays right.
+  // The whole screen as it stands, drawn from the state onto the canvas from scratch.
   void drawPicture();
 
   // --- The solve command -------------------------------------------------------------------
@@ -238,7 +238,7 @@ class Game : private EntryListener, private InputTarget {
   // A topic of the help bundle; the message when it cannot be shown.
   void showHelpTopic(const std::string& topic);
 
-  Canvas& canvas_;
+  StateKeepingCanvas canvas_;
   Platform& platform_;
   GameState state_;
   HallOfFame hallOfFame_;
@@ -260,7 +260,8 @@ class Game : private EntryListener, private InputTarget {
 
   GameClock clock_{platform_};
 
-  std::unique_ptr<CapturedPixels> buttonBarImage_;
+  // The bar's strip is erased to the window's colour (from start-up until the game quits).
+  bool barStripKept_ = false;
   std::string championName_;  // the name last accepted in the hall of fame this run
 
   // Input: the router, the pairing epoch, the loops' key state.
@@ -278,7 +279,7 @@ class Game : private EntryListener, private InputTarget {
     bool cleared = false;    // closed by a right click
     CellRef cell{};
     int left = 0, top = 0;
-    std::unique_ptr<CapturedPixels> background;
+    bool drawn = false;  // on the screen, over what it covers
   };
   Keypad keypad_;
   int keypadValue_ = 0;
@@ -291,7 +292,6 @@ class Game : private EntryListener, private InputTarget {
   struct Hint {
     int cell = 0;
     std::optional<SolverStep> step;
-    CellFramePixels pixels;
     bool armed = false;
   };
   std::optional<Hint> hint_;
@@ -334,9 +334,14 @@ class Game : private EntryListener, private InputTarget {
   bool barShown_ = false;
   void drawBar();
   void drawBarButtonAs(BarButton b, bool pressed);
+  // The bar's strip erased to the window's colour.
+  void eraseBar();
+  // The picture drawn again in the box (both corners included) only: what lay over it has gone.
+  void drawPictureIn(const CellBox& box);
+  // The picture, or with `region` the part of it in that box.
+  void paintPicture(const CellBox* region);
 
   int cursorCell_ = 0;              // 0: the cursor is hidden
-  CellFramePixels cursorPixels_;    // what its frame covers
   bool hideCursorAfterKeypad_ = false;  // a click into a keypad the cursor opened
 };
 

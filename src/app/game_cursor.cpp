@@ -58,7 +58,6 @@ void Game::showCursorAt(int cell) {
   if (cell == cursorCell_) return;
   hideCursor();
   cursorCell_ = cell;
-  cursorPixels_ = captureCellFrame(canvas_, cellGrid(cell), cellCol(cell), cellRow(cell));
   drawCellFrame(canvas_, cellGrid(cell), cellCol(cell), cellRow(cell), colorCursor);
 }
 
@@ -67,8 +66,7 @@ void Game::hideCursor() {
   if (cursorCell_ == 0) return;
   const int i = cursorCell_;
   cursorCell_ = 0;
-  restoreCellFrame(canvas_, cursorPixels_);
-  cursorPixels_ = {};
+  drawPictureIn(cellBox(cellGrid(i), cellCol(i), cellRow(i)));
   // The frame's inner ring lay in the cell: the cell is drawn again as it stands now.
   repaintCell(i);
   if (state_.givens[i] == 0 && state_.board[i] == 0) drawMarks();

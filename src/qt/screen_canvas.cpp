@@ -129,6 +129,12 @@ void ScreenCanvas::text(int x, int y, const std::string& utf8) {
 void ScreenCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   each([&](ImageCanvas& c) { c.fittedText(x, y, utf8, right); });
 }
+void ScreenCanvas::setClip(int x1, int y1, int x2, int y2) {
+  each([&](ImageCanvas& c) { c.setClip(x1, y1, x2, y2); });
+}
+void ScreenCanvas::clearClip() {
+  each([](ImageCanvas& c) { c.clearClip(); });
+}
 
 std::unique_ptr<CapturedPixels> ScreenCanvas::capture(int x1, int y1, int x2, int y2) {
   auto pixels = std::make_unique<ScreenPixels>();
