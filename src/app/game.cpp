@@ -77,26 +77,35 @@ void Game::clockVoided() { updateClock(); }
 void Game::drawStatistics() {
   statisticsDigitMode_ = state_.digitMode;
   drawStatisticsPanel(canvas_, state_);
+  countsShown_ = false;
   showDigitCounts();
   drawStatusPanel(canvas_);
+  statusShown_ = false;
   checkAndShowStatus();
 }
 
 void Game::showDigitCounts() {
   countDigits(state_, state_.digitCount);
-  drawDigitCounts(canvas_, state_);
-  shownCounts_ = state_.digitCount;
-  shownCountsHighlight_ = state_.highlightDigit;
+  // Counts the panel shows already are not written again.
+  if (!countsShown_ || shownCounts_ != state_.digitCount ||
+      shownCountsHighlight_ != state_.highlightDigit) {
+    drawDigitCounts(canvas_, state_);
+    countsShown_ = true;
+    shownCounts_ = state_.digitCount;
+    shownCountsHighlight_ = state_.highlightDigit;
+  }
   checkAndShowStatus();
 }
 
 void Game::checkAndShowStatus() {
   GameState& s = state_;
   checkBoard(s);
-  drawStatusText(canvas_, s);
-  statusShown_ = true;
-  shownStatus_ = s.status;
-  shownWrongCount_ = s.wrongCount;
+  if (!statusShown_ || shownStatus_ != s.status || shownWrongCount_ != s.wrongCount) {
+    drawStatusText(canvas_, s);
+    statusShown_ = true;
+    shownStatus_ = s.status;
+    shownWrongCount_ = s.wrongCount;
+  }
   // Every entry agrees with the solution, yet the field breaks a rule (a clue clashes): the
   // status stays "Falsche Zahl! " and the player hears it.
   if (s.notSolvable || boardValid(s.board) || anyWrongEntry(s)) return;

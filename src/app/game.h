@@ -319,6 +319,7 @@ class Game : private EntryListener, private InputTarget {
   bool shownMarksDigitMode_ = true;
   bool statisticsDigitMode_ = true;  // the statistics' head row
   DigitCounts shownCounts_{};
+  bool countsShown_ = false;  // written since the statistics panel was drawn
   int shownCountsHighlight_ = 0;
   CheckOutcome shownStatus_ = CheckOutcome::None;
   int shownWrongCount_ = 0;
