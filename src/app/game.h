@@ -163,6 +163,11 @@ class Game : private EntryListener, private InputTarget {
   void keypadCharacterTyped(int code) override;
   void inputHandled() override;
 
+  // After each event: what the screen shows is brought to the state where it lags behind (the
+  // frames of the hint and the cursor, the cursor on top; the cursor hidden once a click has
+  // closed the keypad it opened, or the loop has ended). Draws nothing where nothing differs.
+  void refresh();
+
   // The keyboard cursor: the arrows move it over the cells, Enter and Space act as a left
   // click on its cell, Delete and Backspace clear its cell as the right button does. Returns
   // whether the key was one of these.
@@ -293,6 +298,7 @@ class Game : private EntryListener, private InputTarget {
     int cell = 0;
     std::optional<SolverStep> step;
     bool armed = false;
+    bool framed = false;  // its frame is on the screen
   };
   std::optional<Hint> hint_;
   bool hintOnHelpLine_ = false;  // the help panel's line is a hint's text

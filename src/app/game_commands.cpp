@@ -114,6 +114,7 @@ void Game::menuEvent(int id) {
     ownBoardLoop();
   else
     commandEpilogue();
+  refresh();
 }
 
 void Game::commandEpilogue() {

@@ -5,9 +5,6 @@
 #include "app/keys.h"
 #include "logic/cursor_moves.h"
 #include "logic/geometry.h"
-#include "ui/board_drawing.h"
-#include "ui/candidates_drawing.h"
-#include "ui/palette.h"
 
 namespace tessarix {
 
@@ -57,8 +54,8 @@ void Game::clickAtCursor(MouseButton button) {
 void Game::showCursorAt(int cell) {
   if (cell == cursorCell_) return;
   hideCursor();
+  // The frame is drawn by the refresh that follows the event.
   cursorCell_ = cell;
-  drawCellFrame(canvas_, cellGrid(cell), cellCol(cell), cellRow(cell), colorCursor);
 }
 
 void Game::hideCursor() {
@@ -74,14 +71,7 @@ void Game::hideCursor() {
 
 void Game::inputHandled() {
   recordMove();
-  if (keypad_.open || cursorCell_ == 0) return;
-  if (hideCursorAfterKeypad_ || mode_ == Mode::Idle) {
-    hideCursor();
-    return;
-  }
-  // Whatever was drawn into the cell meanwhile, the frame stays on top.
-  drawCellFrame(canvas_, cellGrid(cursorCell_), cellCol(cursorCell_), cellRow(cursorCell_),
-                colorCursor);
+  refresh();
 }
 
 }  // namespace tessarix

@@ -8,8 +8,6 @@
 #include "logic/check.h"
 #include "logic/geometry.h"
 #include "ui/board_drawing.h"
-#include "ui/candidates_drawing.h"
-#include "ui/palette.h"
 
 namespace tessarix {
 
@@ -81,8 +79,7 @@ bool Game::hintKeyReleased(int key) {
   writeHelpLine();
   hintOnHelpLine_ = true;
   if (hint.cell != 0) {
-    const int g = cellGrid(hint.cell), c = cellCol(hint.cell), r = cellRow(hint.cell);
-    drawCellFrame(canvas_, g, c, r, colorHintFrame);
+    // The frame is drawn by the refresh that follows the event.
     hint.armed = true;
     hint_ = std::move(hint);
   }

@@ -54,6 +54,7 @@ void Game::timerFired() {
       break;
     case PendingStep::Leave: leaveLoop(); break;
   }
+  refresh();
 }
 
 }  // namespace tessarix

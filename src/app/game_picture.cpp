@@ -217,7 +217,7 @@ void Game::paintPicture(const CellBox* region) {
     drawCellFrame(canvas, cellGrid(cell), cellCol(cell), cellRow(cell), color);
   };
   if (cursorCell_ != 0) frame(cursorCell_, colorCursor);
-  if (hint_ && hint_->cell != 0) {
+  if (hint_ && hint_->framed) {
     frame(hint_->cell, colorHintFrame);
     if (cursorCell_ != 0) frame(cursorCell_, colorCursor);
   }
