@@ -285,6 +285,7 @@ class Game : private EntryListener, private InputTarget {
     CellRef cell{};
     int left = 0, top = 0;
     bool drawn = false;  // on the screen, over what it covers
+    int shownValue = 0;  // the button it shows highlighted
   };
   Keypad keypad_;
   int keypadValue_ = 0;

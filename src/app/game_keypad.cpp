@@ -102,15 +102,14 @@ void Game::openKeypad(const CellRef& cell, bool marksMode) {
   const KeypadPlace corner = keypadPlace(cell.grid, cell.col, cell.row);
   keypad_.left = corner.left;
   keypad_.top = corner.top;
-  keypad_.drawn = true;
-  drawKeypad(canvas_, keypad_.left, keypad_.top, keypadValue_, state_.digitMode);
+  // The keypad is drawn by the refresh that follows the event.
+  keypad_.drawn = false;
 }
 
 void Game::keypadPointerMoved(int x, int y) {
   const int n = keypadButtonAt(keypad_.left, keypad_.top, x, y);
   if (n == 0 || n == keypadValue_) return;
   keypadValue_ = n;
-  drawKeypad(canvas_, keypad_.left, keypad_.top, keypadValue_, state_.digitMode);
 }
 
 void Game::keypadButtonPressed(MouseButton button, int x, int y) {

@@ -224,7 +224,7 @@ void Game::paintPicture(const CellBox* region) {
 
   // The open keypad over what it covers.
   if (keypad_.open && keypad_.drawn)
-    drawKeypad(canvas, keypad_.left, keypad_.top, keypadValue_, state_.digitMode);
+    drawKeypad(canvas, keypad_.left, keypad_.top, keypad_.shownValue, state_.digitMode);
 }
 
 }  // namespace tessarix

@@ -5,6 +5,7 @@
 
 #include "logic/geometry.h"
 #include "ui/cell_frame.h"
+#include "ui/keypad_drawing.h"
 #include "ui/palette.h"
 
 namespace tessarix {
@@ -14,6 +15,12 @@ void Game::refresh() {
     hint_->framed = true;
     drawCellFrame(canvas_, cellGrid(hint_->cell), cellCol(hint_->cell), cellRow(hint_->cell),
                   colorHintFrame);
+  }
+  // The keypad, over what it covers, with the button under the pointer highlighted.
+  if (keypad_.open && (!keypad_.drawn || keypad_.shownValue != keypadValue_)) {
+    keypad_.drawn = true;
+    keypad_.shownValue = keypadValue_;
+    drawKeypad(canvas_, keypad_.left, keypad_.top, keypadValue_, state_.digitMode);
   }
   // The keypad lies over the cursor's cell while it is open.
   if (keypad_.open || cursorCell_ == 0) return;
