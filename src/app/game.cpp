@@ -13,7 +13,8 @@
 
 namespace tessarix {
 
-Game::Game(Canvas& canvas, Platform& platform) : canvas_(canvas), platform_(platform) {}
+Game::Game(Canvas& canvas, Platform& platform)
+    : canvas_(canvas), platform_(platform, [this] { refreshBeforeDialog(); }) {}
 
 Game::~Game() = default;
 

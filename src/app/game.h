@@ -15,6 +15,7 @@
 #include "app/input_router.h"
 #include "app/menu_table.h"
 #include "app/platform.h"
+#include "app/refreshing_platform.h"
 #include "extras/hall_of_fame.h"
 #include "logic/game_state.h"
 #include "logic/moves.h"
@@ -167,6 +168,9 @@ class Game : private EntryListener, private InputTarget {
   // frames of the hint and the cursor, the cursor on top; the cursor hidden once a click has
   // closed the keypad it opened, or the loop has ended). Draws nothing where nothing differs.
   void refresh();
+  // The same before a dialog opens in the middle of an event: the drawing the event goes on
+  // with afterwards finds the canvas's drawing state as it left it.
+  void refreshBeforeDialog();
 
   // The keyboard cursor: the arrows move it over the cells, Enter and Space act as a left
   // click on its cell, Delete and Backspace clear its cell as the right button does. Returns
@@ -244,7 +248,8 @@ class Game : private EntryListener, private InputTarget {
   void showHelpTopic(const std::string& topic);
 
   StateKeepingCanvas canvas_;
-  Platform& platform_;
+  // The front end, the screen refreshed before every dialog (refreshBeforeDialog).
+  RefreshingPlatform platform_;
   GameState state_;
   HallOfFame hallOfFame_;
   bool fameFileKept_ = false;  // "Champions.Rhm" is never written this run (see readHallOfFame)

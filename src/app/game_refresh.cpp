@@ -1,6 +1,7 @@
-// The refresh after each event: the handlers change the state, and what the screen shows is
-// brought to it here where the two differ. The frames of the hint and of the keyboard cursor
-// are drawn from here; the cursor's frame stays on top of whatever the event drew into its cell.
+// The refresh after each event and before each dialog (RefreshingPlatform): the handlers change
+// the state, and what the screen shows is brought to it here where the two differ. The frames of
+// the hint and of the keyboard cursor and the keypad are drawn from here; the cursor's frame
+// stays on top of whatever the event drew into its cell.
 #include "app/game.h"
 
 #include "logic/geometry.h"
@@ -30,6 +31,12 @@ void Game::refresh() {
   }
   drawCellFrame(canvas_, cellGrid(cursorCell_), cellCol(cursorCell_), cellRow(cursorCell_),
                 colorCursor);
+}
+
+void Game::refreshBeforeDialog() {
+  const StateKeepingCanvas::State kept = canvas_.state();
+  refresh();
+  canvas_.setState(kept);
 }
 
 }  // namespace tessarix
