@@ -6,7 +6,6 @@
 #include "logic/check.h"
 #include "logic/validity.h"
 #include "ui/board_drawing.h"
-#include "ui/button_bar_strip.h"
 #include "ui/candidates_drawing.h"
 #include "ui/frames.h"
 #include "ui/help_texts.h"
@@ -14,7 +13,8 @@
 
 namespace tessarix {
 
-Game::Game(Canvas& canvas, Platform& platform) : canvas_(canvas), platform_(platform) {}
+Game::Game(Canvas& canvas, Platform& platform)
+    : canvas_(canvas), platform_(platform, [this] { refreshBeforeDialog(); }) {}
 
 Game::~Game() = default;
 
@@ -29,7 +29,7 @@ void Game::startUp(MenuBuilder& menu) {
   readHallOfFame();
   buildMenu(menu);
   updateMenuChecks(state_, platform_);
-  buttonBarImage_ = canvas_.capture(buttonBarLeft, buttonBarTop, buttonBarRight, buttonBarBottom);
+  barStripKept_ = true;
   helpText_ = helpChooseMenu;
   clock_.show(idleClockText);
   drawOpeningScreen();
@@ -78,26 +78,35 @@ void Game::clockVoided() { updateClock(); }
 void Game::drawStatistics() {
   statisticsDigitMode_ = state_.digitMode;
   drawStatisticsPanel(canvas_, state_);
+  countsShown_ = false;
   showDigitCounts();
   drawStatusPanel(canvas_);
+  statusShown_ = false;
   checkAndShowStatus();
 }
 
 void Game::showDigitCounts() {
   countDigits(state_, state_.digitCount);
-  drawDigitCounts(canvas_, state_);
-  shownCounts_ = state_.digitCount;
-  shownCountsHighlight_ = state_.highlightDigit;
+  // Counts the panel shows already are not written again.
+  if (!countsShown_ || shownCounts_ != state_.digitCount ||
+      shownCountsHighlight_ != state_.highlightDigit) {
+    drawDigitCounts(canvas_, state_);
+    countsShown_ = true;
+    shownCounts_ = state_.digitCount;
+    shownCountsHighlight_ = state_.highlightDigit;
+  }
   checkAndShowStatus();
 }
 
 void Game::checkAndShowStatus() {
   GameState& s = state_;
   checkBoard(s);
-  drawStatusText(canvas_, s);
-  statusShown_ = true;
-  shownStatus_ = s.status;
-  shownWrongCount_ = s.wrongCount;
+  if (!statusShown_ || shownStatus_ != s.status || shownWrongCount_ != s.wrongCount) {
+    drawStatusText(canvas_, s);
+    statusShown_ = true;
+    shownStatus_ = s.status;
+    shownWrongCount_ = s.wrongCount;
+  }
   // Every entry agrees with the solution, yet the field breaks a rule (a clue clashes): the
   // status stays "Falsche Zahl! " and the player hears it.
   if (s.notSolvable || boardValid(s.board) || anyWrongEntry(s)) return;

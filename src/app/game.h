@@ -17,6 +17,7 @@
 #include "app/kept_game_file.h"
 #include "app/menu_table.h"
 #include "app/platform.h"
+#include "app/refreshing_platform.h"
 #include "extras/hall_of_fame.h"
 #include "logic/game_state.h"
 #include "logic/moves.h"
@@ -27,6 +28,8 @@
 #include "ui/canvas.h"
 #include "ui/cell_frame.h"
 #include "ui/cell_hit.h"
+#include "ui/field_layout.h"
+#include "ui/state_keeping_canvas.h"
 
 namespace tessarix {
 
@@ -90,9 +93,7 @@ class Game : private EntryListener, private InputTarget {
   void showHelpPanel();
   void writeHelpLine();
   void refreshCandidates();
-  // The whole screen as it stands, drawn from the state onto the canvas from scratch; the
-  // pixels the game holds (under the keypad and the frames, the bar's empty strip) are taken
-  // anew from it, so that putting them back later stays right.
+  // The whole screen as it stands, drawn from the state onto the canvas from scratch.
   void drawPicture();
 
   // --- The solve command -------------------------------------------------------------------
@@ -190,6 +191,14 @@ class Game : private EntryListener, private InputTarget {
   void keypadCharacterTyped(int code) override;
   void inputHandled() override;
 
+  // After each event: what the screen shows is brought to the state where it lags behind (the
+  // frames of the hint and the cursor, the cursor on top; the cursor hidden once a click has
+  // closed the keypad it opened, or the loop has ended). Draws nothing where nothing differs.
+  void refresh();
+  // The same before a dialog opens in the middle of an event: the drawing the event goes on
+  // with afterwards finds the canvas's drawing state as it left it.
+  void refreshBeforeDialog();
+
   // The keyboard cursor: the arrows move it over the cells, Enter and Space act as a left
   // click on its cell, Delete and Backspace clear its cell as the right button does. Returns
   // whether the key was one of these.
@@ -283,8 +292,9 @@ class Game : private EntryListener, private InputTarget {
   // A topic of the help bundle; the message when it cannot be shown.
   void showHelpTopic(const std::string& topic);
 
-  Canvas& canvas_;
-  Platform& platform_;
+  StateKeepingCanvas canvas_;
+  // The front end, the screen refreshed before every dialog (refreshBeforeDialog).
+  RefreshingPlatform platform_;
   GameState state_;
   HallOfFame hallOfFame_;
   bool fameFileKept_ = false;  // "Champions.Rhm" is never written this run (see readHallOfFame)
@@ -305,7 +315,8 @@ class Game : private EntryListener, private InputTarget {
 
   GameClock clock_{platform_};
 
-  std::unique_ptr<CapturedPixels> buttonBarImage_;
+  // The bar's strip is erased to the window's colour (from start-up until the game quits).
+  bool barStripKept_ = false;
   std::string championName_;  // the name last accepted in the hall of fame this run
 
   // Input: the router, the pairing epoch, the loops' key state.
@@ -323,7 +334,8 @@ class Game : private EntryListener, private InputTarget {
     bool cleared = false;    // closed by a right click
     CellRef cell{};
     int left = 0, top = 0;
-    std::unique_ptr<CapturedPixels> background;
+    bool drawn = false;  // on the screen, over what it covers
+    int shownValue = 0;  // the button it shows highlighted
   };
   Keypad keypad_;
   int keypadValue_ = 0;
@@ -339,8 +351,8 @@ class Game : private EntryListener, private InputTarget {
   struct Hint {
     int cell = 0;
     std::optional<SolverStep> step;
-    CellFramePixels pixels;
     bool armed = false;
+    bool framed = false;  // its frame is on the screen
   };
   std::optional<Hint> hint_;
   bool hintOnHelpLine_ = false;  // the help panel's line is a hint's text
@@ -367,6 +379,7 @@ class Game : private EntryListener, private InputTarget {
   bool shownMarksDigitMode_ = true;
   bool statisticsDigitMode_ = true;  // the statistics' head row
   DigitCounts shownCounts_{};
+  bool countsShown_ = false;  // written since the statistics panel was drawn
   int shownCountsHighlight_ = 0;
   CheckOutcome shownStatus_ = CheckOutcome::None;
   int shownWrongCount_ = 0;
@@ -382,6 +395,12 @@ class Game : private EntryListener, private InputTarget {
   bool barShown_ = false;
   void drawBar();
   void drawBarButtonAs(BarButton b, bool pressed);
+  // The bar's strip erased to the window's colour.
+  void eraseBar();
+  // The picture drawn again in the box (both corners included) only: what lay over it has gone.
+  void drawPictureIn(const CellBox& box);
+  // The picture, or with `region` the part of it in that box.
+  void paintPicture(const CellBox* region);
 
   // The game in progress on disk: the file, once this copy owns it; what was kept last (the
   // history's revision and the play state it was kept with); the time played then.
@@ -403,7 +422,6 @@ class Game : private EntryListener, private InputTarget {
   int64_t pausedTenths_ = 0;  // the time played when the pause began
 
   int cursorCell_ = 0;              // 0: the cursor is hidden
-  CellFramePixels cursorPixels_;    // what its frame covers
   bool hideCursorAfterKeypad_ = false;  // a click into a keypad the cursor opened
 };
 

@@ -7,7 +7,6 @@
 #include "logic/check.h"
 #include "logic/validity.h"
 #include "puzzles/puzzle_file.h"
-#include "ui/button_bar_strip.h"
 #include "ui/help_topics.h"
 #include "ui/help_texts.h"
 
@@ -123,6 +122,7 @@ void Game::menuEvent(int id) {
     ownBoardLoop();
   else
     commandEpilogue();
+  refresh();
 }
 
 void Game::commandEpilogue() {
@@ -132,8 +132,7 @@ void Game::commandEpilogue() {
   refreshPanels();
   helpText_ = helpChooseMenu;
   writeHelpLine();
-  if (buttonBarImage_) canvas_.restore(*buttonBarImage_, buttonBarLeft, buttonBarTop);
-  barShown_ = false;
+  eraseBar();
 }
 
 // --- Commands -----------------------------------------------------------------------------------
@@ -232,7 +231,7 @@ bool Game::confirmQuit() {
   quitting_ = true;
   state_.clockRunning = false;
   followClock();
-  buttonBarImage_.reset();
+  barStripKept_ = false;
   platform_.quit();
   return true;
 }

@@ -5,9 +5,6 @@
 #include "app/keys.h"
 #include "logic/cursor_moves.h"
 #include "logic/geometry.h"
-#include "ui/board_drawing.h"
-#include "ui/candidates_drawing.h"
-#include "ui/palette.h"
 
 namespace tessarix {
 
@@ -57,9 +54,8 @@ void Game::clickAtCursor(MouseButton button) {
 void Game::showCursorAt(int cell) {
   if (cell == cursorCell_) return;
   hideCursor();
+  // The frame is drawn by the refresh that follows the event.
   cursorCell_ = cell;
-  cursorPixels_ = captureCellFrame(canvas_, cellGrid(cell), cellCol(cell), cellRow(cell));
-  drawCellFrame(canvas_, cellGrid(cell), cellCol(cell), cellRow(cell), colorCursor);
 }
 
 void Game::hideCursor() {
@@ -67,8 +63,7 @@ void Game::hideCursor() {
   if (cursorCell_ == 0) return;
   const int i = cursorCell_;
   cursorCell_ = 0;
-  restoreCellFrame(canvas_, cursorPixels_);
-  cursorPixels_ = {};
+  drawPictureIn(cellBox(cellGrid(i), cellCol(i), cellRow(i)));
   // The frame's inner ring lay in the cell: the cell is drawn again as it stands now.
   repaintCell(i);
   if (state_.givens[i] == 0 && state_.board[i] == 0) drawMarks();
@@ -77,14 +72,7 @@ void Game::hideCursor() {
 void Game::inputHandled() {
   recordMove();
   keepGame();
-  if (keypad_.open || cursorCell_ == 0) return;
-  if (hideCursorAfterKeypad_ || mode_ == Mode::Idle) {
-    hideCursor();
-    return;
-  }
-  // Whatever was drawn into the cell meanwhile, the frame stays on top.
-  drawCellFrame(canvas_, cellGrid(cursorCell_), cellCol(cursorCell_), cellRow(cursorCell_),
-                colorCursor);
+  refresh();
 }
 
 }  // namespace tessarix

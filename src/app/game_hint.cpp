@@ -8,8 +8,6 @@
 #include "logic/check.h"
 #include "logic/geometry.h"
 #include "ui/board_drawing.h"
-#include "ui/candidates_drawing.h"
-#include "ui/palette.h"
 
 namespace tessarix {
 
@@ -81,9 +79,7 @@ bool Game::hintKeyReleased(int key) {
   writeHelpLine();
   hintOnHelpLine_ = true;
   if (hint.cell != 0) {
-    const int g = cellGrid(hint.cell), c = cellCol(hint.cell), r = cellRow(hint.cell);
-    hint.pixels = captureCellFrame(canvas_, g, c, r);
-    drawCellFrame(canvas_, g, c, r, colorHintFrame);
+    // The frame is drawn by the refresh that follows the event.
     hint.armed = true;
     hint_ = std::move(hint);
   }
@@ -93,8 +89,8 @@ bool Game::hintKeyReleased(int key) {
 void Game::dropHint(bool restoreHelpLine) {
   if (hint_) {
     const int cell = hint_->cell;
-    restoreCellFrame(canvas_, hint_->pixels);
     hint_.reset();
+    drawPictureIn(cellBox(cellGrid(cell), cellCol(cell), cellRow(cell)));
     repaintCell(cell);
     if (state_.givens[cell] == 0 && state_.board[cell] == 0) drawMarks();
   }

@@ -14,7 +14,10 @@ InputMode Game::inputMode() const {
 }
 
 void Game::pointerMoved(int x, int y) {
-  if (keypad_.open) keypadPointerMoved(x, y);
+  if (!keypad_.open) return;
+  keypadPointerMoved(x, y);
+  // A move of the pointer is no step of the history: only the screen follows.
+  refresh();
 }
 
 void Game::loopButtonPressed(MouseButton button, const LoopHit& hit) {
@@ -59,6 +62,7 @@ void Game::timerFired() {
       break;
     case PendingStep::Leave: leaveLoop(); break;
   }
+  refresh();
 }
 
 }  // namespace tessarix

@@ -102,16 +102,14 @@ void Game::openKeypad(const CellRef& cell, bool marksMode) {
   const KeypadPlace corner = keypadPlace(cell.grid, cell.col, cell.row);
   keypad_.left = corner.left;
   keypad_.top = corner.top;
-  // The pixels under the keypad are saved once, before it is first drawn.
-  keypad_.background = captureKeypadBackground(canvas_, corner.left, corner.top);
-  drawKeypad(canvas_, keypad_.left, keypad_.top, keypadValue_, state_.digitMode);
+  // The keypad is drawn by the refresh that follows the event.
+  keypad_.drawn = false;
 }
 
 void Game::keypadPointerMoved(int x, int y) {
   const int n = keypadButtonAt(keypad_.left, keypad_.top, x, y);
   if (n == 0 || n == keypadValue_) return;
   keypadValue_ = n;
-  drawKeypad(canvas_, keypad_.left, keypad_.top, keypadValue_, state_.digitMode);
 }
 
 void Game::keypadButtonPressed(MouseButton button, int x, int y) {
@@ -182,8 +180,10 @@ void Game::keypadChose(int value) {
 }
 
 void Game::closeKeypadPixels() {
-  if (keypad_.background) canvas_.restore(*keypad_.background, keypad_.left, keypad_.top);
-  keypad_.background.reset();
+  // What the keypad covered is drawn again as the screen showed it.
+  if (!keypad_.drawn) return;
+  keypad_.drawn = false;
+  drawPictureIn({keypad_.left, keypad_.top, keypad_.left + keypadSize, keypad_.top + keypadSize});
 }
 
 void Game::askForCellAgain() {

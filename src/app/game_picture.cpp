@@ -104,17 +104,45 @@ void Game::drawBarButtonAs(BarButton b, bool pressed) {
   drawBarButton(canvas_, b, pressed);
 }
 
+void Game::eraseBar() {
+  barShown_ = false;
+  if (!barStripKept_) return;
+  const StateKeepingCanvas::State kept = canvas_.state();
+  eraseButtonBar(canvas_);
+  canvas_.setState(kept);
+}
+
 // --- The whole picture ----------------------------------------------------------------------
 
 void Game::drawPicture() {
+  const StateKeepingCanvas::State kept = canvas_.state();
+  paintPicture(nullptr);
+  canvas_.setState(kept);
+}
+
+void Game::drawPictureIn(const CellBox& box) {
+  const StateKeepingCanvas::State kept = canvas_.state();
+  canvas_.setClip(box.left, box.top, box.right, box.bottom);
+  paintPicture(&box);
+  canvas_.clearClip();
+  canvas_.setState(kept);
+}
+
+void Game::paintPicture(const CellBox* region) {
   Canvas& canvas = canvas_;
-  // The window's colour everywhere; the empty strip of the button bar is taken from it.
+  // Only the cells whose drawing may reach into the region are drawn: those that touch it, or
+  // lie next to a cell that does.
+  const auto near = [region](int g, int c, int r) {
+    if (region == nullptr) return true;
+    const CellBox b = cellBox(g, c, r);
+    return b.right + cellWidth >= region->left && b.left - cellWidth <= region->right &&
+           b.bottom + cellHeight >= region->top && b.top - cellHeight <= region->bottom;
+  };
+  // The window's colour everywhere.
   canvas.setLineWidth(1);
   canvas.setLineColor(colorWindow);
   canvas.setFillColor(colorWindow);
   canvas.filledBox(0, 0, screenRight, screenBottom);
-  if (buttonBarImage_)
-    buttonBarImage_ = canvas.capture(buttonBarLeft, buttonBarTop, buttonBarRight, buttonBarBottom);
 
   // The frame of the window and the field with its panels, as the opening screen draws them.
   drawBottomStrip(canvas);
@@ -142,7 +170,7 @@ void Game::drawPicture() {
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
         const int i = cellIndex(g, c, r);
-        if (leadingCopy(i) != i) continue;
+        if (leadingCopy(i) != i || !near(g, c, r)) continue;
         const ShownCell& shown = shownCells_[static_cast<size_t>(i)];
         look.digitMode = shown.digitMode;
         look.highlightDigit = shown.tinted ? shown.digit : 0;
@@ -164,7 +192,7 @@ void Game::drawPicture() {
         bool gone = false;
         for (int d = 1; d <= 9; ++d)
           gone |= marksEver_[markIndex(g, c, r, d)] != shownMarks_[markIndex(g, c, r, d)];
-        look.board[i] = marksOver_[static_cast<size_t>(i)] && gone ? 0 : 1;
+        look.board[i] = marksOver_[static_cast<size_t>(i)] && gone && near(g, c, r) ? 0 : 1;
         marksGone |= look.board[i] == 0;
       }
   if (marksGone) drawCandidates(canvas, look);
@@ -172,37 +200,34 @@ void Game::drawPicture() {
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
         const int i = cellIndex(g, c, r);
-        look.board[i] = marksOver_[static_cast<size_t>(i)] ? 0 : 1;
+        look.board[i] = marksOver_[static_cast<size_t>(i)] && near(g, c, r) ? 0 : 1;
       }
   look.marks = shownMarks_;
   drawCandidates(canvas, look);
 
   // The button bar of a game loop, a button held down; erased, the empty strip over it.
-  for (const auto& [b, pressed] : barDrawn_) drawBarButton(canvas, b, pressed);
-  if (!barShown_ && buttonBarImage_) canvas.restore(*buttonBarImage_, buttonBarLeft, buttonBarTop);
+  // (A region above the bar leaves it out: a button's frame reaches two pixels above the strip.)
+  const bool barInRegion = region == nullptr || region->bottom >= buttonBarTop - 2;
+  if (barInRegion)
+    for (const auto& [b, pressed] : barDrawn_) drawBarButton(canvas, b, pressed);
+  if (barInRegion && !barShown_ && barStripKept_) eraseButtonBar(canvas);
 
-  // The frames: the cursor's over the hint's, whose pixels were taken with the cursor there.
-  const auto frame = [&](int cell, CellFramePixels& under, int color) {
-    under = captureCellFrame(canvas, cellGrid(cell), cellCol(cell), cellRow(cell));
+  // The frames: the cursor's over the hint's, and over the hint's again.
+  const auto frame = [&](int cell, int color) {
     drawCellFrame(canvas, cellGrid(cell), cellCol(cell), cellRow(cell), color);
   };
-  if (cursorCell_ != 0) frame(cursorCell_, cursorPixels_, colorCursor);
-  if (hint_ && hint_->cell != 0) {
-    frame(hint_->cell, hint_->pixels, colorHintFrame);
-    if (cursorCell_ != 0)
-      drawCellFrame(canvas, cellGrid(cursorCell_), cellCol(cursorCell_), cellRow(cursorCell_),
-                    colorCursor);
+  if (cursorCell_ != 0) frame(cursorCell_, colorCursor);
+  if (hint_ && hint_->framed) {
+    frame(hint_->cell, colorHintFrame);
+    if (cursorCell_ != 0) frame(cursorCell_, colorCursor);
   }
 
   // A pause covers the field.
   if (paused_) coverField(canvas);
 
   // The open keypad over what it covers.
-  if (keypad_.open) {
-    if (keypad_.background)
-      keypad_.background = captureKeypadBackground(canvas, keypad_.left, keypad_.top);
-    drawKeypad(canvas, keypad_.left, keypad_.top, keypadValue_, state_.digitMode);
-  }
+  if (keypad_.open && keypad_.drawn)
+    drawKeypad(canvas, keypad_.left, keypad_.top, keypad_.shownValue, state_.digitMode);
 }
 
 }  // namespace tessarix

@@ -164,10 +164,21 @@ void ImageCanvas::setTextFont(FontStyle style) {
 }
 
 void ImageCanvas::dirty(const QRect& r) {
-  if (dirtyListener_) dirtyListener_(device(r).intersected(image_.rect()));
+  if (!dirtyListener_) return;
+  const QRect changed = clip_.isNull() ? r : r.intersected(clip_);
+  if (!changed.isEmpty()) dirtyListener_(device(changed).intersected(image_.rect()));
 }
 
-void ImageCanvas::fillRect(const QRect& r, QRgb colour) {
+void ImageCanvas::setClip(int x1, int y1, int x2, int y2) {
+  clip_ = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                QPoint(std::max(x1, x2), std::max(y1, y2)));
+}
+
+void ImageCanvas::clearClip() { clip_ = QRect(); }
+
+void ImageCanvas::fillRect(const QRect& whole, QRgb colour) {
+  const QRect r = clip_.isNull() ? whole : whole.intersected(clip_);
+  if (r.isEmpty()) return;
   const QRect d = device(r);
   const int left = std::max(d.left(), 0), right = std::min(d.right(), image_.width() - 1);
   const int top = std::max(d.top(), 0), bottom = std::min(d.bottom(), image_.height() - 1);
@@ -256,22 +267,29 @@ void ImageCanvas::text(int x, int y, const std::string& utf8) {
 void ImageCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   if (utf8.empty()) return;
   const TextLayout l = layOut(styleFont(), x, y, utf8, right, &image_);
+  // Outside the clip a text changes nothing; partly inside it, its glyphs are cut at the clip.
+  const QRect reach = l.box.united(l.ink).adjusted(-3, -3, 3, 3);
+  const bool clipped = !clip_.isNull() && !clip_.contains(reach);
+  if (clipped && !clip_.intersects(reach)) return;
   // The opaque background covers the whole glyphs: accents may rise above the text's top, and a
   // shorter text written over an older one must leave nothing of it behind.
   if (!transparentText_) fillRect(l.box, fillColor_);
   fillUnfilled();
   if (right == noRightEdge && l.squeeze == 1.0 &&
-      setGlyphPixels(image_, scale_, lineColor_, *l.font, *l.shape, x, l.baseline)) {
+      setGlyphPixels(image_, scale_, lineColor_, *l.font, *l.shape, x, l.baseline,
+                     clipped ? device(clip_) : QRect())) {
     dirty(l.box.united(l.ink).adjusted(-3, -3, 3, 3));
     return;
   }
   QPainter& p = painter();
   p.resetTransform();
+  if (clipped) p.setClipRect(device(clip_));
   // Scaled, the glyphs are drawn at the device resolution, not blown up.
   if (scale_ != 1.0) p.scale(scale_, scale_);
   if (right < noRightEdge)
-    p.setClipRect(QRectF(QPointF(-1e6, -1e6), QPointF(right + 1.0, 1e6)));
-  else if (p.hasClipping())
+    p.setClipRect(QRectF(QPointF(-1e6, -1e6), QPointF(right + 1.0, 1e6)),
+                  clipped ? Qt::IntersectClip : Qt::ReplaceClip);
+  else if (!clipped && p.hasClipping())
     p.setClipping(false);
   if (painterFont_ != &l.font->font) {
     p.setFont(l.font->font);

@@ -77,6 +77,8 @@ class ImageCanvas : public Canvas {
   void filledBox(int x1, int y1, int x2, int y2) override;
   void text(int x, int y, const std::string& utf8) override;
   void fittedText(int x, int y, const std::string& utf8, int right) override;
+  void setClip(int x1, int y1, int x2, int y2) override;
+  void clearClip() override;
 
   std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) override;
   void restore(const CapturedPixels& pixels, int x, int y) override;
@@ -95,6 +97,7 @@ class ImageCanvas : public Canvas {
   void fillUnfilled() const;
 
   QImage image_;
+  QRect clip_;  // in canvas pixels; none while null
   double scale_ = 1.0;
   int wholeScale_ = 0;  // the scale when it is whole, 0 otherwise
   QRgb lineColor_;

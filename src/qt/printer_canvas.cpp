@@ -107,6 +107,13 @@ void PrinterCanvas::text(int x, int y, const std::string& utf8) {
   painter_.drawText(QPoint(x, y + baseline), t);
 }
 
+void PrinterCanvas::setClip(int x1, int y1, int x2, int y2) {
+  painter_.setClipRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                             QPoint(std::max(x1, x2), std::max(y1, y2))));
+}
+
+void PrinterCanvas::clearClip() { painter_.setClipping(false); }
+
 std::unique_ptr<CapturedPixels> PrinterCanvas::capture(int, int, int, int) {
   return std::make_unique<CapturedPixels>();
 }

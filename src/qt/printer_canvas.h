@@ -27,6 +27,10 @@ class PrinterCanvas : public Canvas {
   void filledBox(int x1, int y1, int x2, int y2) override;
   void text(int x, int y, const std::string& utf8) override;
 
+  // The page is printed whole, never in parts.
+  void setClip(int x1, int y1, int x2, int y2) override;
+  void clearClip() override;
+
   // Paper keeps what is printed: there is nothing to take back.
   std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) override;
   void restore(const CapturedPixels& pixels, int x, int y) override;

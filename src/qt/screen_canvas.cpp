@@ -1,7 +1,7 @@
 // Every operation goes to the reference canvas and, above scale 1, to the shown one; nothing is
-// kept. A new scale draws the picture of the state on a new shown image (and on the reference,
-// which it leaves as it was, so that the pixels the game takes anew from both agree), so a
-// rescale costs one drawing of the whole screen and the memory stays what the images take.
+// kept. A new scale draws the picture of the state on a new shown image only (the reference
+// holds that picture already), so a rescale costs one drawing of the whole screen at the new
+// scale and the memory stays what the images take.
 #include "qt/screen_canvas.h"
 
 namespace tessarix {
@@ -66,7 +66,6 @@ void ScreenCanvas::setScale(double scale) {
       picture_();
       drawingPicture_ = false;
       // The game goes on drawing with the state it had set, whatever the picture set last.
-      applyState(reference_);
       applyState(*shown_);
     }
     shown_->setDirtyListener(dirtyListener_);
@@ -75,7 +74,7 @@ void ScreenCanvas::setScale(double scale) {
 }
 
 template <class Op> void ScreenCanvas::each(Op op) {
-  op(reference_);
+  if (!drawingPicture_) op(reference_);
   if (shown_) op(*shown_);
 }
 
@@ -128,6 +127,12 @@ void ScreenCanvas::text(int x, int y, const std::string& utf8) {
 }
 void ScreenCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   each([&](ImageCanvas& c) { c.fittedText(x, y, utf8, right); });
+}
+void ScreenCanvas::setClip(int x1, int y1, int x2, int y2) {
+  each([&](ImageCanvas& c) { c.setClip(x1, y1, x2, y2); });
+}
+void ScreenCanvas::clearClip() {
+  each([](ImageCanvas& c) { c.clearClip(); });
 }
 
 std::unique_ptr<CapturedPixels> ScreenCanvas::capture(int x1, int y1, int x2, int y2) {

@@ -46,6 +46,8 @@ class ScreenCanvas : public Canvas {
   void filledBox(int x1, int y1, int x2, int y2) override;
   void text(int x, int y, const std::string& utf8) override;
   void fittedText(int x, int y, const std::string& utf8, int right) override;
+  void setClip(int x1, int y1, int x2, int y2) override;
+  void clearClip() override;
   std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) override;
   void restore(const CapturedPixels& pixels, int x, int y) override;
 

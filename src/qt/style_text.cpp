@@ -194,7 +194,7 @@ const StyleFont& cachedStyleFont(FontStyle style, bool largeFonts) {
 // A one-glyph text without antialiasing set as the pixels its glyph covers, which are found once
 // for each place within a device pixel; false where it has to be drawn.
 bool setGlyphPixels(QImage& image, double scale, QRgb colour, const StyleFont& s, TextShape& t,
-                    int x, int baseline) {
+                    int x, int baseline, const QRect& clip) {
   if (s.font.styleStrategy() != QFont::NoAntialias || t.glyphs.size() != 1 ||
       t.glyphs.front().glyphIndexes().size() != 1 ||
       t.glyphs.front().positions().front() != QPointF(0, 0))
@@ -218,12 +218,14 @@ bool setGlyphPixels(QImage& image, double scale, QRgb colour, const StyleFont& s
   }
   if (!found->valid) return false;
   const int ox = static_cast<int>(px), oy = static_cast<int>(py);
+  const QRect area = clip.isNull() ? image.rect() : clip.intersected(image.rect());
   uchar* bits = image.bits();
   const qsizetype stride = image.bytesPerLine();
   for (const auto& [row, column, count] : found->runs) {
     const int yy = oy + row;
-    if (yy < 0 || yy >= image.height()) continue;
-    const int from = std::max(ox + column, 0), to = std::min(ox + column + count, image.width());
+    if (yy < area.top() || yy > area.bottom()) continue;
+    const int from = std::max(ox + column, area.left());
+    const int to = std::min(ox + column + count, area.right() + 1);
     if (from >= to) continue;
     QRgb* line = reinterpret_cast<QRgb*>(bits + yy * stride);
     std::fill(line + from, line + to, colour);

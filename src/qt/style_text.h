@@ -63,8 +63,9 @@ TextShape& shapeOf(const StyleFont& s, const std::string& utf8, const QPaintDevi
 
 // A one-glyph text in a font without antialiasing, its pen's start on the baseline at canvas
 // pixel (x, baseline), set on an image at `scale` device pixels per canvas pixel as the pixels
-// of colour its glyph covers; false where it has to be drawn by the painter.
+// of colour its glyph covers, those in `clip` only (device pixels; all when null); false where
+// it has to be drawn by the painter.
 bool setGlyphPixels(QImage& image, double scale, QRgb colour, const StyleFont& s, TextShape& t,
-                    int x, int baseline);
+                    int x, int baseline, const QRect& clip = QRect());
 
 }  // namespace tessarix

@@ -1,6 +1,7 @@
 // The button bar: the table of the six buttons, their drawing and the hit test of the bar.
 #include "ui/button_bar.h"
 
+#include "ui/button_bar_strip.h"
 #include "ui/frames.h"
 #include "ui/palette.h"
 
@@ -92,6 +93,14 @@ void drawBarButton(Canvas& canvas, BarButton b, bool pressed) {
 
 void drawButtonBar(Canvas& canvas) {
   for (BarButton b : barButtons) drawBarButton(canvas, b, false);
+}
+
+void eraseButtonBar(Canvas& canvas) {
+  canvas.setLineColor(colorWindow);
+  canvas.setFillColor(colorWindow);
+  canvas.filledBox(buttonBarLeft, buttonBarTop, buttonBarRight, buttonBarBottom);
+  canvas.setLineColor(colorBlack);
+  canvas.setFillColor(colorWhite);
 }
 
 }  // namespace tessarix

@@ -45,5 +45,8 @@ void drawButton(Canvas& canvas, bool pressed, int x, int y, const std::string& t
 void drawBarButton(Canvas& canvas, BarButton b, bool pressed);
 // All six buttons raised.
 void drawButtonBar(Canvas& canvas);
+// The buttons erased: the bar's strip (button_bar_strip.h) in the window's colour. Leaves black
+// lines on white.
+void eraseButtonBar(Canvas& canvas);
 
 }  // namespace tessarix

@@ -1,5 +1,4 @@
-// The strip of the button bar under the field, captured empty at start-up and put back to erase
-// the buttons.
+// The strip of the button bar under the field: the window's colour when the buttons are erased.
 #pragma once
 
 namespace tessarix {

@@ -55,6 +55,12 @@ class Canvas {
     text(x, y, utf8);
   }
 
+  // From here on the drawing changes only the pixels of the box (x1, y1) to (x2, y2), both
+  // corners included, until clearClip(): a part of the picture drawn again where something
+  // that lay over it has gone.
+  virtual void setClip(int x1, int y1, int x2, int y2) = 0;
+  virtual void clearClip() = 0;
+
   virtual std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) = 0;
   virtual void restore(const CapturedPixels& pixels, int x, int y) = 0;
 
@@ -74,6 +80,8 @@ class NullCanvas : public Canvas {
   void outlineBox(int, int, int, int) override {}
   void filledBox(int, int, int, int) override {}
   void text(int, int, const std::string&) override {}
+  void setClip(int, int, int, int) override {}
+  void clearClip() override {}
   std::unique_ptr<CapturedPixels> capture(int, int, int, int) override {
     return std::make_unique<CapturedPixels>();
   }

@@ -2,6 +2,8 @@
 // the cell's lines (x, y) to (x + 33, y + 25).
 #include "ui/cell_frame.h"
 
+#include <array>
+
 #include "logic/geometry.h"
 #include "ui/palette.h"
 #include "ui/field_layout.h"
@@ -20,24 +22,6 @@ std::array<Side, 4> sidesOf(int grid, int col, int row) {
 }
 
 }  // namespace
-
-CellFramePixels captureCellFrame(Canvas& canvas, int grid, int col, int row) {
-  CellFramePixels p;
-  p.grid = grid;
-  p.col = col;
-  p.row = row;
-  const auto sides = sidesOf(grid, col, row);
-  for (size_t i = 0; i < sides.size(); ++i)
-    p.sides[i] = canvas.capture(sides[i].x1, sides[i].y1, sides[i].x2, sides[i].y2);
-  return p;
-}
-
-void restoreCellFrame(Canvas& canvas, const CellFramePixels& pixels) {
-  if (pixels.grid == 0) return;
-  const auto sides = sidesOf(pixels.grid, pixels.col, pixels.row);
-  for (size_t i = 0; i < sides.size(); ++i)
-    if (pixels.sides[i]) canvas.restore(*pixels.sides[i], sides[i].x1, sides[i].y1);
-}
 
 void drawCellFrame(Canvas& canvas, int grid, int col, int row, int color) {
   canvas.setLineColor(color);

@@ -36,10 +36,6 @@ int keypadButtonAt(int left, int top, int x, int y) {
   return 3 * i + j + 1;
 }
 
-std::unique_ptr<CapturedPixels> captureKeypadBackground(Canvas& canvas, int left, int top) {
-  return canvas.capture(left, top, left + keypadSize, top + keypadSize);
-}
-
 void drawKeypad(Canvas& canvas, int left, int top, int highlighted, bool digitMode) {
   for (int n = 1; n <= 9; ++n) {
     const int bx = left + keypadButtonSize * ((n - 1) % 3);

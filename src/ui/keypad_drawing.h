@@ -2,8 +2,6 @@
 // drawing. Three rows of three 15-pixel buttons, 1 2 3 on top, 7 8 9 at the bottom.
 #pragma once
 
-#include <memory>
-
 #include "ui/canvas.h"
 
 namespace tessarix {
@@ -26,9 +24,8 @@ bool insideKeypad(int left, int top, int x, int y);
 // [start, start + 15), [start + 15, start + 30), [start + 30, start + 45).
 int keypadButtonAt(int left, int top, int x, int y);
 
-// The pixels the keypad covers, (left, top) to (left + 45, top + 45) with both corners, saved
-// before it is first drawn and put back at (left, top) when it closes.
-std::unique_ptr<CapturedPixels> captureKeypadBackground(Canvas& canvas, int left, int top);
+// The keypad covers (left, top) to (left + 45, top + 45), both corners included, and nothing
+// beyond: when it closes, the picture is drawn again in that square.
 
 // The nine buttons: each a filled box with a black border, light grey for `highlighted` and white
 // for the others, its label in font 6 with a transparent background: the digit at (bx + 3, by + 1)

@@ -169,5 +169,30 @@ TEST_F(CursorTest, InTheOwnBoardEnterPlacesAClueAndDeleteRemovesIt) {
   EXPECT_TRUE(frameOnTop(cell));
 }
 
+// A click into the keypad hides the cursor once the keypad has gone; when that entry finishes a
+// timed game, the hall of fame opens over the screen without the cursor's frame.
+TEST_F(CursorTest, TheHallOfFameOpensOverTheScreenWithoutTheCursor) {
+  startTimedGame();
+  const int last = emptyCellNearTheMiddle();
+  for (int i : emptyCells())
+    if (i != last) enter(i, solutionOf(i));
+  arrowTo(last);
+  ASSERT_TRUE(frameOnTop(last));
+  typeKey(keys::enter);
+  ASSERT_TRUE(game->keypadOpen());
+  bool shown = false;
+  platform.whileShowingFame = [&] {
+    shown = true;
+    EXPECT_EQ(game->cursorCell(), 0);
+    EXPECT_FALSE(frameOnTop(last));
+  };
+  const Point button = keypadButton(cellOf(last), solutionOf(last));
+  moveTo(button);
+  clickAt(MouseButton::Left, button);
+  EXPECT_FALSE(game->keypadOpen());
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(game->cursorCell(), 0);
+}
+
 }  // namespace
 }  // namespace tessarix::testing

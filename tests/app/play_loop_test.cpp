@@ -57,14 +57,13 @@ TEST_F(PlayTest, TheKeypadOpensOverTheCellFollowsThePointerAndPutsTheBackgroundB
   typeDigit(solutionOf(i));
   EXPECT_FALSE(game->keypadOpen());
   EXPECT_EQ(game->state().board[i], solutionOf(i));
-  // The background was saved once, before the keypad was drawn, and put back at its corner.
-  const auto captures = canvas.of(OpKind::Capture);
-  ASSERT_EQ(captures.size(), 1u);
-  EXPECT_EQ(std::make_tuple(captures[0].x1, captures[0].y1, captures[0].x2, captures[0].y2),
+  // No pixels were kept: what the keypad covered was drawn again, once, clipped to its square.
+  EXPECT_TRUE(canvas.of(OpKind::Capture).empty());
+  const auto clips = canvas.of(OpKind::Clip);
+  ASSERT_EQ(clips.size(), 1u);
+  EXPECT_EQ(std::make_tuple(clips[0].x1, clips[0].y1, clips[0].x2, clips[0].y2),
             std::make_tuple(k.x, k.y, k.x + 45, k.y + 45));
-  const auto restores = canvas.of(OpKind::Restore);
-  ASSERT_EQ(restores.size(), 1u);
-  EXPECT_EQ(std::make_pair(restores[0].x1, restores[0].y1), std::make_pair(k.x, k.y));
+  EXPECT_EQ(canvas.of(OpKind::ClearClip).size(), 1u);
   const Shown shown = shownAt(i);
   EXPECT_EQ(shown.text, std::to_string(solutionOf(i)));
   EXPECT_EQ(shown.colour, colourBlue);
@@ -128,7 +127,7 @@ TEST_P(KeypadActions, EndWithTheirValue) {
   if (k.result == KeypadCase::Stays) {
     EXPECT_TRUE(game->keypadOpen());
     EXPECT_EQ(s.board[i], old);
-    EXPECT_TRUE(canvas.of(OpKind::Restore).empty());
+    EXPECT_TRUE(canvas.of(OpKind::Clip).empty());
     EXPECT_EQ(game->helpText(), helpDigitKeypad);
     return;
   }
@@ -142,8 +141,8 @@ TEST_P(KeypadActions, EndWithTheirValue) {
   if (want) {
     EXPECT_EQ(shown.colour, want == old ? colourBlue : colourBrightRed);
   }
-  ASSERT_EQ(canvas.of(OpKind::Restore).size(), 1u);
-  EXPECT_EQ(canvas.of(OpKind::Restore)[0].x1, keypadCorner(c).x);
+  ASSERT_EQ(canvas.of(OpKind::Clip).size(), 1u);
+  EXPECT_EQ(canvas.of(OpKind::Clip)[0].x1, keypadCorner(c).x);
   EXPECT_EQ(canvas.lastTextAt(helpX, helpY), helpAfterKeypad);
   EXPECT_EQ(game->ignoreEscape(), k.escapeIgnored);
   // The count of the old value follows.

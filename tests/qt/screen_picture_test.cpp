@@ -39,6 +39,8 @@ class SwitchCanvas : public Canvas {
   void outlineBox(int x1, int y1, int x2, int y2) override { target_->outlineBox(x1, y1, x2, y2); }
   void filledBox(int x1, int y1, int x2, int y2) override { target_->filledBox(x1, y1, x2, y2); }
   void text(int x, int y, const std::string& utf8) override { target_->text(x, y, utf8); }
+  void setClip(int x1, int y1, int x2, int y2) override { target_->setClip(x1, y1, x2, y2); }
+  void clearClip() override { target_->clearClip(); }
   std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) override {
     return target_->capture(x1, y1, x2, y2);
   }

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 
 #include "logic/geometry.h"
 #include "qt/canvas_widget.h"
@@ -53,6 +54,8 @@ class UiDrawingTest : public QObject {
   void boxBorderLiesOnItsCoordinates();
   void opaqueTextPaintsItsBackgroundTransparentDoesNot();
   void captureAndRestoreRoundTrip();
+  void aClippedDrawingChangesOnlyTheClip_data();
+  void aClippedDrawingChangesOnlyTheClip();
   void framesPaintNothingOutsideTheirRectangle_data();
   void framesPaintNothingOutsideTheirRectangle();
   void gridLinesAtTheAnchors();
@@ -177,6 +180,65 @@ void UiDrawingTest::captureAndRestoreRoundTrip() {
   QCOMPARE(c.image().copy(20, 20, 46, 46), before);
   QVERIFY(isPalette(c.image(), 12, 12, colorWhite));  // outside the rectangle: unchanged
   QVERIFY(isPalette(c.image(), 68, 68, colorLightGrey));
+}
+
+void UiDrawingTest::aClippedDrawingChangesOnlyTheClip_data() {
+  QTest::addColumn<double>("scale");
+  QTest::addColumn<QRect>("clip");
+  // Through the cells, their marks and the grid lines; through the panels' texts.
+  const QRect cells(QPoint(430, 40), QPoint(470, 90));
+  const QRect panels(QPoint(1000, 600), QPoint(1200, 760));
+  for (double scale : {1.0, 2.0, 1.25}) {
+    QTest::newRow(qPrintable(QStringLiteral("cells at %1").arg(scale))) << scale << cells;
+    QTest::newRow(qPrintable(QStringLiteral("panels at %1").arg(scale))) << scale << panels;
+  }
+}
+
+void UiDrawingTest::aClippedDrawingChangesOnlyTheClip() {
+  QFETCH(double, scale);
+  QFETCH(QRect, clip);
+  GameState s;
+  s.digitMode = true;
+  s.marks[markIndex(1, 2, 1, 5)] = 1;
+  s.marks[markIndex(1, 3, 2, 9)] = 1;
+  const auto draw = [&s](ImageCanvas& c) {
+    // As the game's picture starts: the window's colour under everything.
+    c.setLineColor(colorWindow);
+    c.setFillColor(colorWindow);
+    c.filledBox(0, 0, canvasWidth - 1, canvasHeight - 1);
+    drawScreen(c, s);
+    drawGivenCell(c, s, 1, 1, 1, 7);
+    drawEntryCell(c, s, 1, 2, 2, 4, true);
+    drawCandidates(c, s);
+    writeHelpLine(c, "Bitte ein Feld anklicken! ");
+  };
+  ImageCanvas whole(canvasWidth, canvasHeight, scale);
+  draw(whole);
+  ImageCanvas clipped(canvasWidth, canvasHeight, scale);
+  clipped.setLineColor(colorLightGrey);
+  clipped.setFillColor(colorLightGrey);
+  clipped.filledBox(0, 0, canvasWidth - 1, canvasHeight - 1);
+  const QImage before = clipped.image().copy();
+  clipped.setClip(clip.left(), clip.top(), clip.right(), clip.bottom());
+  draw(clipped);
+  clipped.clearClip();
+  // The device pixels of the clip are those of the whole drawing, all others as they were.
+  const auto at = [scale](int v) { return static_cast<int>(std::floor(v * scale)); };
+  const QRect inside(QPoint(at(clip.left()), at(clip.top())),
+                     QPoint(at(clip.right() + 1) - 1, at(clip.bottom() + 1) - 1));
+  const QImage& img = clipped.image();
+  int wrongInside = 0, wrongOutside = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) {
+      if (inside.contains(x, y))
+        wrongInside += img.pixel(x, y) != whole.image().pixel(x, y);
+      else
+        wrongOutside += img.pixel(x, y) != before.pixel(x, y);
+    }
+  QCOMPARE(wrongInside, 0);
+  QCOMPARE(wrongOutside, 0);
+  // The clip was no empty test: the whole drawing differs from the grey there.
+  QVERIFY(whole.image().copy(inside) != before.copy(inside));
 }
 
 void UiDrawingTest::framesPaintNothingOutsideTheirRectangle_data() {

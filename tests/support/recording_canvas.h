@@ -10,7 +10,7 @@
 
 namespace tessarix::testing {
 
-enum class OpKind { Line, OutlineBox, FilledBox, Text, Capture, Restore };
+enum class OpKind { Line, OutlineBox, FilledBox, Text, Capture, Restore, Clip, ClearClip };
 
 struct DrawState {
   int lineColor = 0;
@@ -58,6 +58,8 @@ class RecordingCanvas : public Canvas {
     add(OpKind::Text, x, y, right, y);
     ops.back().text = utf8;
   }
+  void setClip(int x1, int y1, int x2, int y2) override { add(OpKind::Clip, x1, y1, x2, y2); }
+  void clearClip() override { add(OpKind::ClearClip, 0, 0, 0, 0); }
   std::unique_ptr<CapturedPixels> capture(int x1, int y1, int x2, int y2) override {
     add(OpKind::Capture, x1, y1, x2, y2);
     return std::make_unique<CapturedPixels>();

@@ -38,6 +38,8 @@ class ScriptedPlatform : public Platform {
   int64_t now = 1000;  // tenths of a second
   // Runs while a question is open, as events reaching the game from inside a message box.
   std::function<void()> whileAsking;
+  // Runs while the hall of fame is open.
+  std::function<void()> whileShowingFame;
 
   std::vector<Question> questions;
   std::vector<std::string> messages;
@@ -148,6 +150,7 @@ class ScriptedPlatform : public Platform {
   }
   int showHallOfFame(const HallOfFame& tables, int level) override {
     fameShowings.push_back({tables, level});
+    if (whileShowingFame) whileShowingFame();
     if (fameAnswers.empty()) return -1;
     const int a = fameAnswers.front();
     fameAnswers.pop_front();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -62,15 +63,18 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
-TEST(KeypadDrawing, SavesTheKeypadWithItsRightAndBottomBorder) {
+TEST(KeypadDrawing, StaysInItsSquareWithItsRightAndBottomBorder) {
   RecordingCanvas canvas;
-  captureKeypadBackground(canvas, 417, 27);
-  ASSERT_EQ(canvas.ops.size(), 1u);
-  EXPECT_EQ(canvas.ops[0].kind, OpKind::Capture);
-  EXPECT_EQ(canvas.ops[0].x1, 417);
-  EXPECT_EQ(canvas.ops[0].y1, 27);
-  EXPECT_EQ(canvas.ops[0].x2, 462);
-  EXPECT_EQ(canvas.ops[0].y2, 72);
+  drawKeypad(canvas, 417, 27, 5, true);
+  int right = 0, bottom = 0;
+  for (const DrawOp& op : canvas.ops) {
+    EXPECT_GE(std::min(op.x1, op.x2), 417);
+    EXPECT_GE(std::min(op.y1, op.y2), 27);
+    right = std::max({right, op.x1, op.x2});
+    bottom = std::max({bottom, op.y1, op.y2});
+  }
+  EXPECT_EQ(right, 462);
+  EXPECT_EQ(bottom, 72);
 }
 
 struct KeypadCase {
