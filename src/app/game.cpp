@@ -1,15 +1,11 @@
-// The Game's start-up and the procedures that draw the state: the opening screen, the field,
+// The Game's start-up and what the screen shows of the state: the opening screen, the field,
 // the panels, the counts and the status, the candidates.
 #include "app/game.h"
 
 #include "extras/clock_text.h"
 #include "logic/check.h"
 #include "logic/validity.h"
-#include "ui/board_drawing.h"
-#include "ui/candidates_drawing.h"
-#include "ui/frames.h"
 #include "ui/help_texts.h"
-#include "ui/panels.h"
 
 namespace tessarix {
 
@@ -29,106 +25,82 @@ void Game::startUp(MenuBuilder& menu) {
   readHallOfFame();
   buildMenu(menu);
   updateMenuChecks(state_, platform_);
-  barStripKept_ = true;
+  look_.barStripKept = true;
   helpText_ = helpChooseMenu;
   clock_.show(idleClockText);
-  drawOpeningScreen();
+  showOpeningScreen();
+  refresh();
   canvas_.setTextFont(FontStyle::Caption);
 }
 
-void Game::drawOpeningScreen() {
-  drawBottomStrip(canvas_);
-  drawBoard();
+void Game::showOpeningScreen() {
+  // The empty field, its panels and the clock's.
+  showStatistics();
+  showLevelLine();
   showHelpPanel();
 }
 
 // --- The field ----------------------------------------------------------------------------------
 
-void Game::drawBoard() {
-  drawEmptyField(canvas_);
-  drawStatistics();
-  drawLevelPanel(canvas_, givenCount_);
-  refreshPanels();
-  drawClockPanel(canvas_);
-}
-
-void Game::redrawBoard() {
-  GameState& s = state_;
+void Game::showBoard() {
   for (int g = 1; g <= 9; ++g)
     for (int c = 1; c <= 9; ++c)
-      for (int r = 1; r <= 9; ++r) {
-        const int i = cellIndex(g, c, r);
-        repaintCell(i);
-      }
+      for (int r = 1; r <= 9; ++r) showCell(cellIndex(g, c, r));
   showDigitCounts();
-  if (s.showCandidates)
+  if (state_.showCandidates)
     refreshCandidates();
   else
-    drawMarks();
+    showMarks();
 }
 
 void Game::entryDrawn(int grid, int col, int row, int digit, bool wrong) {
-  drawEntry(cellIndex(grid, col, row), digit, wrong);
+  showEntry(cellIndex(grid, col, row), digit, wrong);
 }
 
 void Game::clockVoided() { updateClock(); }
 
 // --- Panels -------------------------------------------------------------------------------------
 
-void Game::drawStatistics() {
-  statisticsDigitMode_ = state_.digitMode;
-  drawStatisticsPanel(canvas_, state_);
-  countsShown_ = false;
+void Game::showStatistics() {
+  look_.statisticsDigitMode = state_.digitMode;
+  look_.countsShown = false;
   showDigitCounts();
-  drawStatusPanel(canvas_);
-  statusShown_ = false;
+  look_.statusShown = false;
   checkAndShowStatus();
 }
 
 void Game::showDigitCounts() {
   countDigits(state_, state_.digitCount);
-  // Counts the panel shows already are not written again.
-  if (!countsShown_ || shownCounts_ != state_.digitCount ||
-      shownCountsHighlight_ != state_.highlightDigit) {
-    drawDigitCounts(canvas_, state_);
-    countsShown_ = true;
-    shownCounts_ = state_.digitCount;
-    shownCountsHighlight_ = state_.highlightDigit;
-  }
+  look_.countsShown = true;
+  look_.counts = state_.digitCount;
+  look_.countsHighlight = state_.highlightDigit;
   checkAndShowStatus();
 }
 
 void Game::checkAndShowStatus() {
   GameState& s = state_;
   checkBoard(s);
-  if (!statusShown_ || shownStatus_ != s.status || shownWrongCount_ != s.wrongCount) {
-    drawStatusText(canvas_, s);
-    statusShown_ = true;
-    shownStatus_ = s.status;
-    shownWrongCount_ = s.wrongCount;
-  }
+  look_.statusShown = true;
+  look_.status = s.status;
+  look_.wrongCount = s.wrongCount;
   // Every entry agrees with the solution, yet the field breaks a rule (a clue clashes): the
   // status stays "Falsche Zahl! " and the player hears it.
   if (s.notSolvable || boardValid(s.board) || anyWrongEntry(s)) return;
   platform_.beep();
 }
 
-void Game::refreshPanels() {
+void Game::showLevelLine() {
   givenCount_ = countGivens(state_);
-  writeLevelLine(canvas_, givenCount_, state_.level);
-  shownLevel_ = state_.level;
+  look_.givenCount = givenCount_;
+  look_.level = state_.level;
 }
 
 void Game::showHelpPanel() {
-  drawHelpPanel(canvas_);
-  helpLine_.clear();
-  writeHelpLine();
+  look_.helpLine.clear();
+  showHelpLine();
 }
 
-void Game::writeHelpLine() {
-  noteHelpLine(helpText_);
-  tessarix::writeHelpLine(canvas_, helpText_);
-}
+void Game::showHelpLine() { noteHelpLine(helpText_); }
 
 // --- Candidates ---------------------------------------------------------------------------------
 
@@ -141,7 +113,7 @@ void Game::refreshCandidates() {
     computeCandidates(s.board, s.marks);
   }
   mergeSharedCandidates(s.marks);
-  drawMarks();
+  showMarks();
 }
 
 }  // namespace tessarix

@@ -1,6 +1,6 @@
-// The Game: the whole state of a run, the menu commands, the game loops as modes and the
-// procedures that tie the rules to the drawing. The front end forwards menu ids, the close
-// button, the clock tick, the timed step and the window's input events.
+// The Game: the whole state of a run, the menu commands, the game loops as modes and what the
+// screen shows of it, painted by one refresh after each event. The front end forwards menu ids,
+// the close button, the clock tick, the timed step and the window's input events.
 #pragma once
 
 #include <array>
@@ -29,6 +29,7 @@
 #include "ui/cell_frame.h"
 #include "ui/cell_hit.h"
 #include "ui/field_layout.h"
+#include "ui/screen_look.h"
 #include "ui/state_keeping_canvas.h"
 
 namespace tessarix {
@@ -83,24 +84,12 @@ class Game : private EntryListener, private InputTarget {
   void clockTick();
   void updateClock();
 
-  // --- Drawing procedures ------------------------------------------------------------------
-  void drawOpeningScreen();
-  void drawBoard();
-  void redrawBoard();
-  void drawStatistics();
-  void showDigitCounts();
-  void refreshPanels();
-  void showHelpPanel();
-  void writeHelpLine();
-  void refreshCandidates();
-  // The whole screen as it stands, drawn from the state onto the canvas from scratch.
+  // --- The picture ---------------------------------------------------------------------------
+  // The whole screen as it stands, drawn from the state onto the canvas from scratch (a new
+  // scale, a new canvas).
   void drawPicture();
 
   // --- The solve command -------------------------------------------------------------------
-  // The solver's passes on the field as it stands, drawn as they place; the counts and the
-  // status; the message when the field is not solved.
-  void solveAndReport();
-
   // --- State, for the front end and the tests ----------------------------------------------
   GameState& state() { return state_; }
   const GameState& state() const { return state_; }
@@ -136,6 +125,25 @@ class Game : private EntryListener, private InputTarget {
   // EntryListener: what enterDigit does beyond the arrays.
   void entryDrawn(int grid, int col, int row, int digit, bool wrong) override;
   void clockVoided() override;
+
+  // --- What the screen shows (screen_look.h): the handlers change it as the rules change the
+  // screen; the refresh paints it. Nothing here draws.
+  void showOpeningScreen();
+  // Every cell as it stands, with the counts and the marks.
+  void showBoard();
+  // The statistics panel afresh (its head row in the mode now), its counts and the status.
+  void showStatistics();
+  void showDigitCounts();
+  // The level panel's line: the clue count and the level.
+  void showLevelLine();
+  // The help panel afresh with helpText, or only the line written over what it read.
+  void showHelpPanel();
+  void showHelpLine();
+  // The candidates worked out again where they are shown, and the marks shown.
+  void refreshCandidates();
+  // The solver's passes on the field as it stands, shown as they place; the counts and the
+  // status; the message when the field is not solved.
+  void solveAndReport();
 
   // The handlers of the commands, some of them also steps of another command.
   void newGame();
@@ -191,9 +199,9 @@ class Game : private EntryListener, private InputTarget {
   void keypadCharacterTyped(int code) override;
   void inputHandled() override;
 
-  // After each event: what the screen shows is brought to the state where it lags behind (the
-  // frames of the hint and the cursor, the cursor on top; the cursor hidden once a click has
-  // closed the keypad it opened, or the loop has ended). Draws nothing where nothing differs.
+  // After each event: the canvas painted where what it holds differs from what the screen shows
+  // (the cursor hidden first once a click has closed the keypad it opened, or the loop has
+  // ended). Paints nothing where nothing differs.
   void refresh();
   // The same before a dialog opens in the middle of an event: the drawing the event goes on
   // with afterwards finds the canvas's drawing state as it left it.
@@ -216,14 +224,14 @@ class Game : private EntryListener, private InputTarget {
   // What the event just handled changed in the position becomes a step of the history; an
   // event of the menu or of a loop that starts a new history (a load, M) records nothing.
   void recordMove();
-  // The cells an undo or redo changed, drawn as they stand, with the counts, status and marks.
+  // The cells an undo or redo changed, shown as they stand, with the counts, status and marks.
   void showChangedCells(const std::vector<int>& cells);
-  // A cell drawn as it stands (its clue or entry; the marks are drawCandidates').
-  void repaintCell(int cell);
+  // A cell shown as it stands (its clue or entry; the marks are showMarks').
+  void showCell(int cell);
   // A click of a mouse button at the cursor's cell.
   void clickAtCursor(MouseButton button);
   void showCursorAt(int cell);
-  // The frame goes and the cell is drawn as it is.
+  // The frame goes and the cell is shown as it is.
   void hideCursor();
 
   // Cell input and the keypad: a click on a cell of the play loop or of the own-board entry.
@@ -241,11 +249,10 @@ class Game : private EntryListener, private InputTarget {
   // A move applied to the state, with the game listening to its entries (the only way the
   // game changes the position once a game runs).
   void play(const Move& move);
-  void closeKeypadPixels();
   void keypadClosed();
   // The help line after a keypad or a hint: "Bitte ein Feld anklicken! ".
   void askForCellAgain();
-  // An entry (0 clears) drawn and judged through enterDigit, the lower copy drawn too.
+  // An entry (0 clears) shown and judged through enterDigit, the lower copy shown too.
   void enterCell(const CellRef& cell, int digit);
   // The own-board entry's clues, in both copies of a shared cell.
   void enterClue(const CellRef& cell, int digit);
@@ -282,8 +289,6 @@ class Game : private EntryListener, private InputTarget {
   void pauseGame();
   void endPause();
   bool pausedKeyReleased(int key);
-  // Every cell of the field covered, as a pause shows it.
-  static void coverField(Canvas& canvas);
   // The time played: stopped at its value while paused.
   int64_t playedTenths() const;
 
@@ -315,8 +320,6 @@ class Game : private EntryListener, private InputTarget {
 
   GameClock clock_{platform_};
 
-  // The bar's strip is erased to the window's colour (from start-up until the game quits).
-  bool barStripKept_ = false;
   std::string championName_;  // the name last accepted in the hall of fame this run
 
   // Input: the router, the pairing epoch, the loops' key state.
@@ -334,8 +337,6 @@ class Game : private EntryListener, private InputTarget {
     bool cleared = false;    // closed by a right click
     CellRef cell{};
     int left = 0, top = 0;
-    bool drawn = false;  // on the screen, over what it covers
-    int shownValue = 0;  // the button it shows highlighted
   };
   Keypad keypad_;
   int keypadValue_ = 0;
@@ -352,55 +353,27 @@ class Game : private EntryListener, private InputTarget {
     int cell = 0;
     std::optional<SolverStep> step;
     bool armed = false;
-    bool framed = false;  // its frame is on the screen
   };
   std::optional<Hint> hint_;
   bool hintOnHelpLine_ = false;  // the help panel's line is a hint's text
 
-  // --- What the screen shows where it lags behind the position (game_picture.cpp) -----------
-  // A cell as last drawn: its character, clue or entry, judged wrong, tinted, in which mode.
-  struct ShownCell {
-    uint8_t digit = 0;
-    bool given = false, wrong = false, tinted = false, digitMode = true;
-  };
-  void drawGiven(int cell, int digit);
-  void drawEntry(int cell, int digit, bool wrong);
-  void noteCellDrawn(int cell, const ShownCell& look);
+  // --- What the screen shows (game_picture.cpp) ----------------------------------------------
+  void showGiven(int cell, int digit);
+  void showEntry(int cell, int digit, bool wrong);
+  void noteCellShown(int cell, const ShownCell& look);
   // The marks of every empty cell, as drawCandidates draws them.
-  void drawMarks();
+  void showMarks();
   // A text written over the help line, which keeps what the text does not reach.
   void noteHelpLine(const std::string& text);
-  std::array<ShownCell, 1000> shownCells_{};  // by the leading copy
-  // The cell copies whose marks were drawn since their cell was drawn, those marks as drawn
-  // last, and every mark drawn there since.
-  std::array<bool, 1000> marksOver_{};
-  MarkArray shownMarks_{};
-  MarkArray marksEver_{};
-  bool shownMarksDigitMode_ = true;
-  bool statisticsDigitMode_ = true;  // the statistics' head row
-  DigitCounts shownCounts_{};
-  bool countsShown_ = false;  // written since the statistics panel was drawn
-  int shownCountsHighlight_ = 0;
-  CheckOutcome shownStatus_ = CheckOutcome::None;
-  int shownWrongCount_ = 0;
-  bool statusShown_ = false;
-  int shownLevel_ = 0;
-  // The help line as it reads: a shorter text leaves the end of the longer one before it.
-  std::string helpLine_;
-  // The drawings of the bar's buttons since the bar was drawn, in their order, without those
-  // a later drawing of the same button covers: a pressed button shows the inner line of the
-  // raised one under it, a button's frame reaches one pixel into its right neighbour, and the
-  // last one's stays beside the erased strip. barShown_: the bar stands, not erased.
-  std::vector<std::pair<BarButton, bool>> barDrawn_;
-  bool barShown_ = false;
-  void drawBar();
-  void drawBarButtonAs(BarButton b, bool pressed);
+  void showBar();
+  void showBarButton(BarButton b, bool pressed);
   // The bar's strip erased to the window's colour.
-  void eraseBar();
-  // The picture drawn again in the box (both corners included) only: what lay over it has gone.
-  void drawPictureIn(const CellBox& box);
-  // The picture, or with `region` the part of it in that box.
-  void paintPicture(const CellBox* region);
+  void hideBar();
+  // The look's frames, pause and keypad as the play interface stands.
+  void lookAtInterface();
+  ScreenLook look_;
+  // The look the canvas holds (nothing: the canvas holds nothing of it yet).
+  std::optional<ScreenLook> painted_;
 
   // The game in progress on disk: the file, once this copy owns it; what was kept last (the
   // history's revision and the play state it was kept with); the time played then.

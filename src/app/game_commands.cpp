@@ -64,7 +64,7 @@ void Game::menuEvent(int id) {
     case LoadBoard:
       dataFile_ = savedBoardFile;
       loadBoardDialog();
-      refreshPanels();
+      showLevelLine();
       endsInLoop = true;
       break;
     case SaveBoard:
@@ -74,7 +74,7 @@ void Game::menuEvent(int id) {
     case SolveBoard: solveCommand(); break;
     case ShuffleBoard:
       shuffleCommand();
-      redrawBoard();
+      showBoard();
       showDigitCounts();
       break;
     case Restart:
@@ -94,14 +94,14 @@ void Game::menuEvent(int id) {
     case Letters:
       state_.digitMode = id == Digits;
       updateMenuChecks(state_, platform_);
-      redrawBoard();
-      drawStatistics();
+      showBoard();
+      showStatistics();
       break;
     case Candidates:
       // Both ways the marks go: the candidates shown, or the player's own pencil marks.
       state_.showCandidates = !state_.showCandidates;
       play({MoveKind::ClearAllMarks});
-      redrawBoard();
+      showBoard();
       break;
     case Symmetry: state_.symmetryOn = !state_.symmetryOn; break;
     case FreshPuzzles: state_.freshPuzzles = !state_.freshPuzzles; break;
@@ -129,10 +129,10 @@ void Game::commandEpilogue() {
   platform_.setMenuEnabled(true);
   platform_.setBusyCursor(false);
   updateMenuChecks(state_, platform_);
-  refreshPanels();
+  showLevelLine();
   helpText_ = helpChooseMenu;
-  writeHelpLine();
-  eraseBar();
+  showHelpLine();
+  hideBar();
 }
 
 // --- Commands -----------------------------------------------------------------------------------
@@ -146,7 +146,7 @@ bool Game::dealPuzzle() {
     dealt = loadLevelSlot();
   // A slot's lower copies of the shared boxes follow the upper ones before the shuffle.
   syncSharedBoxes(state_);
-  refreshPanels();
+  showLevelLine();
   shuffleCommand();
   return dealt;
 }
@@ -193,7 +193,7 @@ void Game::restartCommand() {
 
 void Game::clearCommand() {
   play({MoveKind::ClearBoard});
-  redrawBoard();
+  showBoard();
 }
 
 void Game::solveAndReport() {
@@ -231,7 +231,7 @@ bool Game::confirmQuit() {
   quitting_ = true;
   state_.clockRunning = false;
   followClock();
-  barStripKept_ = false;
+  look_.barStripKept = false;
   platform_.quit();
   return true;
 }
@@ -245,6 +245,7 @@ bool Game::closeRequested() {
   // Declined: the game goes on, also inside a running game loop; an Esc held down since
   // before the question does not end it, a fresh one does.
   ignoreEscape_ = true;
+  refresh();
   return false;
 }
 

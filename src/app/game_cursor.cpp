@@ -63,10 +63,9 @@ void Game::hideCursor() {
   if (cursorCell_ == 0) return;
   const int i = cursorCell_;
   cursorCell_ = 0;
-  drawPictureIn(cellBox(cellGrid(i), cellCol(i), cellRow(i)));
-  // The frame's inner ring lay in the cell: the cell is drawn again as it stands now.
-  repaintCell(i);
-  if (state_.givens[i] == 0 && state_.board[i] == 0) drawMarks();
+  // The frame's inner ring lay in the cell: the cell is shown again as it stands now.
+  showCell(i);
+  if (state_.givens[i] == 0 && state_.board[i] == 0) showMarks();
 }
 
 void Game::inputHandled() {

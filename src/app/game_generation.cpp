@@ -39,11 +39,12 @@ void Game::startGeneration(int id) {
   const auto seed = static_cast<uint32_t>(platform_.randomInt(1 << 16)) << 16 |
                     static_cast<uint32_t>(platform_.randomInt(1 << 16));
   job->helpTextBefore = helpText_;
-  job->helpLineBefore = helpLine_;
+  job->helpLineBefore = look_.helpLine;
   generation_ = job;
   platform_.setBusyCursor(true);
   helpText_ = helpMakingPuzzle;
   showHelpPanel();
+  refresh();
 
   std::weak_ptr<Generation> wanted = job;
   platform_.runInBackground(
@@ -78,6 +79,7 @@ void Game::cancelGeneration() {
   helpText_ = job->helpLineBefore;
   showHelpPanel();
   helpText_ = job->helpTextBefore;
+  refresh();
 }
 
 void Game::takeFreshPuzzle() {

@@ -26,7 +26,7 @@ void Game::setHighlight(int digit) {
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
         const int v = state_.board[cellIndex(g, c, r)];
-        if (v != 0 && (v == old || v == digit)) repaintCell(cellIndex(g, c, r));
+        if (v != 0 && (v == old || v == digit)) showCell(cellIndex(g, c, r));
       }
   showDigitCounts();
 }

@@ -76,7 +76,7 @@ bool Game::hintKeyReleased(int key) {
   } else {
     helpText_ = padded(hintNoStep);
   }
-  writeHelpLine();
+  showHelpLine();
   hintOnHelpLine_ = true;
   if (hint.cell != 0) {
     // The frame is drawn by the refresh that follows the event.
@@ -90,9 +90,8 @@ void Game::dropHint(bool restoreHelpLine) {
   if (hint_) {
     const int cell = hint_->cell;
     hint_.reset();
-    drawPictureIn(cellBox(cellGrid(cell), cellCol(cell), cellRow(cell)));
-    repaintCell(cell);
-    if (state_.givens[cell] == 0 && state_.board[cell] == 0) drawMarks();
+    showCell(cell);
+    if (state_.givens[cell] == 0 && state_.board[cell] == 0) showMarks();
   }
   // The line explaining a hint stays while its value is the last thing that happened; the
   // next key or click (an undo of that value among them) asks for a cell again.

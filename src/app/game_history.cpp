@@ -31,13 +31,13 @@ void Game::recordMove() {
 
 void Game::showChangedCells(const std::vector<int>& cells) {
   for (int i : cells)
-    if (cellGrid(i) != 0 && cellCol(i) != 0 && cellRow(i) != 0) repaintCell(i);
+    if (cellGrid(i) != 0 && cellCol(i) != 0 && cellRow(i) != 0) showCell(i);
   if (state_.showCandidates)
     refreshCandidates();
   else
-    drawMarks();
+    showMarks();
   showDigitCounts();
-  refreshPanels();
+  showLevelLine();
   // A step that completes the field while the clock runs is a finish, as the entry was.
   if (mode_ == Mode::Playing) finishTest();
 }
@@ -46,16 +46,16 @@ void Game::play(const Move& move) {
   const bool marksGo = removesSeenMarks(state_, move);
   applyMove(state_, move, {this, !ownBoardMode(), &platform_});
   // The marks the value took from the cells around it.
-  if (marksGo) drawMarks();
+  if (marksGo) showMarks();
 }
 
-void Game::repaintCell(int i) {
+void Game::showCell(int i) {
   if (state_.givens[i] != 0) {
-    drawGiven(i, state_.givens[i]);
+    showGiven(i, state_.givens[i]);
     return;
   }
   // Judged as a redraw judges it, and never counted again.
-  drawEntry(i, state_.board[i], isWrongEntry(state_, i));
+  showEntry(i, state_.board[i], isWrongEntry(state_, i));
 }
 
 }  // namespace tessarix

@@ -47,7 +47,7 @@ void Game::buttonReleased(MouseButton) {
   if (!heldBarButton_) return;
   const BarButton b = *heldBarButton_;
   heldBarButton_.reset();
-  if (mode_ != Mode::Idle) drawBarButtonAs(b, false);
+  if (mode_ != Mode::Idle) showBarButton(b, false);
 }
 
 void Game::timerFired() {

@@ -109,6 +109,7 @@ void Game::resumeKeptGame() {
     else
       takeUp(std::move(*read.game));
   }
+  refresh();
   // From here on this copy keeps the game; what it took up stands on disk already.
   keptFile_ = std::move(file);
   if (mode_ != Mode::Idle) kept_ = keptStateNow();
@@ -131,10 +132,10 @@ void Game::takeUp(KeptGame kept) {
   updateMenuChecks(state_, platform_);
   helpText_ = helpClickCell;
   showHelpPanel();
-  drawStatistics();
-  refreshPanels();
+  showStatistics();
+  showLevelLine();
   if (kept.mode == KeptGame::Mode::OwnBoard) {
-    redrawBoard();
+    showBoard();
     ownBoardLoop();
   } else {
     // A timed game goes on from the time played; the time it was not running is not counted.

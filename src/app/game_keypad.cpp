@@ -25,16 +25,16 @@ void Game::enterCell(const CellRef& cell, int digit) {
   // refreshes the lower copies; the lower copy of a shared box is drawn too.
   play({MoveKind::Enter, indexOf(cell), digit});
   if (const int m = mirrorOf(indexOf(cell))) {
-    drawEntry(m, digit, !ownBoardMode() && digit != 0 && isWrongEntry(state_, m));
+    showEntry(m, digit, !ownBoardMode() && digit != 0 && isWrongEntry(state_, m));
   }
 }
 
 void Game::enterClue(const CellRef& cell, int digit) {
   const int i = indexOf(cell);
   play({MoveKind::SetClue, i, digit});
-  drawGiven(i, digit);
+  showGiven(i, digit);
   if (const int m = mirrorOf(i))
-    drawGiven(m, digit);
+    showGiven(m, digit);
 }
 
 void Game::removeClue(const CellRef& cell) {
@@ -72,7 +72,7 @@ void Game::ownBoardCellClick(MouseButton button, const CellRef& cell) {
   // The right button removes a clue; on any other cell it does nothing.
   if (state_.givens[indexOf(cell)] != 0) removeClue(cell);
   showDigitCounts();
-  refreshPanels();
+  showLevelLine();
 }
 
 void Game::finishTest() {
@@ -98,12 +98,11 @@ void Game::openKeypad(const CellRef& cell, bool marksMode) {
   ignoreEscape_ = false;
   hintOnHelpLine_ = false;
   helpText_ = marksMode ? helpMarksKeypad : helpDigitKeypad;
-  writeHelpLine();
+  showHelpLine();
   const KeypadPlace corner = keypadPlace(cell.grid, cell.col, cell.row);
   keypad_.left = corner.left;
   keypad_.top = corner.top;
-  // The keypad is drawn by the refresh that follows the event.
-  keypad_.drawn = false;
+  // The keypad is painted by the refresh that follows the event.
 }
 
 void Game::keypadPointerMoved(int x, int y) {
@@ -122,7 +121,6 @@ void Game::keypadButtonPressed(MouseButton button, int x, int y) {
   // A left press outside the keypad is ignored; inside it enters the highlighted value, which
   // is the last one when the pointer has not moved onto another button.
   if (!insideKeypad(keypad_.left, keypad_.top, x, y)) return;
-  closeKeypadPixels();
   if (keypad_.marksMode)
     toggleMark(keypadValue_);
   else
@@ -143,7 +141,6 @@ void Game::keypadCharacterTyped(int code) {
   if (!state_.digitMode && !escape) k -= 'a' - '1';
   if (k < '0' || k > '9') return;
   const int v = k - '0';
-  closeKeypadPixels();
   if (keypad_.marksMode) {
     if (v != 0) toggleMark(v);  // "0" and Esc only close the keypad
   } else {
@@ -154,7 +151,6 @@ void Game::keypadCharacterTyped(int code) {
 }
 
 void Game::clearFromKeypad() {
-  closeKeypadPixels();
   keypad_.cleared = true;
   if (keypad_.marksMode) {
     play({MoveKind::ClearMarks, indexOf(keypad_.cell)});
@@ -179,18 +175,11 @@ void Game::keypadChose(int value) {
     play({value != 0 ? MoveKind::SetClue : MoveKind::RemoveClue, indexOf(keypad_.cell), value});
 }
 
-void Game::closeKeypadPixels() {
-  // What the keypad covered is drawn again as the screen showed it.
-  if (!keypad_.drawn) return;
-  keypad_.drawn = false;
-  drawPictureIn({keypad_.left, keypad_.top, keypad_.left + keypadSize, keypad_.top + keypadSize});
-}
-
 void Game::askForCellAgain() {
   // With its trailing blank; three more on large fonts.
   helpText_ = "Bitte ein Feld anklicken! ";
   if (canvas_.largeFonts()) helpText_ += "   ";
-  writeHelpLine();
+  showHelpLine();
 }
 
 void Game::keypadClosed() {
@@ -209,7 +198,7 @@ void Game::keypadClosed() {
     else
       enterClue(keypad_.cell, v);
     showDigitCounts();
-    refreshPanels();
+    showLevelLine();
     return;
   }
   if (!keypad_.marksMode) showDigitCounts();

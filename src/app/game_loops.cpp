@@ -20,8 +20,8 @@ constexpr int abortPauseMilliseconds = 200;
 
 void Game::playLoop() {
   enterLoop(Mode::Playing);
-  redrawBoard();
-  drawBar();
+  showBoard();
+  showBar();
   // A timed game's clock ticks from here on.
   followClock();
   history_.restart(state_);
@@ -31,7 +31,7 @@ void Game::playLoop() {
 void Game::ownBoardLoop() {
   // The board is not redrawn and no clock starts: the player types clues into what is there.
   enterLoop(Mode::OwnBoard);
-  drawBar();
+  showBar();
   history_.restart(state_);
   keepGame();
 }
@@ -61,7 +61,7 @@ void Game::leaveLoop() {
 
 void Game::abortLoop(bool byEscape) {
   // Abbruch stays pressed until the command's epilogue puts the empty strip back.
-  drawBarButtonAs(BarButton::Abbruch, true);
+  showBarButton(BarButton::Abbruch, true);
   if (mode_ == Mode::Playing) {
     state_.clockRunning = false;
     followClock();
@@ -99,12 +99,12 @@ void Game::loopKeyReleased(int key) {
     case 'X':
       if (own) {
         shuffleCommand();
-        redrawBoard();
+        showBoard();
       }
       break;
     case 'N':  // the key restarts without the button's animation
       restartCommand();
-      redrawBoard();
+      showBoard();
       break;
     case 'L': barButtonPressed(BarButton::Laden, false); break;
     case 'S': barButtonPressed(BarButton::Sichern, false); break;
@@ -130,7 +130,7 @@ void Game::loopKeyReleased(int key) {
     case 'C':
       if (!own) {
         play({keys::base(key) == 'F' ? MoveKind::FillAllMarks : MoveKind::ClearAllMarks});
-        redrawBoard();
+        showBoard();
       }
       break;
     case 'M':
@@ -138,7 +138,7 @@ void Game::loopKeyReleased(int key) {
       state_.clockRunning = false;
       play({MoveKind::ClearAllMarks});
       state_.showCandidates = !state_.showCandidates;
-      redrawBoard();
+      showBoard();
       updateClock();
       history_.restart(state_);
       break;
@@ -165,14 +165,14 @@ void Game::barButtonPressed(BarButton b, bool byMouse) {
     abortLoop(false);
     return;
   }
-  drawBarButtonAs(b, true);
+  showBarButton(b, true);
   switch (b) {
     case BarButton::Laden:
     {
       dataFile_ = savedBoardFile;
       const bool loaded = loadBoardDialog();
-      refreshPanels();
-      redrawBoard();
+      showLevelLine();
+      showBoard();
       if (mode_ == Mode::Playing) updateClock();
       // A loaded board starts a new history.
       if (loaded) history_.restart(state_);
@@ -183,7 +183,7 @@ void Game::barButtonPressed(BarButton b, bool byMouse) {
     case BarButton::Hilfe: showHelpTopic(helpExplanationTopic); break;
     case BarButton::Neustart:
       restartCommand();
-      redrawBoard();
+      showBoard();
       break;
     case BarButton::Abbruch: break;
   }
@@ -193,7 +193,7 @@ void Game::barButtonPressed(BarButton b, bool byMouse) {
   if (byMouse && platform_.mouseButtonsDown())
     heldBarButton_ = b;
   else
-    drawBarButtonAs(b, false);
+    showBarButton(b, false);
 }
 
 }  // namespace tessarix

@@ -29,7 +29,6 @@ void Game::pauseGame() {
   if (!canPause()) return;
   // What lies over the field goes first: the keypad (nothing chosen), the cursor, the hint.
   if (keypad_.open) {
-    closeKeypadPixels();
     keypad_.open = false;
     ++inputEpoch_;
   }
@@ -41,12 +40,11 @@ void Game::pauseGame() {
   // The time played stops here; the label keeps showing it.
   pausedTenths_ = clock_.elapsedTenths();
   followClock();
-  coverField(canvas_);
   // Blanks to the end of what the line reads now, so that no end of a longer text stays.
   helpText_ = helpPaused;
-  const size_t shown = characterCount(helpLine_), own = characterCount(helpText_);
+  const size_t shown = characterCount(look_.helpLine), own = characterCount(helpText_);
   if (own < shown) helpText_.append(shown - own, ' ');
-  writeHelpLine();
+  showHelpLine();
   keepGame(true);
 }
 
@@ -56,9 +54,9 @@ void Game::endPause() {
   ++inputEpoch_;
   clock_.resume(pausedTenths_);
   followClock();
-  redrawBoard();
+  showBoard();
   helpText_ = helpClickCell;
-  writeHelpLine();
+  showHelpLine();
   if (state_.clockRunning) updateClock();
   keepGame(true);
 }
@@ -75,12 +73,7 @@ bool Game::pausedKeyReleased(int key) {
 void Game::windowHidden() {
   // Only a game on the clock: an untimed one may wait as it is.
   if (state_.clockRunning && !gameSolved_ && canPause()) pauseGame();
-}
-
-void Game::coverField(Canvas& canvas) {
-  for (int g = 1; g <= gridCount; ++g)
-    for (int c = 1; c <= 9; ++c)
-      for (int r = 1; r <= 9; ++r) blankCell(canvas, g, c, r, colorLightGrey);
+  refresh();
 }
 
 int64_t Game::playedTenths() const {

@@ -1,42 +1,40 @@
-// The refresh after each event and before each dialog (RefreshingPlatform): the handlers change
-// the state, and what the screen shows is brought to it here where the two differ. The frames of
-// the hint and of the keyboard cursor and the keypad are drawn from here; the cursor's frame
-// stays on top of whatever the event drew into its cell.
+// The one place the screen is painted: after each event, and before each dialog
+// (RefreshingPlatform), the canvas is painted where the look it holds differs from what the
+// screen shows now, the picture drawn again in each of those boxes only; a new canvas or scale
+// gets the whole picture.
 #include "app/game.h"
-
-#include "logic/geometry.h"
-#include "ui/cell_frame.h"
-#include "ui/keypad_drawing.h"
-#include "ui/palette.h"
 
 namespace tessarix {
 
 void Game::refresh() {
-  if (hint_ && hint_->cell != 0 && !hint_->framed) {
-    hint_->framed = true;
-    drawCellFrame(canvas_, cellGrid(hint_->cell), cellCol(hint_->cell), cellRow(hint_->cell),
-                  colorHintFrame);
-  }
-  // The keypad, over what it covers, with the button under the pointer highlighted.
-  if (keypad_.open && (!keypad_.drawn || keypad_.shownValue != keypadValue_)) {
-    keypad_.drawn = true;
-    keypad_.shownValue = keypadValue_;
-    drawKeypad(canvas_, keypad_.left, keypad_.top, keypadValue_, state_.digitMode);
-  }
-  // The keypad lies over the cursor's cell while it is open.
-  if (keypad_.open || cursorCell_ == 0) return;
-  if (hideCursorAfterKeypad_ || mode_ == Mode::Idle) {
+  // The cursor goes once a click has closed the keypad it opened, and with its loop.
+  if (!keypad_.open && cursorCell_ != 0 && (hideCursorAfterKeypad_ || mode_ == Mode::Idle))
     hideCursor();
-    return;
+  lookAtInterface();
+  if (painted_ && *painted_ == look_) return;
+  // The canvas's drawing state stays as it was: a dialog the event opens next finds it so.
+  const StateKeepingCanvas::State kept = canvas_.state();
+  if (!painted_) {
+    paintScreen(canvas_, look_, nullptr);
+  } else {
+    for (const CellBox& box : damageBetween(*painted_, look_)) {
+      canvas_.setClip(box.left, box.top, box.right, box.bottom);
+      paintScreen(canvas_, look_, &box);
+      canvas_.clearClip();
+    }
   }
-  drawCellFrame(canvas_, cellGrid(cursorCell_), cellCol(cursorCell_), cellRow(cursorCell_),
-                colorCursor);
+  canvas_.setState(kept);
+  painted_ = look_;
 }
 
-void Game::refreshBeforeDialog() {
+void Game::refreshBeforeDialog() { refresh(); }
+
+void Game::drawPicture() {
+  lookAtInterface();
   const StateKeepingCanvas::State kept = canvas_.state();
-  refresh();
+  paintScreen(canvas_, look_, nullptr);
   canvas_.setState(kept);
+  painted_ = look_;
 }
 
 }  // namespace tessarix

@@ -8,6 +8,7 @@
 #include "logic/game_state.h"
 #include "puzzles/levels.h"
 #include "ui/canvas.h"
+#include "ui/field_layout.h"
 
 namespace tessarix {
 
@@ -17,6 +18,12 @@ inline constexpr std::array<const char*, levelCount> levelNames = [] {
   for (int level = 0; level < levelCount; ++level) names[level] = levels[level].displayName;
   return names;
 }();
+
+// Each panel's box, from its corner (x0, y0) to (x0 + w, y0 + h): what its drawing covers.
+inline constexpr CellBox statisticsPanelBox{40, 753, 40 + 308, 753 + 78};
+inline constexpr CellBox statusPanelBox{1013, 219, 1013 + 234, 219 + 78};
+inline constexpr CellBox levelPanelBox{1014, 605, 1014 + 234, 605 + 80};
+inline constexpr CellBox helpPanelBox{1014, 707, 1014 + 234, 707 + 72};
 
 // One panel from its corner (x0, y0), width w and height h: raised frame, sunken frame, the
 // caption at x0 + tx in style 16, the white writing area. Leaves opaque text, black on white,

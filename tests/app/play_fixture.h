@@ -2,6 +2,7 @@
 // pixels of a cell, of its keypad and of its drawn value, and the look of a bar button.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -48,6 +49,17 @@ inline Point keypadCorner(const CellRef& c) {
 inline Point keypadButton(const CellRef& c, int n) {
   const Point k = keypadCorner(c);
   return {k.x + (n - 1) % 3 * 15 + 7, k.y + (n - 1) / 3 * 15 + 7};
+}
+
+// Whether one of the clips among `ops` covers the keypad's square at c and reaches at most two
+// pixels beyond it: what the keypad lay over was drawn again there.
+inline bool keypadSquareRepainted(const std::vector<DrawOp>& ops, const CellRef& c) {
+  const Point k = keypadCorner(c);
+  return std::any_of(ops.begin(), ops.end(), [&k](const DrawOp& op) {
+    return op.kind == OpKind::Clip && op.x1 <= k.x && op.y1 <= k.y && op.x2 >= k.x + 45 &&
+           op.y2 >= k.y + 45 && op.x1 >= k.x - 2 && op.y1 >= k.y - 2 && op.x2 <= k.x + 47 &&
+           op.y2 <= k.y + 47;
+  });
 }
 
 // What a cell shows after its last blanking: its character and the colour it was drawn in,

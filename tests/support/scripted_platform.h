@@ -40,6 +40,8 @@ class ScriptedPlatform : public Platform {
   std::function<void()> whileAsking;
   // Runs while the hall of fame is open.
   std::function<void()> whileShowingFame;
+  // Runs while the slot dialog or the print dialog is open.
+  std::function<void()> whileInDialog;
 
   std::vector<Question> questions;
   std::vector<std::string> messages;
@@ -94,6 +96,7 @@ class ScriptedPlatform : public Platform {
   void showMessage(const std::string& text) override { messages.push_back(text); }
   int chooseSlot(SlotPurpose purpose, int preselected) override {
     slotRequests.push_back({purpose, preselected});
+    if (whileInDialog) whileInDialog();
     if (slotAnswers.empty()) return -1;
     const int a = slotAnswers.front();
     slotAnswers.pop_front();
@@ -163,6 +166,7 @@ class ScriptedPlatform : public Platform {
   }
   PrintOutcome print(const std::string& documentName, const PageDrawing& drawPage) override {
     printJobs.push_back(documentName);
+    if (whileInDialog) whileInDialog();
     if (printOutcome == PrintOutcome::Printed) drawPage(printCanvas, printWidth, printHeight);
     return printOutcome;
   }
