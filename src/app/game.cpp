@@ -10,7 +10,7 @@
 namespace tessarix {
 
 Game::Game(Canvas& canvas, Platform& platform)
-    : canvas_(canvas), platform_(platform, [this] { refreshBeforeDialog(); }) {}
+    : canvas_(canvas), platform_(platform, [this] { refresh(); }) {}
 
 Game::~Game() = default;
 

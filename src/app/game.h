@@ -49,8 +49,8 @@ class Game : private EntryListener, private InputTarget {
   Game& operator=(const Game&) = delete;
 
   // --- Start-up and quitting ---------------------------------------------------------------
-  // The state, the hall of fame, the menu bar with its check marks, the captured button-bar
-  // strip and the opening screen, in the order of start-up.
+  // The state, the hall of fame, the menu bar with its check marks and the opening screen, in
+  // the order of start-up.
   void startUp(MenuBuilder& menu);
   // "Spiel beenden?": on "&JA" the front end is told to quit and true is returned; on "&NEIN"
   // nothing changes and false is returned.
@@ -122,7 +122,7 @@ class Game : private EntryListener, private InputTarget {
   int cursorCell() const { return cursorCell_; }
 
  private:
-  // EntryListener: what enterDigit does beyond the arrays.
+  // EntryListener: what enterDigit does beyond the arrays (the cell shown as entered).
   void entryDrawn(int grid, int col, int row, int digit, bool wrong) override;
   void clockVoided() override;
 
@@ -184,7 +184,7 @@ class Game : private EntryListener, private InputTarget {
   void commandEpilogue();
   // K, O: the solve command without the menu.
   void solveShortcut();
-  // A button of the bar pressed by its key or by the mouse: drawn pressed, its action, up again.
+  // A button of the bar pressed by its key or by the mouse: shown pressed, its action, up again.
   void barButtonPressed(BarButton b, bool byMouse);
 
   // InputTarget: the router's steps.
@@ -199,13 +199,11 @@ class Game : private EntryListener, private InputTarget {
   void keypadCharacterTyped(int code) override;
   void inputHandled() override;
 
-  // After each event: the canvas painted where what it holds differs from what the screen shows
-  // (the cursor hidden first once a click has closed the keypad it opened, or the loop has
-  // ended). Paints nothing where nothing differs.
+  // After each event, and before a dialog opens in the middle of one (so that it opens over
+  // the screen as it stands): the canvas painted where what it holds differs from what the
+  // screen shows (the cursor hidden first once a click has closed the keypad it opened, or the
+  // loop has ended). Paints nothing where nothing differs.
   void refresh();
-  // The same before a dialog opens in the middle of an event: the drawing the event goes on
-  // with afterwards finds the canvas's drawing state as it left it.
-  void refreshBeforeDialog();
 
   // The keyboard cursor: the arrows move it over the cells, Enter and Space act as a left
   // click on its cell, Delete and Backspace clear its cell as the right button does. Returns
@@ -298,7 +296,7 @@ class Game : private EntryListener, private InputTarget {
   void showHelpTopic(const std::string& topic);
 
   StateKeepingCanvas canvas_;
-  // The front end, the screen refreshed before every dialog (refreshBeforeDialog).
+  // The front end, the screen refreshed before every dialog (refresh).
   RefreshingPlatform platform_;
   GameState state_;
   HallOfFame hallOfFame_;

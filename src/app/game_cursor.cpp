@@ -54,7 +54,7 @@ void Game::clickAtCursor(MouseButton button) {
 void Game::showCursorAt(int cell) {
   if (cell == cursorCell_) return;
   hideCursor();
-  // The frame is drawn by the refresh that follows the event.
+  // The frame is painted by the refresh that follows the event.
   cursorCell_ = cell;
 }
 

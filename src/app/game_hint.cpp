@@ -79,7 +79,7 @@ bool Game::hintKeyReleased(int key) {
   showHelpLine();
   hintOnHelpLine_ = true;
   if (hint.cell != 0) {
-    // The frame is drawn by the refresh that follows the event.
+    // The frame is painted by the refresh that follows the event.
     hint.armed = true;
     hint_ = std::move(hint);
   }

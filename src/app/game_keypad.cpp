@@ -17,12 +17,11 @@ constexpr int escapeCharacter = 27;
 int indexOf(const CellRef& c) { return cellIndex(c.grid, c.col, c.row); }
 }  // namespace
 
-// --- Drawing a cell and its other copy
-// ------------------------------------------------------------
+// --- Entering a cell and its other copy ---------------------------------------------------------
 
 void Game::enterCell(const CellRef& cell, int digit) {
-  // The move draws the cell through entryDrawn, judges it, counts a wrong entry once and
-  // refreshes the lower copies; the lower copy of a shared box is drawn too.
+  // The move shows the cell through entryDrawn, judges it, counts a wrong entry once and
+  // refreshes the lower copies; the lower copy of a shared box is shown too.
   play({MoveKind::Enter, indexOf(cell), digit});
   if (const int m = mirrorOf(indexOf(cell))) {
     showEntry(m, digit, !ownBoardMode() && digit != 0 && isWrongEntry(state_, m));
@@ -168,7 +167,7 @@ void Game::toggleMark(int digit) {
 
 void Game::keypadChose(int value) {
   // In a game the value goes in at once. In the own-board entry it is the clue (0 none) that
-  // the keypad's closing draws.
+  // the keypad's closing shows.
   if (!ownBoardMode())
     enterCell(keypad_.cell, value);
   else
@@ -190,7 +189,7 @@ void Game::keypadClosed() {
   if (state_.showCandidates) refreshCandidates();
 
   if (ownBoardMode()) {
-    // The clue the keypad chose is drawn now. A right click in the keypad, "0" and Esc remove
+    // The clue the keypad chose is shown now. A right click in the keypad, "0" and Esc remove
     // the clue.
     const int v = state_.givens[indexOf(keypad_.cell)];
     if (keypad_.cleared || v == 0)

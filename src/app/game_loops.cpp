@@ -29,7 +29,7 @@ void Game::playLoop() {
 }
 
 void Game::ownBoardLoop() {
-  // The board is not redrawn and no clock starts: the player types clues into what is there.
+  // The board is not shown afresh and no clock starts: the player types clues into what is there.
   enterLoop(Mode::OwnBoard);
   showBar();
   history_.restart(state_);

@@ -27,8 +27,6 @@ void Game::refresh() {
   painted_ = look_;
 }
 
-void Game::refreshBeforeDialog() { refresh(); }
-
 void Game::drawPicture() {
   lookAtInterface();
   const StateKeepingCanvas::State kept = canvas_.state();
