@@ -37,7 +37,7 @@ const GameState& extremPuzzle() {
 
 void shuffleWhole(benchmark::State& state, bool symmetric) {
   GameState s = extremPuzzle();
-  s.symmetryOn = symmetric;
+  s.options.symmetryOn = symmetric;
   uint32_t seed = 1;
   for (auto _ : state) {
     SeededRandom rng(seed++);

@@ -32,7 +32,7 @@ int runShuffle(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (!loadSlotOrReport(words[0], *inSlot.slot, s, err)) return exitError;
 
   SeededRandom random(seed ? *seed : std::random_device{}());
-  s.symmetryOn = !free;
+  s.options.symmetryOn = !free;
   shuffleBoard(s, random);
   const SaveResult saved = saveSlot(words[2], *outSlot.slot, s, random);
   if (!saved.ok) {

@@ -20,8 +20,8 @@ void Game::startUp(MenuBuilder& menu) {
   // The palette and the field's anchors are constant tables; the state starts with digits
   // shown and the symmetry on.
   state_ = GameState{};
-  state_.digitMode = true;
-  state_.symmetryOn = true;
+  state_.options.digitMode = true;
+  state_.options.symmetryOn = true;
   readHallOfFame();
   buildMenu(menu);
   updateMenuChecks(state_, platform_);
@@ -47,7 +47,7 @@ void Game::showBoard() {
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) showCell(cellIndex(g, c, r));
   showDigitCounts();
-  if (state_.showCandidates)
+  if (state_.options.showCandidates)
     refreshCandidates();
   else
     showMarks();
@@ -62,7 +62,7 @@ void Game::clockVoided() { updateClock(); }
 // --- Panels -------------------------------------------------------------------------------------
 
 void Game::showStatistics() {
-  look_.statisticsDigitMode = state_.digitMode;
+  look_.statisticsDigitMode = state_.options.digitMode;
   look_.countsShown = false;
   showDigitCounts();
   look_.statusShown = false;
@@ -92,7 +92,7 @@ void Game::checkAndShowStatus() {
 void Game::showLevelLine() {
   givenCount_ = countGivens(state_);
   look_.givenCount = givenCount_;
-  look_.level = state_.level;
+  look_.level = state_.options.level;
 }
 
 void Game::showHelpPanel() {
@@ -106,7 +106,7 @@ void Game::showHelpLine() { noteHelpLine(helpText_); }
 
 void Game::refreshCandidates() {
   GameState& s = state_;
-  if (s.showCandidates) {
+  if (s.options.showCandidates) {
     // Candidates shown void the timing for good.
     s.clockRunning = false;
     updateClock();

@@ -378,9 +378,9 @@ class Game : private EntryListener, private InputTarget {
   struct KeptState {
     uint64_t revision = 0;
     Mode mode = Mode::Idle;
-    int level = 0, wrongCount = 0;
-    bool digitMode = true, showCandidates = false, symmetryOn = true, trackMarks = false;
-    bool freshPuzzles = false, timed = false;
+    Options options;
+    int wrongCount = 0;
+    bool timed = false;
     friend bool operator==(const KeptState&, const KeptState&) = default;
   };
   KeptState keptStateNow() const;

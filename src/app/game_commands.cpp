@@ -35,7 +35,7 @@ void Game::menuEvent(int id) {
   // A command chosen while a new puzzle is being made drops it ("Neue Rätsel erzeugen").
   if (generation_) cancelGeneration();
   using namespace menu;
-  if ((id == NewGame || id == PrintedGame) && state_.freshPuzzles && !freshClues_) {
+  if ((id == NewGame || id == PrintedGame) && state_.options.freshPuzzles && !freshClues_) {
     startGeneration(id);
     return;
   }
@@ -88,24 +88,24 @@ void Game::menuEvent(int id) {
     case LevelHard:
     case LevelExtreme:
       // Only the file of the next new game changes; the board on screen stays.
-      state_.level = id - LevelEasy;
+      state_.options.level = id - LevelEasy;
       break;
     case Digits:
     case Letters:
-      state_.digitMode = id == Digits;
+      state_.options.digitMode = id == Digits;
       updateMenuChecks(state_, platform_);
       showBoard();
       showStatistics();
       break;
     case Candidates:
       // Both ways the marks go: the candidates shown, or the player's own pencil marks.
-      state_.showCandidates = !state_.showCandidates;
+      state_.options.showCandidates = !state_.options.showCandidates;
       play({MoveKind::ClearAllMarks});
       showBoard();
       break;
-    case Symmetry: state_.symmetryOn = !state_.symmetryOn; break;
-    case FreshPuzzles: state_.freshPuzzles = !state_.freshPuzzles; break;
-    case TrackMarks: state_.trackMarks = !state_.trackMarks; break;
+    case Symmetry: state_.options.symmetryOn = !state_.options.symmetryOn; break;
+    case FreshPuzzles: state_.options.freshPuzzles = !state_.options.freshPuzzles; break;
+    case TrackMarks: state_.options.trackMarks = !state_.options.trackMarks; break;
     case ShowHallOfFame: showHallOfFame(); break;
     case Instructions: showHelpTopic(helpOverviewTopic); break;
     case Quit: confirmQuit(); break;
@@ -138,7 +138,7 @@ void Game::commandEpilogue() {
 // --- Commands -----------------------------------------------------------------------------------
 
 bool Game::dealPuzzle() {
-  dataFile_ = levelFileName(state_.level);
+  dataFile_ = levelFileName(state_.options.level);
   bool dealt = true;
   if (freshClues_)
     takeFreshPuzzle();
@@ -204,7 +204,7 @@ void Game::solveAndReport() {
   if (!isSolved(s.status))
     platform_.ask("Das Brett läßt sich nicht eindeutig lösen?", {"&Schade"}, 0,
                   MessageIcon::Information);
-  if (s.showCandidates) refreshCandidates();
+  if (s.options.showCandidates) refreshCandidates();
   platform_.setBusyCursor(false);
 }
 

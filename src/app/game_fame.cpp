@@ -15,9 +15,9 @@ void Game::readHallOfFame() {
 }
 
 void Game::enterChampion() {
-  const ChampionResult r = recordChampion(hallOfFame_, state_.level, finishTime_,
-                                          platform_.dateText(), championName_, platform_,
-                                          hallOfFameFile, fameFileKept_);
+  const ChampionResult r =
+      recordChampion(hallOfFame_, state_.options.level, finishTime_, platform_.dateText(),
+                     championName_, platform_, hallOfFameFile, fameFileKept_);
   if (!r.file.ok) {
     platform_.showMessage(r.file.message);
     // Read again, the file was unreadable or damaged: it is not written over from now on.
@@ -36,7 +36,7 @@ void Game::showHallOfFame() {
       HallOfFame now = hallOfFame_;
       if (loadHallOfFame(now, hallOfFameFile).ok) hallOfFame_ = now;
     }
-    const int cleared = platform_.showHallOfFame(hallOfFame_, state_.level);
+    const int cleared = platform_.showHallOfFame(hallOfFame_, state_.options.level);
     if (cleared < 0 || cleared >= fameLevels) break;
     const FameFileResult stored = changeHallOfFame(
         hallOfFame_, hallOfFameFile, [cleared](HallOfFame& h) { clearHallOfFameLevel(h, cleared); },

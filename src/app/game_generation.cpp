@@ -33,8 +33,8 @@ void Game::startGeneration(int id) {
   auto job = std::make_shared<Generation>();
   job->command = id;
   // The level and the symmetry as they are now; a command that changes them drops the job.
-  const PuzzleGrade grade = shippedGrade(state_.level);
-  const bool symmetric = state_.symmetryOn;
+  const PuzzleGrade grade = shippedGrade(state_.options.level);
+  const bool symmetric = state_.options.symmetryOn;
   // The job draws from a source of its own, seeded from the game's chance.
   const auto seed = static_cast<uint32_t>(platform_.randomInt(1 << 16)) << 16 |
                     static_cast<uint32_t>(platform_.randomInt(1 << 16));
@@ -87,7 +87,7 @@ void Game::takeFreshPuzzle() {
   state_.clockRunning = false;
   state_.board = *freshClues_;
   state_.givens = *freshClues_;
-  state_.showCandidates = false;
+  state_.options.showCandidates = false;
   state_.clearMarks();
 }
 

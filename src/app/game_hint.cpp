@@ -50,7 +50,7 @@ bool Game::hintKeyReleased(int key) {
     const SolverStep step = *hint_->step;
     dropHint(false);
     enterCell({cellGrid(step.cell), cellCol(step.cell), cellRow(step.cell)}, step.digit);
-    if (state_.showCandidates) refreshCandidates();
+    if (state_.options.showCandidates) refreshCandidates();
     showDigitCounts();
     return true;
   }
@@ -72,7 +72,7 @@ bool Game::hintKeyReleased(int key) {
   } else if (const auto step = nextSolverStep(state_)) {
     hint.cell = step->cell;
     hint.step = step;
-    helpText_ = hintTextFor(*step, state_.digitMode);
+    helpText_ = hintTextFor(*step, state_.options.digitMode);
   } else {
     helpText_ = padded(hintNoStep);
   }

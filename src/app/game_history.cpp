@@ -32,7 +32,7 @@ void Game::recordMove() {
 void Game::showChangedCells(const std::vector<int>& cells) {
   for (int i : cells)
     if (cellGrid(i) != 0 && cellCol(i) != 0 && cellRow(i) != 0) showCell(i);
-  if (state_.showCandidates)
+  if (state_.options.showCandidates)
     refreshCandidates();
   else
     showMarks();

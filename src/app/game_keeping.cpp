@@ -24,11 +24,7 @@ bool Game::gameToKeep() const {
 }
 
 Game::KeptState Game::keptStateNow() const {
-  return {history_.revision(),   mode_,
-          state_.level,          state_.wrongCount,
-          state_.digitMode,      state_.showCandidates,
-          state_.symmetryOn,     state_.trackMarks,
-          state_.freshPuzzles,
+  return {history_.revision(), mode_, state_.options, state_.wrongCount,
           state_.clockRunning && !gameSolved_};
 }
 
@@ -36,12 +32,7 @@ KeptGame Game::keptGame() const {
   KeptGame g;
   g.position = Position::of(state_);
   g.mode = mode_ == Mode::OwnBoard ? KeptGame::Mode::OwnBoard : KeptGame::Mode::Playing;
-  g.level = state_.level;
-  g.digitMode = state_.digitMode;
-  g.showCandidates = state_.showCandidates;
-  g.symmetryOn = state_.symmetryOn;
-  g.trackMarks = state_.trackMarks;
-  g.freshPuzzles = state_.freshPuzzles;
+  g.options = state_.options;
   g.wrongCount = state_.wrongCount;
   g.timed = state_.clockRunning && !gameSolved_;
   g.playedTenths = g.timed ? playedTenths() : 0;
@@ -118,12 +109,7 @@ void Game::resumeKeptGame() {
 
 void Game::takeUp(KeptGame kept) {
   // The options the game was played with, and its position.
-  state_.level = kept.level;
-  state_.digitMode = kept.digitMode;
-  state_.showCandidates = kept.showCandidates;
-  state_.symmetryOn = kept.symmetryOn;
-  state_.trackMarks = kept.trackMarks;
-  state_.freshPuzzles = kept.freshPuzzles;
+  state_.options = kept.options;
   kept.position.writeTo(state_);
   state_.wrongCount = kept.wrongCount;
   gameSolved_ = false;

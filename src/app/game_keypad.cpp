@@ -39,7 +39,7 @@ void Game::enterClue(const CellRef& cell, int digit) {
 void Game::removeClue(const CellRef& cell) {
   play({MoveKind::RemoveClue, indexOf(cell)});
   enterCell(cell, 0);
-  if (state_.showCandidates) refreshCandidates();
+  if (state_.options.showCandidates) refreshCandidates();
 }
 
 // --- Clicks on cells
@@ -56,7 +56,7 @@ void Game::handleCellClick(MouseButton button, const CellRef& cell) {
     }
     // A right click on an entry clears it at once.
     enterCell(cell, 0);
-    if (state_.showCandidates) refreshCandidates();
+    if (state_.options.showCandidates) refreshCandidates();
     showDigitCounts();
   }
   finishTest();
@@ -137,7 +137,7 @@ void Game::keypadCharacterTyped(int code) {
     ignoreEscape_ = true;
   }
   // In letters mode "a" to "i" are the values 1 to 9, and the digit keys mean nothing.
-  if (!state_.digitMode && !escape) k -= 'a' - '1';
+  if (!state_.options.digitMode && !escape) k -= 'a' - '1';
   if (k < '0' || k > '9') return;
   const int v = k - '0';
   if (keypad_.marksMode) {
@@ -186,7 +186,7 @@ void Game::keypadClosed() {
   ++inputEpoch_;
   askForCellAgain();
   syncSharedBoxes(state_);
-  if (state_.showCandidates) refreshCandidates();
+  if (state_.options.showCandidates) refreshCandidates();
 
   if (ownBoardMode()) {
     // The clue the keypad chose is shown now. A right click in the keypad, "0" and Esc remove

@@ -112,7 +112,7 @@ void Game::loopKeyReleased(int key) {
     case 'H': barButtonPressed(BarButton::Hilfe, false); break;
     case 'A':
       // In letters mode A is the value 1 of a cell, not Abbruch.
-      if (state_.digitMode) abortLoop(false);
+      if (state_.options.digitMode) abortLoop(false);
       break;
     case keys::escape:
       if (!ignoreEscape_) abortLoop(true);
@@ -137,7 +137,7 @@ void Game::loopKeyReleased(int key) {
       // Own marks and candidates are two ways of the marks: the switch starts a new history.
       state_.clockRunning = false;
       play({MoveKind::ClearAllMarks});
-      state_.showCandidates = !state_.showCandidates;
+      state_.options.showCandidates = !state_.options.showCandidates;
       showBoard();
       updateClock();
       history_.restart(state_);

@@ -29,12 +29,12 @@ std::vector<std::string> characters(const std::string& text) {
 
 void Game::showGiven(int cell, int digit) {
   noteCellShown(cell, {static_cast<uint8_t>(digit), true, false,
-                       digit != 0 && digit == state_.highlightDigit, state_.digitMode});
+                       digit != 0 && digit == state_.highlightDigit, state_.options.digitMode});
 }
 
 void Game::showEntry(int cell, int digit, bool wrong) {
   noteCellShown(cell, {static_cast<uint8_t>(digit), false, wrong,
-                       digit != 0 && digit == state_.highlightDigit, state_.digitMode});
+                       digit != 0 && digit == state_.highlightDigit, state_.options.digitMode});
 }
 
 void Game::noteCellShown(int cell, const ShownCell& look) {
@@ -62,7 +62,7 @@ void Game::showMarks() {
           look_.marksEver[k] |= state_.marks[k];
         }
       }
-  look_.marksDigitMode = state_.digitMode;
+  look_.marksDigitMode = state_.options.digitMode;
 }
 
 void Game::noteHelpLine(const std::string& text) {
@@ -94,7 +94,7 @@ void Game::lookAtInterface() {
   look_.hintCell = hint_ ? hint_->cell : 0;
   look_.paused = paused_;
   if (keypad_.open)
-    look_.keypad = ShownKeypad{keypad_.left, keypad_.top, keypadValue_, state_.digitMode};
+    look_.keypad = ShownKeypad{keypad_.left, keypad_.top, keypadValue_, state_.options.digitMode};
   else
     look_.keypad.reset();
 }

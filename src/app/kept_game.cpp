@@ -91,16 +91,16 @@ std::string encodeKeptGame(const KeptGame& g) {
   w.bytes(magic.data(), magic.size());
   w.number<uint16_t>(keptGameVersion);
   w.number<uint8_t>(static_cast<uint8_t>(g.mode));
-  w.number<uint8_t>(static_cast<uint8_t>(g.level));
+  w.number<uint8_t>(static_cast<uint8_t>(g.options.level));
   uint16_t flags = 0;
-  if (g.digitMode) flags |= flagDigits;
-  if (g.showCandidates) flags |= flagCandidates;
-  if (g.symmetryOn) flags |= flagSymmetry;
+  if (g.options.digitMode) flags |= flagDigits;
+  if (g.options.showCandidates) flags |= flagCandidates;
+  if (g.options.symmetryOn) flags |= flagSymmetry;
   if (g.timed) flags |= flagTimed;
   if (g.position.notSolvable) flags |= flagNotSolvable;
-  if (g.trackMarks) flags |= flagTrackMarks;
+  if (g.options.trackMarks) flags |= flagTrackMarks;
   if (g.paused) flags |= flagPaused;
-  if (g.freshPuzzles) flags |= flagFreshPuzzles;
+  if (g.options.freshPuzzles) flags |= flagFreshPuzzles;
   w.number<uint16_t>(flags);
   w.number<uint32_t>(static_cast<uint32_t>(g.wrongCount));
   w.number<int64_t>(g.playedTenths);
@@ -149,15 +149,15 @@ std::optional<KeptGame> decodeKeptGame(std::string_view bytes, std::string& why)
       g.playedTenths > maxPlayedTenths)
     return refuse("ein Wert außerhalb seines Bereichs");
   g.mode = static_cast<KeptGame::Mode>(mode);
-  g.level = level;
-  g.digitMode = (flags & flagDigits) != 0;
-  g.showCandidates = (flags & flagCandidates) != 0;
-  g.symmetryOn = (flags & flagSymmetry) != 0;
+  g.options.level = level;
+  g.options.digitMode = (flags & flagDigits) != 0;
+  g.options.showCandidates = (flags & flagCandidates) != 0;
+  g.options.symmetryOn = (flags & flagSymmetry) != 0;
   g.timed = (flags & flagTimed) != 0;
   g.position.notSolvable = (flags & flagNotSolvable) != 0;
-  g.trackMarks = (flags & flagTrackMarks) != 0;
+  g.options.trackMarks = (flags & flagTrackMarks) != 0;
   g.paused = (flags & flagPaused) != 0;
-  g.freshPuzzles = (flags & flagFreshPuzzles) != 0;
+  g.options.freshPuzzles = (flags & flagFreshPuzzles) != 0;
   g.wrongCount = static_cast<int>(wrong);
 
   Position& p = g.position;
@@ -170,7 +170,8 @@ std::optional<KeptGame> decodeKeptGame(std::string_view bytes, std::string& why)
 
   uint32_t stepCount = 0, done = 0;
   if (!r.number(stepCount) || !r.number(done)) return refuse("zu kurz");
-  if (stepCount > maxSteps || done > stepCount) return refuse("eine Zahl der Schritte außerhalb ihres Bereichs");
+  if (stepCount > maxSteps || done > stepCount)
+    return refuse("eine Zahl der Schritte außerhalb ihres Bereichs");
   for (uint32_t k = 0; k < stepCount; ++k) {
     PositionHistory::Step step;
     uint8_t stepFlags = 0;

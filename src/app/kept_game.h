@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "logic/game_state.h"
 #include "logic/position_history.h"
 
 namespace tessarix {
@@ -19,9 +20,7 @@ struct KeptGame {
 
   Position position;
   Mode mode = Mode::Idle;
-  int level = 0;
-  bool digitMode = true, showCandidates = false, symmetryOn = true, trackMarks = false;
-  bool freshPuzzles = false;  // new games deal newly made puzzles
+  Options options;
   int wrongCount = 0;
   bool timed = false;         // the clock still runs for the hall of fame
   bool paused = false;        // the play loop was paused (the field covered)

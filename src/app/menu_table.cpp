@@ -119,12 +119,12 @@ void updateMenuChecks(const GameState& state, Platform& platform) {
   for (int id : {LevelEasy, LevelMedium, LevelHard, LevelExtreme, Digits, Letters, Candidates,
                  Symmetry, FreshPuzzles, TrackMarks})
     platform.setMenuChecked(id, false);
-  platform.setMenuChecked(LevelEasy + state.level, true);
-  platform.setMenuChecked(state.digitMode ? Digits : Letters, true);
-  if (state.showCandidates) platform.setMenuChecked(Candidates, true);
-  if (state.symmetryOn) platform.setMenuChecked(Symmetry, true);
-  if (state.freshPuzzles) platform.setMenuChecked(FreshPuzzles, true);
-  if (state.trackMarks) platform.setMenuChecked(TrackMarks, true);
+  platform.setMenuChecked(LevelEasy + state.options.level, true);
+  platform.setMenuChecked(state.options.digitMode ? Digits : Letters, true);
+  if (state.options.showCandidates) platform.setMenuChecked(Candidates, true);
+  if (state.options.symmetryOn) platform.setMenuChecked(Symmetry, true);
+  if (state.options.freshPuzzles) platform.setMenuChecked(FreshPuzzles, true);
+  if (state.options.trackMarks) platform.setMenuChecked(TrackMarks, true);
 }
 
 }  // namespace tessarix

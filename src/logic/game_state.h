@@ -25,6 +25,22 @@ enum class CheckOutcome {
   SolvedDespiteWrongEntry
 };
 
+// The player's choices that the rules read: the level of the next new game, digits or letters,
+// symmetric puzzles, newly made puzzles, candidates shown instead of the player's own marks,
+// and own marks that keep themselves.
+struct Options {
+  int level = 0;  // 0 Leicht .. 3 Extrem
+  bool digitMode = true;
+  bool symmetryOn = true;
+  // "Neue Rätsel erzeugen": a new game deals a puzzle made for it instead of a file's slot.
+  bool freshPuzzles = false;
+  bool showCandidates = false;
+  // The player's own pencil marks keep themselves: a value entered removes its mark from
+  // every cell that sees the cell.
+  bool trackMarks = false;
+  friend bool operator==(const Options&, const Options&) = default;
+};
+
 struct GameState {
   // The field.
   CellArray board{};     // clues and the player's entries; 0 = empty
@@ -42,16 +58,8 @@ struct GameState {
   // Set by every entry and placement; a pass that leaves it false placed nothing.
   bool boardChanged = false;
 
-  // Options and timing that the rules read.
-  int level = 0;  // 0 Leicht .. 3 Extrem
-  bool digitMode = true;
-  bool symmetryOn = true;
-  // "Neue Rätsel erzeugen": a new game deals a puzzle made for it instead of a file's slot.
-  bool freshPuzzles = false;
-  bool showCandidates = false;
-  // The player's own pencil marks keep themselves: a value entered removes its mark from
-  // every cell that sees the cell.
-  bool trackMarks = false;
+  // The options and the timing that the rules read.
+  Options options;
   bool clockRunning = false;
   // The value whose cells are tinted everywhere (1..9), or 0: the player's highlight.
   int highlightDigit = 0;

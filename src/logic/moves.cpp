@@ -9,7 +9,7 @@
 namespace tessarix {
 
 bool removesSeenMarks(const GameState& s, const Move& move) {
-  return s.trackMarks && !s.showCandidates && move.digit >= 1 && move.digit <= 9 &&
+  return s.options.trackMarks && !s.options.showCandidates && move.digit >= 1 && move.digit <= 9 &&
          (move.kind == MoveKind::Enter || move.kind == MoveKind::SetClue);
 }
 
@@ -46,7 +46,8 @@ void applyMove(GameState& s, const Move& move, const MoveContext& context) {
     }
     case MoveKind::ToggleMark:
       // A keypad used before any value was highlighted has no mark to toggle.
-      if (move.digit >= 1 && move.digit <= 9) s.setMark(g, c, r, move.digit, !s.mark(g, c, r, move.digit));
+      if (move.digit >= 1 && move.digit <= 9)
+        s.setMark(g, c, r, move.digit, !s.mark(g, c, r, move.digit));
       syncSharedMarks(s);
       break;
     case MoveKind::ClearMarks:

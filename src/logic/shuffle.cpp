@@ -268,7 +268,7 @@ void shuffleBoard(GameState& s, RandomSource& random) {
   const int cycles = random.randomInt(150) + 101;
   FieldPermutation p;
   for (int i = 0; i < cycles; ++i) {
-    if (s.symmetryOn)
+    if (s.options.symmetryOn)
       symmetricCycle(p, random);
     else
       freeCycle(p, random);

@@ -85,7 +85,7 @@ LoadResult loadSlot(const std::string& path, int slot, GameState& s, CluePolicy 
   s.givens = givensRead;
   if (file.size == static_cast<uint64_t>(puzzleFileSize)) {
     const uint8_t* marks = file.bytes.data() + marksOffset(slot);
-    s.showCandidates = false;
+    s.options.showCandidates = false;
     s.clearMarks();
     for (int digit = 1; digit <= 9; ++digit)
       for (int row = 1; row <= 9; ++row)

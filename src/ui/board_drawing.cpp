@@ -148,7 +148,7 @@ void drawGivenCell(Canvas& canvas, const GameState& s, int grid, int col, int ro
   canvas.setLineColor(colorBlack);
   canvas.setFillColor(colorWhite);
   canvas.setTransparentText(true);
-  if (digit != 0) drawCellCharacter(canvas, s.digitMode, grid, col, row, digit);
+  if (digit != 0) drawCellCharacter(canvas, s.options.digitMode, grid, col, row, digit);
   canvas.setTransparentText(false);
   canvas.setLineColor(colorBlack);
   canvas.setFillColor(colorWhite);
@@ -163,7 +163,7 @@ void drawEntryCell(Canvas& canvas, const GameState& s, int grid, int col, int ro
   if (digit != 0) {
     canvas.setTransparentText(true);
     if (wrong) canvas.setLineColor(colorBrightRed);
-    drawCellCharacter(canvas, s.digitMode, grid, col, row, digit);
+    drawCellCharacter(canvas, s.options.digitMode, grid, col, row, digit);
     canvas.setTransparentText(false);
   }
   canvas.setLineColor(colorBlack);

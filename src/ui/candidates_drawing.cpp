@@ -24,7 +24,8 @@ void drawCandidates(Canvas& canvas, const GameState& s) {
             // Transparent, so the character box does not reach over the cell's lines below.
             canvas.setLineColor(colorBlack);
             canvas.setTransparentText(true);
-            canvas.text(px + (!s.digitMode && d == 9 ? 1 : 0), py, cellCharacter(s.digitMode, d));
+            canvas.text(px + (!s.options.digitMode && d == 9 ? 1 : 0), py,
+                        cellCharacter(s.options.digitMode, d));
             canvas.setTransparentText(false);
           } else {
             canvas.filledBox(px, py + 2, px + 6, py + 7);

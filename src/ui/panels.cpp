@@ -81,13 +81,13 @@ void drawPanel(Canvas& canvas, int x0, int y0, int w, int h, int tx, const std::
 void drawStatisticsPanel(Canvas& canvas, const GameState& s) {
   drawPanel(canvas, 40, 753, 308, 78, 122, "STATISTIK:");
   panelTextColors(canvas);
-  canvas.fittedText(56, 785, s.digitMode ? "Zahlen" : "Ziffer", labelRight);
+  canvas.fittedText(56, 785, s.options.digitMode ? "Zahlen" : "Ziffer", labelRight);
   canvas.fittedText(56, 805, "Anzahl", labelRight);
   for (int n = 1; n <= 9; ++n) {
     const int x = 119 + 24 * (n - 1);
     int dx = 8;
-    if (canvas.largeFonts()) dx = !s.digitMode && n == 9 ? 4 : 0;
-    canvas.fittedText(x + dx, 785, cellCharacter(s.digitMode, n), x + 23);
+    if (canvas.largeFonts()) dx = !s.options.digitMode && n == 9 ? 4 : 0;
+    canvas.fittedText(x + dx, 785, cellCharacter(s.options.digitMode, n), x + 23);
   }
   canvas.setLineWidth(1);
   canvas.setLineColor(colorBlack);

@@ -88,8 +88,8 @@ void drawDigits(Canvas& page, const GameState& s, const Units& u) {
         const int y = top + (r - 1) * u.cellH + gridOffsetUnitsY(g) * u.y;
         // These small shifts are device pixels; the narrow "I" moves further right.
         int dx = 7;
-        if (!s.digitMode) dx = d == 9 ? 14 : 5;
-        page.text(x + dx, y - 4, cellCharacter(s.digitMode, d));
+        if (!s.options.digitMode) dx = d == 9 ? 14 : 5;
+        page.text(x + dx, y - 4, cellCharacter(s.options.digitMode, d));
       }
 }
 
@@ -97,7 +97,9 @@ void drawFooter(Canvas& page, const GameState& s, const Units& u) {
   page.setTextFont(FontStyle::PageFooter);
   // The level names carry their own blanks: two after the colon for " Leicht " and
   // " Mittel ", one for the other two, and one before "mit" for all.
-  const std::string name = s.level >= 0 && s.level < levelCount ? levels[s.level].displayName : "";
+  const std::string name = s.options.level >= 0 && s.options.level < levelCount
+                               ? levels[s.options.level].displayName
+                               : "";
   page.text(u.x, roundHalfEven(100.5 * u.y),
             "Schwierigkeitsgrad: " + name + "mit " + std::to_string(countGivens(s)) + " Zahlen");
 }

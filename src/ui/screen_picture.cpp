@@ -56,7 +56,7 @@ void paintScreen(Canvas& canvas, const ScreenLook& look, const CellBox* region) 
   const auto shown = std::make_unique<GameState>();
   GameState& s = *shown;
   if (meets(region, statisticsPanelBox)) {
-    s.digitMode = look.statisticsDigitMode;
+    s.options.digitMode = look.statisticsDigitMode;
     drawStatisticsPanel(canvas, s);
     s.digitCount = look.counts;
     s.highlightDigit = look.countsHighlight;
@@ -87,7 +87,7 @@ void paintScreen(Canvas& canvas, const ScreenLook& look, const CellBox* region) 
         const int i = cellIndex(g, c, r);
         if (leadingCopy(i) != i || !near(g, c, r)) continue;
         const ShownCell& cell = look.cells[static_cast<size_t>(i)];
-        s.digitMode = cell.digitMode;
+        s.options.digitMode = cell.digitMode;
         s.highlightDigit = cell.tinted ? cell.digit : 0;
         if (cell.given)
           drawGivenCell(canvas, s, g, c, r, cell.digit);
@@ -96,7 +96,7 @@ void paintScreen(Canvas& canvas, const ScreenLook& look, const CellBox* region) 
       }
   // What every mark shown since its cell was left there stays, under the marks as they were
   // shown last. The first pass draws only the cells where a mark has gone since.
-  s.digitMode = look.marksDigitMode;
+  s.options.digitMode = look.marksDigitMode;
   s.marks = look.marksEver;
   bool marksGone = false;
   for (int g = 1; g <= gridCount; ++g)

@@ -24,7 +24,7 @@ class FreshPuzzles : public PlayTest {
   // The option on, then the command: the puzzle is being made, nothing else has changed.
   void chooseWhileOn(int command) {
     game->menuEvent(menu::FreshPuzzles);
-    ASSERT_TRUE(game->state().freshPuzzles);
+    ASSERT_TRUE(game->state().options.freshPuzzles);
     const CellArray boardBefore = game->state().board;
     game->menuEvent(command);
     ASSERT_TRUE(game->generating());
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(LevelsAndPatterns, FreshNewGame,
                          ::testing::Combine(::testing::Range(0, 4), ::testing::Bool()));
 
 TEST_F(FreshPuzzles, OffDealsTheLevelFilesSlotWithoutMakingOne) {
-  EXPECT_FALSE(game->state().freshPuzzles);  // as the game starts
+  EXPECT_FALSE(game->state().options.freshPuzzles);  // as the game starts
   startTimedGame();
   EXPECT_TRUE(platform.jobs.empty());
   EXPECT_EQ(countGivens(game->state()), countGivens(puzzleFrom(solvedField(), 4)));
@@ -134,9 +134,9 @@ void expectSameTrace(const Trace& a, const Trace& b) {
   EXPECT_EQ(a.state.wrongCount, b.state.wrongCount);
   EXPECT_EQ(a.state.notSolvable, b.state.notSolvable);
   EXPECT_EQ(a.state.status, b.state.status);
-  EXPECT_EQ(a.state.level, b.state.level);
-  EXPECT_EQ(a.state.symmetryOn, b.state.symmetryOn);
-  EXPECT_EQ(a.state.freshPuzzles, b.state.freshPuzzles);
+  EXPECT_EQ(a.state.options.level, b.state.options.level);
+  EXPECT_EQ(a.state.options.symmetryOn, b.state.options.symmetryOn);
+  EXPECT_EQ(a.state.options.freshPuzzles, b.state.options.freshPuzzles);
   EXPECT_EQ(a.state.clockRunning, b.state.clockRunning);
   EXPECT_EQ(a.mode, b.mode);
   EXPECT_EQ(a.clockText, b.clockText);

@@ -318,7 +318,7 @@ TEST_F(NewGame, CandidatesToggleClearTheMarksAndVoidTheClock) {
   s.marks[clue + 1000 * 1] = 1;
 
   typeKey('M');
-  EXPECT_TRUE(s.showCandidates);
+  EXPECT_TRUE(s.options.showCandidates);
   EXPECT_FALSE(s.clockRunning);
   EXPECT_EQ(game->clockText(), " 99:99:99");
   // The literal candidates, each shared cell keeping only the marks of both its copies.
@@ -337,13 +337,13 @@ TEST_F(NewGame, CandidatesToggleClearTheMarksAndVoidTheClock) {
   EXPECT_EQ(s.marks[clue + 1000 * 1], 0);
 
   typeKey('M');
-  EXPECT_FALSE(s.showCandidates);
+  EXPECT_FALSE(s.options.showCandidates);
   EXPECT_EQ(s.marks, MarkArray{});
   EXPECT_FALSE(s.clockRunning);
   leaveLoop();
   // The menu's option clears the marks both ways too.
   game->menuEvent(44);
-  EXPECT_TRUE(s.showCandidates);
+  EXPECT_TRUE(s.options.showCandidates);
   EXPECT_EQ(s.marks, expected);
   game->menuEvent(44);
   EXPECT_EQ(s.marks, MarkArray{});
@@ -424,11 +424,11 @@ TEST_F(GameTest, NoSecondCommandStartsWhileTheFirstAsks) {
   platform.answers = {1};
   platform.whileAsking = [this] { game->menuEvent(45); };
   game->menuEvent(99);
-  EXPECT_TRUE(game->state().symmetryOn);
+  EXPECT_TRUE(game->state().options.symmetryOn);
   EXPECT_TRUE(platform.menuEnabled);
   platform.whileAsking = nullptr;
   game->menuEvent(45);  // afterwards commands run again
-  EXPECT_FALSE(game->state().symmetryOn);
+  EXPECT_FALSE(game->state().options.symmetryOn);
 }
 
 TEST_F(GameTest, YesEndsTheProgramAndNoCommandRunsAfterwards) {
@@ -437,7 +437,7 @@ TEST_F(GameTest, YesEndsTheProgramAndNoCommandRunsAfterwards) {
   EXPECT_EQ(platform.quits, 1);
   EXPECT_TRUE(game->quitting());
   game->menuEvent(45);
-  EXPECT_TRUE(game->state().symmetryOn);
+  EXPECT_TRUE(game->state().options.symmetryOn);
   EXPECT_TRUE(game->closeRequested());  // the window may now close without asking again
   EXPECT_EQ(platform.questions.size(), 1u);
 }

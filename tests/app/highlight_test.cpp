@@ -96,7 +96,7 @@ TEST_F(HighlightTest, TheKeypadStillTakesDigitsAndLettersModeHighlightsByDigit) 
   EXPECT_EQ(game->state().highlightDigit, 0);
   leaveLoop();
   game->menuEvent(41);  // letters
-  ASSERT_FALSE(game->state().digitMode);
+  ASSERT_FALSE(game->state().options.digitMode);
   game->menuEvent(10);
   typeKey('4');  // the value shown as "D"
   EXPECT_EQ(game->state().highlightDigit, 4);

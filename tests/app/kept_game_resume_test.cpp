@@ -123,14 +123,14 @@ TEST_F(KeepTest, AnUntimedGameInLettersWithCandidatesComesBackSo) {
   typeKey('M');  // the candidates shown
   const int a = emptyPlainCell(0);
   enter(a, solutionOf(a));
-  ASSERT_TRUE(game->state().showCandidates);
+  ASSERT_TRUE(game->state().options.showCandidates);
   const Position before = positionOf(*game);
 
   auto next = endAndStartAgain(5000);
   Game& g = *next->game;
   EXPECT_EQ(g.mode(), Game::Mode::Playing);
-  EXPECT_FALSE(g.state().digitMode);
-  EXPECT_TRUE(g.state().showCandidates);
+  EXPECT_FALSE(g.state().options.digitMode);
+  EXPECT_TRUE(g.state().options.showCandidates);
   EXPECT_FALSE(g.state().clockRunning);
   EXPECT_EQ(g.clockText(), idleClock);
   EXPECT_EQ(positionOf(g), before);
@@ -207,7 +207,8 @@ struct DamageCase {
   Damage damage;
 };
 
-class DamagedKeptGame : public GameDirectoryTest, public ::testing::WithParamInterface<DamageCase> {};
+class DamagedKeptGame : public GameDirectoryTest,
+                        public ::testing::WithParamInterface<DamageCase> {};
 
 TEST_P(DamagedKeptGame, IsSetAsideWithAMessageAndTheGameStartsAsEver) {
   const std::string file = path(keptGameFile);

@@ -38,10 +38,10 @@ KeptGame aGame() {
   KeptGame g;
   g.position = Position::of(s);
   g.mode = KeptGame::Mode::Playing;
-  g.level = 2;
-  g.digitMode = false;
-  g.trackMarks = true;
-  g.freshPuzzles = true;
+  g.options.level = 2;
+  g.options.digitMode = false;
+  g.options.trackMarks = true;
+  g.options.freshPuzzles = true;
   g.wrongCount = s.wrongCount;
   g.timed = true;
   g.playedTenths = 12 * 600 + 3;

@@ -63,7 +63,7 @@ TEST_F(CursorTest, TheFirstArrowShowsItInTheMiddleTheNextOnesMoveIt) {
   // Keys of the table keep their meaning: M still switches the candidates on, and they are
   // there.
   typeKey('M');
-  EXPECT_TRUE(game->state().showCandidates);
+  EXPECT_TRUE(game->state().options.showCandidates);
   int marks = 0;
   for (uint8_t m : game->state().marks) marks += m;
   EXPECT_GT(marks, 0);

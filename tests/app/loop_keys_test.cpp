@@ -119,7 +119,7 @@ TEST_P(ModifiedKeys, DoNothingInATimedGame) {
   EXPECT_EQ(platform.clockTexts.size(), clockTexts);
   EXPECT_EQ(s.board, before.board);
   EXPECT_EQ(s.marks, before.marks);
-  EXPECT_EQ(s.showCandidates, before.showCandidates);
+  EXPECT_EQ(s.options.showCandidates, before.options.showCandidates);
   EXPECT_EQ(s.wrongCount, before.wrongCount);
   EXPECT_EQ(game->helpText(), hint);
   EXPECT_EQ(game->hintCell(), 0);
@@ -268,7 +268,7 @@ TEST_P(LeavingTheLoop, PausesThenLeaves) {
   game->menuEvent(45);
   EXPECT_EQ(s.board[i], solutionOf(i));
   EXPECT_FALSE(game->keypadOpen());
-  EXPECT_TRUE(s.symmetryOn);
+  EXPECT_TRUE(s.options.symmetryOn);
   EXPECT_EQ(platform.stepTimers.size(), 1u);
 
   game->timerFired();

@@ -137,7 +137,7 @@ TEST_F(MenuChecks, ALevelChangesNoBoard) {
   s.board[cellIndex(5, 5, 5)] = 4;
   const CellArray before = s.board;
   game->menuEvent(32);
-  EXPECT_EQ(s.level, 2);
+  EXPECT_EQ(s.options.level, 2);
   EXPECT_EQ(s.board, before);
 }
 

@@ -29,7 +29,7 @@ TEST_F(Printing, BrettDruckenPrintsTheBoardOnThePlatformsPage) {
   const GameState p = puzzleFrom(solvedField(), 4);
   s.board = p.board;
   s.givens = p.givens;
-  s.level = 2;
+  s.options.level = 2;
   game->menuEvent(27);
   EXPECT_EQ(platform.printJobs, std::vector<std::string>{"Brett drucken"});
   EXPECT_EQ(printedFooter(),

@@ -118,7 +118,8 @@ TEST(PositionHistory, StepsHoldTheChangedBytesAndGoBackAndForth) {
   ASSERT_TRUE(cells.has_value());
   EXPECT_EQ(Position::of(s), start);
   // Both copies of the cell, in order, once each.
-  EXPECT_EQ(*cells, (std::vector<int>{std::min(f.shared, f.lower()), std::max(f.shared, f.lower())}));
+  EXPECT_EQ(*cells,
+            (std::vector<int>{std::min(f.shared, f.lower()), std::max(f.shared, f.lower())}));
   EXPECT_FALSE(history.undo(s).has_value());
 
   ASSERT_TRUE(history.redo(s).has_value());
@@ -164,7 +165,7 @@ TEST_P(TrackedMarks, AValueTakesItsMarkFromEveryCellThatSeesItAndNoOther) {
   for (const bool track : {false, true}) {
     GameState s;
     s.marks.fill(1);
-    s.trackMarks = track;
+    s.options.trackMarks = track;
     applyMove(s, {c.kind, c.cell, 5});
     int gone = 0;
     for (int q = 0; q < 1000; ++q) {
@@ -194,13 +195,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TrackedMarks, ClearingCandidatesAndOtherMovesLeaveTheMarks) {
   GameState s;
   s.marks.fill(1);
-  s.trackMarks = true;
+  s.options.trackMarks = true;
   const int cell = cellIndex(5, 5, 5);
   applyMove(s, {MoveKind::Enter, cell, 0});     // clearing puts nothing back, takes nothing
   applyMove(s, {MoveKind::ToggleMark, cell, 5});
   applyMove(s, {MoveKind::ToggleMark, cell, 5});
   EXPECT_TRUE(std::all_of(s.marks.begin() + 1000, s.marks.end(), [](uint8_t m) { return m == 1; }));
-  s.showCandidates = true;  // candidates are worked out from the field, not kept by hand
+  s.options.showCandidates = true;  // candidates are worked out from the field, not kept by hand
   applyMove(s, {MoveKind::Enter, cell, 5});
   EXPECT_TRUE(std::all_of(s.marks.begin() + 1000, s.marks.end(), [](uint8_t m) { return m == 1; }));
 }

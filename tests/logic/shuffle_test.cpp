@@ -96,7 +96,7 @@ TEST_P(ShuffleGolden, EqualsTheSwapBySwapShuffle) {
   GameState s = testing::puzzleFrom(full, fieldRng, 45);
   testing::addEntries(s, full, fieldRng, 20, 10);
   s.board[0] = 7;  // index 0 is no cell and never moves
-  s.symmetryOn = symmetric;
+  s.options.symmetryOn = symmetric;
   s.setMark(3, 4, 5, 6, true);
   GameState literal = s;
 
@@ -171,7 +171,7 @@ TEST_P(ShuffleKeeps, ValidFullFieldAndSharedCopies) {
   GameState s;
   s.board = randomFullField(fieldRng);
   s.givens = s.board;
-  s.symmetryOn = symmetric;
+  s.options.symmetryOn = symmetric;
   SeededRandom rng(seed);
   shuffleBoard(s, rng);
   EXPECT_TRUE(boardValid(s.board));
@@ -188,7 +188,7 @@ TEST_P(ShuffleKeeps, CluesEntriesAndTheSolution) {
   CellArray full;
   GameState s = solvablePuzzle(fieldRng, full, 70);
   testing::addEntries(s, full, fieldRng, 10, 0);  // right entries only
-  s.symmetryOn = symmetric;
+  s.options.symmetryOn = symmetric;
   s.wrongCount = 2;
 
   std::array<int, 10> cluesBefore{};
@@ -199,7 +199,7 @@ TEST_P(ShuffleKeeps, CluesEntriesAndTheSolution) {
   // The same seed moves a full field exactly as it moves the puzzle.
   GameState fullState;
   fullState.board = full;
-  fullState.symmetryOn = symmetric;
+  fullState.options.symmetryOn = symmetric;
   SeededRandom rng(seed), fullRng(seed);
   shuffleBoard(s, rng);
   shuffleBoard(fullState, fullRng);
@@ -253,7 +253,7 @@ TEST(Shuffle, SymmetricModeKeepsSymmetricCluePatterns) {
 
       // Without the option the sets go one by one and the pattern loses its symmetry.
       s = start;
-      s.symmetryOn = false;
+      s.options.symmetryOn = false;
       SeededRandom freeRng(seed);
       shuffleBoard(s, freeRng);
       freeBroke += (h && !patternSymmetric(s.givens, halfTurn)) ||
@@ -274,7 +274,7 @@ TEST(Shuffle, FreeModeAlsoSwapsTheCentreRowsFourAndFive) {
   for (uint32_t seed = 1; seed <= 5; ++seed) {
     for (bool symmetric : {true, false}) {
       GameState s = marked;
-      s.symmetryOn = symmetric;
+      s.options.symmetryOn = symmetric;
       SeededRandom rng(seed);
       shuffleBoard(s, rng);
       // Row 5 of grid 5 holds one digit in all of its cells but the crossing.
@@ -364,14 +364,14 @@ TEST(BoardReset, ClearEmptiesFieldCluesMarksAndSolution) {
   s.solution = full;
   s.notSolvable = true;
   s.setMark(2, 3, 4, 5, true);
-  s.level = 2;
+  s.options.level = 2;
   clearBoard(s);
   EXPECT_EQ(s.board, CellArray{});
   EXPECT_EQ(s.givens, CellArray{});
   EXPECT_EQ(s.solution, CellArray{});
   EXPECT_EQ(s.marks, MarkArray{});
   EXPECT_FALSE(s.notSolvable);
-  EXPECT_EQ(s.level, 2);
+  EXPECT_EQ(s.options.level, 2);
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ TEST(ShuffleTool, SavesTheShuffleOfTheGameIntoTheSlotAsked) {
 
     GameState expected;
     ASSERT_EQ(loadSlot(dir.file("in.trx"), 2, expected).status, LoadStatus::Loaded);
-    expected.symmetryOn = !free;
+    expected.options.symmetryOn = !free;
     SeededRandom rng(99);
     shuffleBoard(expected, rng);
     GameState saved;

@@ -91,7 +91,7 @@ TEST_P(GradedPuzzle, FinishedByTheSolverAloneWithinTheLevelsGrade) {
 
   // A new game shuffles it as the option says and derives its solution.
   GameState dealt = puzzleState(*p);
-  dealt.symmetryOn = symmetric;
+  dealt.options.symmetryOn = symmetric;
   SeededRandom shuffleRng(seed + 1000);
   shuffleBoard(dealt, shuffleRng);
   EXPECT_FALSE(dealt.notSolvable);

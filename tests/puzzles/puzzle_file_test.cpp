@@ -89,7 +89,7 @@ void expectSameState(const GameState& a, const GameState& b) {
   EXPECT_EQ(a.givens, b.givens);
   EXPECT_EQ(a.solution, b.solution);
   EXPECT_EQ(a.marks, b.marks);
-  EXPECT_EQ(a.showCandidates, b.showCandidates);
+  EXPECT_EQ(a.options.showCandidates, b.options.showCandidates);
 }
 
 // ---------------------------------------------------------------- saving
@@ -273,7 +273,7 @@ TEST(LoadSlot, RoundTripOfACompleteFile) {
     ASSERT_TRUE(saveSlot(path, slot, sampleState(30 + slot), random).ok);
   for (int slot = 0; slot < 4; ++slot) {
     GameState loaded = sampleState(50);
-    loaded.showCandidates = true;
+    loaded.options.showCandidates = true;
     loaded.clockRunning = true;
     const LoadResult r = loadSlot(path, slot, loaded);
     ASSERT_EQ(r.status, LoadStatus::Loaded) << r.message;
@@ -282,7 +282,7 @@ TEST(LoadSlot, RoundTripOfACompleteFile) {
     EXPECT_EQ(loaded.board, saved.board);
     EXPECT_EQ(loaded.givens, saved.givens);
     EXPECT_EQ(loaded.marks, saved.marks);
-    EXPECT_FALSE(loaded.showCandidates);
+    EXPECT_FALSE(loaded.options.showCandidates);
     EXPECT_FALSE(loaded.clockRunning);
   }
 }
@@ -319,7 +319,7 @@ TEST_P(LoadIncomplete, KeepsMarksAndCandidateDisplay) {
   for (size_t i = 8729; i < std::min<size_t>(file.size(), 48729); ++i) file[i] = 0xFF;
   writeBytes(path, file);
   GameState s = sampleState(7);
-  s.showCandidates = true;
+  s.options.showCandidates = true;
   s.clockRunning = true;
   const MarkArray marksBefore = s.marks;
   const LoadResult r = loadSlot(path, 0, s);
@@ -328,7 +328,7 @@ TEST_P(LoadIncomplete, KeepsMarksAndCandidateDisplay) {
   EXPECT_EQ(Bytes(s.board.begin(), s.board.end()), block(file, 0, 1000));
   EXPECT_EQ(Bytes(s.givens.begin(), s.givens.end()), block(file, 1000, 1000));
   EXPECT_EQ(s.marks, marksBefore);
-  EXPECT_TRUE(s.showCandidates);
+  EXPECT_TRUE(s.options.showCandidates);
   EXPECT_FALSE(s.clockRunning);
 }
 
@@ -337,7 +337,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, LoadIncomplete, ::testing::Values(2000u, 48728
 TEST(LoadSlot, MissingFileStopsTheClockAndNothingElse) {
   TempDirectory dir;
   GameState s = sampleState(8);
-  s.showCandidates = true;
+  s.options.showCandidates = true;
   s.clockRunning = true;
   const GameState before = s;
   const LoadResult r = loadSlot(dir.file("brett.trx"), 0, s);
@@ -372,7 +372,7 @@ TEST_P(LoadRefused, StateIsUnchangedButTheClockStops) {
     writeBytes(path, file);
   }
   GameState s = sampleState(9);
-  s.showCandidates = true;
+  s.options.showCandidates = true;
   s.clockRunning = true;
   const GameState before = s;
   const LoadResult r = loadSlot(path, c.slot, s);

@@ -66,7 +66,7 @@ TEST_P(ShippedSlot, CleanPuzzleThatStaysSolvableWhenShuffled) {
   int worst = 0;
   for (uint32_t seed = 1; seed <= 256; ++seed) {
     GameState shuffled = s;
-    shuffled.symmetryOn = seed % 2 == 0;
+    shuffled.options.symmetryOn = seed % 2 == 0;
     SeededRandom rng(seed * 7919 + static_cast<uint32_t>(level * 4 + slot));
     shuffleBoard(shuffled, rng);
     EXPECT_FALSE(shuffled.notSolvable) << "seed " << seed;

@@ -125,8 +125,8 @@ void MainWindowTest::menuBarHoldsTheTableWithIdsAndChecks() {
   QTRY_COMPARE(checkedIds(bar), (QList<int>{33, 41, 45}));
   actionOf(bar, 45)->trigger();
   QTRY_COMPARE(checkedIds(bar), (QList<int>{33, 41}));
-  QCOMPARE(window_->game().state().level, 3);
-  QVERIFY(!window_->game().state().digitMode);
+  QCOMPARE(window_->game().state().options.level, 3);
+  QVERIFY(!window_->game().state().options.digitMode);
   QVERIFY(bar->isEnabled());
 }
 
@@ -207,7 +207,7 @@ void MainWindowTest::freshPuzzleMadeWhileTheWindowStaysLive() {
   actionOf(bar, 28)->trigger();
   QTRY_COMPARE(checkedIds(bar), (QList<int>{28, 30, 40, 45}));
   actionOf(bar, 33)->trigger();
-  QTRY_COMPARE(window_->game().state().level, 3);
+  QTRY_COMPARE(window_->game().state().options.level, 3);
   // The command as the menu item runs it, from the event loop; the puzzle's job cannot end
   // before the loop runs again.
   window_->game().menuEvent(8);
@@ -235,7 +235,7 @@ void MainWindowTest::freshPuzzleDroppedByTheNextCommand() {
   QMenuBar* bar = window_->menuBar();
   actionOf(bar, 28)->trigger();
   actionOf(bar, 33)->trigger();
-  QTRY_COMPARE(window_->game().state().level, 3);
+  QTRY_COMPARE(window_->game().state().options.level, 3);
   window_->game().menuEvent(8);
   QVERIFY(window_->game().generating());
   window_->game().menuEvent(31);
@@ -246,7 +246,7 @@ void MainWindowTest::freshPuzzleDroppedByTheNextCommand() {
   QCOMPARE(window_->game().mode(), Game::Mode::Idle);
   QCOMPARE(countGivens(window_->game().state()), 0);
   QVERIFY(!window_->game().state().clockRunning);
-  QCOMPARE(window_->game().state().level, 1);
+  QCOMPARE(window_->game().state().options.level, 1);
 
   window_->game().menuEvent(8);
   QVERIFY(window_->game().generating());

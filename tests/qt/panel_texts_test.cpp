@@ -61,7 +61,7 @@ void emptyLevel(ImageCanvas& k) { drawPanel(k, 1014, 605, 234, 80, 38, "SCHWIERI
 
 GameState withCounts(bool digitMode, int count) {
   GameState s;
-  s.digitMode = digitMode;
+  s.options.digitMode = digitMode;
   for (int d = 1; d <= 9; ++d) s.digitCount[d] = static_cast<uint8_t>(count);
   return s;
 }

@@ -380,7 +380,7 @@ void PlayTest::abortKeys() {
   QFETCH(bool, idleClock);
   if (letters) {
     QVERIFY(play_.choose(41));
-    QTRY_VERIFY(!play_.state().digitMode);
+    QTRY_VERIFY(!play_.state().options.digitMode);
   }
   QVERIFY(play_.newGame());
   const QImage barBefore = play_.image().copy(barButtonRect(BarButton::Abbruch));
@@ -425,7 +425,7 @@ void PlayTest::lettersKeypadUsesUpItsKeys() {
   QFETCH(char, typed);
   QFETCH(int, entered);
   QVERIFY(play_.choose(41));
-  QTRY_VERIFY(!play_.state().digitMode);
+  QTRY_VERIFY(!play_.state().options.digitMode);
   QVERIFY(play_.newGame());
   const std::vector<CellRef> cells = play_.emptyCells();
   const CellRef cell = cells[0], other = cells[1];

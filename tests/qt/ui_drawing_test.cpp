@@ -198,7 +198,7 @@ void UiDrawingTest::aClippedDrawingChangesOnlyTheClip() {
   QFETCH(double, scale);
   QFETCH(QRect, clip);
   GameState s;
-  s.digitMode = true;
+  s.options.digitMode = true;
   s.marks[markIndex(1, 2, 1, 5)] = 1;
   s.marks[markIndex(1, 3, 2, 9)] = 1;
   const auto draw = [&s](ImageCanvas& c) {
@@ -437,7 +437,7 @@ void UiDrawingTest::lettersInTheCells() {
   ImageCanvas c;
   drawEmptyField(c);
   GameState s;
-  s.digitMode = false;
+  s.options.digitMode = false;
   drawGivenCell(c, s, 1, 1, 1, 9);  // "I", drawn at x + 11 so that it stands in the middle
   drawGivenCell(c, s, 1, 2, 1, 1);  // "A" at x + 5
   const QImage& img = c.image();
@@ -453,7 +453,7 @@ void UiDrawingTest::lettersInTheCells() {
 void UiDrawingTest::statisticsInLettersMode() {
   GameState digits;
   GameState letters;
-  letters.digitMode = false;
+  letters.options.digitMode = false;
   ImageCanvas a, b;
   drawScreen(a, digits);
   drawScreen(b, letters);
@@ -503,7 +503,7 @@ void UiDrawingTest::candidatesAtTheirSpotsAndErasedWithoutTrace() {
   QCOMPARE(countPixels(img, 438, 61, 446, 67, dark), 0);  // no 2
   QVERIFY(isPalette(img, 440, 85, colorBlack));           // the cell line below survives
   // Letters mode draws "E" where "5" stood; cleared marks leave the cell white.
-  s.digitMode = false;
+  s.options.digitMode = false;
   const QImage digitsShown = img.copy(426, 61, 32, 24);
   drawCandidates(c, s);
   QVERIFY(countPixels(img, 438, 68, 444, 76, dark) > 3);

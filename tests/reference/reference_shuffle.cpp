@@ -215,7 +215,7 @@ void shuffleCycles(GameState& s, RandomSource& random) {
   for (int i = 0; i < 10000; ++i) s.marks[i] = 0;
   const int n = random.randomInt(150) + 101;
   for (int i = 0; i < n; ++i) {
-    if (s.symmetryOn)
+    if (s.options.symmetryOn)
       symmetricCycle(s, random);
     else
       freeCycle(s, random);

@@ -174,8 +174,8 @@ class RandomPlayer {
     in.buttonPressed(MouseButton::Left, x, y);
     in.buttonReleased(MouseButton::Left, x, y);
     const int d = s.solution[i];
-    const int c = s.digitMode ? '0' + d : 'a' + d - 1;
-    const int key = s.digitMode ? c : c - 'a' + 'A';
+    const int c = s.options.digitMode ? '0' + d : 'a' + d - 1;
+    const int key = s.options.digitMode ? c : c - 'a' + 'A';
     in.keyPressed(key);
     in.characterTyped(c);
     in.keyReleased(key);
@@ -234,7 +234,8 @@ class RandomPlayer {
       if (s.board[upper] != s.board[lower] || s.givens[upper] != s.givens[lower]) unsynced = true;
     });
     if (unsynced) return "the copies of a shared box differ";
-    if (s.level < 0 || s.level > 3) return "level " + std::to_string(s.level);
+    if (s.options.level < 0 || s.options.level > 3)
+      return "level " + std::to_string(s.options.level);
     const int status = static_cast<int>(s.status);
     if (status < 0 || status > static_cast<int>(CheckOutcome::SolvedDespiteWrongEntry))
       return "status " + std::to_string(status);
@@ -244,7 +245,8 @@ class RandomPlayer {
     if (platform_.menuEnabled != (mode == Game::Mode::Idle))
       return std::string("menu bar ") + (platform_.menuEnabled ? "on" : "off") + " in mode " +
              std::to_string(static_cast<int>(mode));
-    if (const int c = game_->cursorCell(); c != 0 && (mode == Game::Mode::Idle || leadingCopy(c) != c))
+    if (const int c = game_->cursorCell();
+        c != 0 && (mode == Game::Mode::Idle || leadingCopy(c) != c))
       return "keyboard cursor on cell " + std::to_string(c) + " in mode " +
              std::to_string(static_cast<int>(mode));
     // The file is read back after every 8th event and whenever the mode changed: a kept game

@@ -122,7 +122,7 @@ class CellDrawingTest : public ::testing::TestWithParam<CellCase> {};
 TEST_P(CellDrawingTest, BlanksTheInteriorAndPlacesTheCharacter) {
   const CellCase& c = GetParam();
   GameState s;
-  s.digitMode = c.digitMode;
+  s.options.digitMode = c.digitMode;
   RecordingCanvas canvas;
   drawGivenCell(canvas, s, c.grid, c.col, c.row, c.digit);
   const int x = anchorX[c.grid] + (c.col - 1) * cellWidth + 1;

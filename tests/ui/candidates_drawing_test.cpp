@@ -42,7 +42,7 @@ class CandidateSpotTest : public ::testing::TestWithParam<SpotCase> {};
 TEST_P(CandidateSpotTest, MarkAtItsSpot) {
   const SpotCase& c = GetParam();
   GameState s;
-  s.digitMode = c.digitMode;
+  s.options.digitMode = c.digitMode;
   s.setMark(c.grid, c.col, c.row, c.digit, true);
   RecordingCanvas canvas;
   drawCandidates(canvas, s);

@@ -111,7 +111,7 @@ TEST(Statistics, DigitModeLabelsAndHeadRow) {
 TEST(Statistics, LettersModeShowsZifferAndAToI) {
   for (bool large : {false, true}) {
     GameState s;
-    s.digitMode = false;
+    s.options.digitMode = false;
     RecordingCanvas canvas;
     canvas.large = large;
     drawStatisticsPanel(canvas, s);

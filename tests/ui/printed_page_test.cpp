@@ -161,7 +161,7 @@ TEST(PrintedPage, DigitsAndLettersLandAtTheirOffsets) {
   };
   for (const Case& k : cases) {
     GameState s;
-    s.digitMode = k.digitMode;
+    s.options.digitMode = k.digitMode;
     s.board[cellIndex(k.grid, k.col, k.row)] = static_cast<uint8_t>(k.digit);
     RecordingCanvas page;
     drawPrintedPage(page, s, pageW, pageH);
@@ -209,7 +209,7 @@ TEST(PrintedPage, FooterNamesTheLevelAndCountsTheClues) {
   };
   for (int level = 0; level < 4; ++level) {
     GameState s = field;
-    s.level = level;
+    s.options.level = level;
     RecordingCanvas page;
     drawPrintedPage(page, s, pageW, pageH);
     const DrawOp footer = page.texts().back();
