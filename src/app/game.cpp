@@ -30,7 +30,6 @@ void Game::startUp(MenuBuilder& menu) {
   clock_.show(idleClockText);
   showOpeningScreen();
   refresh();
-  canvas_.setTextFont(FontStyle::Caption);
 }
 
 void Game::showOpeningScreen() {
