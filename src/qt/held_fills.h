@@ -19,12 +19,15 @@ class HeldFills {
   // Above this many bytes of image, writing it all is split between two threads: the lower
   // half's pages, fresh on a larger image, fault in on the other core.
   static constexpr size_t splitBytes = size_t{8} << 20;
+  // The least scale at which fills are held.
+  static constexpr double minimumScale = 1.5;
 
   // Room for the colours of a canvas of canvasWidth x canvasHeight.
   HeldFills(int canvasWidth, int canvasHeight);
 
   // Holds the fills for `image`, drawn at `scale` device pixels per canvas pixel, until
-  // writeAll(); the image's pixels stay as they are until then.
+  // writeAll(); the image's pixels stay as they are until then. Holds nothing below
+  // minimumScale.
   void begin(QImage& image, double scale);
   bool holding() const { return image_ != nullptr; }
   // The canvas pixels of `r` (canvas pixels; already clipped) filled with `colour`.

@@ -293,12 +293,9 @@ void ImageCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   // shorter text written over an older one must leave nothing of it behind.
   if (!transparentText_) fillRect(l.box, fillColor_);
   fillUnfilled();
-  // The glyphs go over the pixels around them (antialiased ones mix with them): those held
-  // back are written first, with room to spare.
-  if (held_ != nullptr) {
-    const QRect around = reach;
-    held_->write(clipped ? around.intersected(clip_) : around);
-  }
+  // The glyphs go over the pixels under them (antialiased ones mix with them): those held back
+  // within the text's reach (as far as a text is repainted) are written first.
+  if (held_ != nullptr) held_->write(clipped ? reach.intersected(clip_) : reach);
   if (right == noRightEdge && l.squeeze == 1.0 &&
       setGlyphPixels(image_, scale_, lineColor_, *l.font, *l.shape, x, l.baseline,
                      clipped ? device(clip_) : QRect())) {

@@ -57,7 +57,7 @@ class ImageCanvas : public Canvas {
   }
   // Fills held back at canvas resolution (see HeldFills) from here to writeHeldFills(), which
   // writes them to the image; whatever reads or draws over the pixels first writes those it
-  // needs. Nothing is held below scale 1.
+  // needs. Nothing is held at low scales (HeldFills::minimumScale).
   void holdFills(HeldFills* held);
   void writeHeldFills();
   // Large system fonts: true on a logical DPI above 96 (set by the front end).

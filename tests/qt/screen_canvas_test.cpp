@@ -211,6 +211,7 @@ class ScreenCanvasTest : public QObject {
   void aNewScaleDrawsEveryPixelAsDrawingAtItDoes_data() {
     QTest::addColumn<double>("scale");
     QTest::newRow("1.33") << 1.33;
+    QTest::newRow("1.57") << 1.57;
     QTest::newRow("1.7") << 1.7;
     QTest::newRow("2.3") << 2.3;
     QTest::newRow("3") << 3.0;
