@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <system_error>
-#include <thread>
 
 namespace tessarix {
 
@@ -63,11 +61,7 @@ void HeldFills::write(const QRect& whole) {
   if (!holding()) return;
   const QRect r = whole.intersected(QRect(0, 0, width_, height_));
   if (r.isEmpty()) return;
-  writeRows(image_->bits(), r, row_, last_);
-}
-
-void HeldFills::writeRows(uchar* bits, const QRect& r, std::vector<QRgb>& row,
-                          std::vector<uint8_t>& last) {
+  uchar* const bits = image_->bits();
   std::vector<std::pair<int, int>> stretches;  // device columns [first, end) of held pixels
   // Rows of cells repeat one canvas row after the other: a row held like the one before it is
   // written as that one was.
@@ -77,15 +71,15 @@ void HeldFills::writeRows(uchar* bits, const QRect& r, std::vector<QRgb>& row,
     uint8_t* codes = codes_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_);
     uint8_t* const first = codes + r.left();
     uint8_t* const end = codes + r.right() + 1;
-    if (repeat && std::memcmp(first, last.data(), span) == 0) {
+    if (repeat && std::memcmp(first, last_.data(), span) == 0) {
       std::memset(first, 0, span);
-      copyRows(bits, y, row, stretches);
+      copyRows(bits, y, stretches);
       continue;
     }
     repeat = false;
     uint8_t* p = std::find_if(first, end, [](uint8_t c) { return c != 0; });
     if (p == end) continue;
-    last.assign(first, end);
+    last_.assign(first, end);
     repeat = true;
     stretches.clear();
     while (p != end) {
@@ -97,7 +91,7 @@ void HeldFills::writeRows(uchar* bits, const QRect& r, std::vector<QRgb>& row,
         while (runEnd != end && *runEnd == code) ++runEnd;
         const int from = starts_[static_cast<size_t>(q - codes)];
         const int to = starts_[static_cast<size_t>(runEnd - codes)];
-        std::fill(row.data() + from, row.data() + to, colours_[code - 1]);
+        std::fill(row_.data() + from, row_.data() + to, colours_[code - 1]);
         q = runEnd;
       }
       const int from = starts_[static_cast<size_t>(p - codes)];
@@ -106,47 +100,23 @@ void HeldFills::writeRows(uchar* bits, const QRect& r, std::vector<QRgb>& row,
       std::memset(p, 0, static_cast<size_t>(q - p));
       p = std::find_if(q, end, [](uint8_t c) { return c != 0; });
     }
-    copyRows(bits, y, row, stretches);
+    copyRows(bits, y, stretches);
   }
 }
 
-void HeldFills::copyRows(uchar* bits, int y, const std::vector<QRgb>& row,
+void HeldFills::copyRows(uchar* bits, int y,
                          const std::vector<std::pair<int, int>>& stretches) const {
   const qsizetype stride = image_->bytesPerLine();
   const int bottom = std::min(at(y + 1), image_->height());
   for (int dy = at(y); dy < bottom; ++dy) {
     QRgb* line = reinterpret_cast<QRgb*>(bits + dy * stride);
     for (const auto& [from, to] : stretches)
-      std::memcpy(line + from, row.data() + from, static_cast<size_t>(to - from) * sizeof(QRgb));
+      std::memcpy(line + from, row_.data() + from, static_cast<size_t>(to - from) * sizeof(QRgb));
   }
 }
 
 void HeldFills::writeAll() {
-  if (!holding()) return;
-  const QRect all(0, 0, width_, height_);
-  const size_t bytes = static_cast<size_t>(image_->sizeInBytes());
-  uchar* const bits = image_->bits();
-  std::thread lower;
-  if (bytes > splitBytes && height_ >= 2) {
-    // The lower rows on a second thread meanwhile, with a row of its own.
-    const QRect upper(0, 0, width_, height_ / 2);
-    try {
-      lower = std::thread([this, bits, all, upper] {
-        std::vector<QRgb> row(row_.size());
-        std::vector<uint8_t> last;
-        writeRows(bits, QRect(QPoint(0, upper.bottom() + 1), all.bottomRight()), row, last);
-      });
-    } catch (const std::system_error&) {
-      // No thread to be had: all rows on this one.
-    }
-    if (lower.joinable()) {
-      writeRows(bits, upper, row_, last_);
-      lower.join();
-      image_ = nullptr;
-      return;
-    }
-  }
-  writeRows(bits, all, row_, last_);
+  write(QRect(0, 0, width_, height_));
   image_ = nullptr;
 }
 

@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <QRect>
-#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -16,9 +15,6 @@ namespace tessarix {
 
 class HeldFills {
  public:
-  // Above this many bytes of image, writing it all is split between two threads: the lower
-  // half's pages, fresh on a larger image, fault in on the other core.
-  static constexpr size_t splitBytes = size_t{8} << 20;
   // The least scale at which fills are held.
   static constexpr double minimumScale = 1.5;
 
@@ -41,14 +37,8 @@ class HeldFills {
  private:
   // The first device pixel of canvas pixel v.
   int at(int v) const;
-  // The held pixels of r (inside what is held) written, with a device row and the codes it was
-  // made of as room.
-  // The rows of r write codes and pixels of their own: two threads may write two sets of rows.
-  void writeRows(uchar* bits, const QRect& r, std::vector<QRgb>& row,
-                 std::vector<uint8_t>& last);
-  // The device rows of canvas row y set to `row` in `stretches` (device columns [first, end)).
-  void copyRows(uchar* bits, int y, const std::vector<QRgb>& row,
-                const std::vector<std::pair<int, int>>& stretches) const;
+  // The device rows of canvas row y set to row_ in `stretches` (device columns [first, end)).
+  void copyRows(uchar* bits, int y, const std::vector<std::pair<int, int>>& stretches) const;
 
   int width_, height_;           // canvas pixels held: those whose blocks start in the image
   std::vector<uint8_t> codes_;   // per canvas pixel: 0 when the image holds it, else a colour
