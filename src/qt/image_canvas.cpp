@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "qt/canvas_paint.h"
-#include "qt/held_fills.h"
 #include "qt/pixel_block.h"
 #include "qt/style_text.h"
 #include "ui/palette.h"
@@ -190,29 +189,12 @@ void ImageCanvas::fillRect(const QRect& whole, QRgb colour) {
     else
       fillUnfilled();
   }
-  if (held_ != nullptr) {
-    held_->fill(r, colour);
-    return;
-  }
   uchar* bits = image_.bits();
   const qsizetype stride = image_.bytesPerLine();
   for (int y = top; y <= bottom; ++y) {
     QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
     std::fill(row + left, row + right + 1, colour);
   }
-}
-
-void ImageCanvas::holdFills(HeldFills* held) {
-  writeHeldFills();
-  if (held == nullptr) return;
-  held->begin(image_, scale_);
-  if (held->holding()) held_ = held;
-}
-
-void ImageCanvas::writeHeldFills() {
-  if (held_ == nullptr) return;
-  held_->writeAll();
-  held_ = nullptr;
 }
 
 // A line of width w covers its own pixels and the w - 1 pixels above (horizontal) or to the left
@@ -293,9 +275,6 @@ void ImageCanvas::fittedText(int x, int y, const std::string& utf8, int right) {
   // shorter text written over an older one must leave nothing of it behind.
   if (!transparentText_) fillRect(l.box, fillColor_);
   fillUnfilled();
-  // The glyphs go over the pixels under them (antialiased ones mix with them): those held back
-  // within the text's reach (as far as a text is repainted) are written first.
-  if (held_ != nullptr) held_->write(clipped ? reach.intersected(clip_) : reach);
   if (right == noRightEdge && l.squeeze == 1.0 &&
       setGlyphPixels(image_, scale_, lineColor_, *l.font, *l.shape, x, l.baseline,
                      clipped ? device(clip_) : QRect())) {
@@ -346,23 +325,14 @@ QPainter& ImageCanvas::painter() {
 void ImageCanvas::settle() const {
   if (painter_.isActive()) painter_.end();
   fillUnfilled();
-  writeHeld();
 }
 
-void ImageCanvas::writeHeld() const {
-  if (held_ != nullptr) held_->write(QRect(QPoint(0, 0), QPoint(noRightEdge, noRightEdge)));
-}
-
-ImageCanvas::~ImageCanvas() {
-  writeHeldFills();
-  settle();
-}
+ImageCanvas::~ImageCanvas() { settle(); }
 
 std::unique_ptr<CapturedPixels> ImageCanvas::capture(int x1, int y1, int x2, int y2) {
   const QRect r(QPoint(std::min(x1, x2), std::min(y1, y2)),
                 QPoint(std::max(x1, x2), std::max(y1, y2)));
   fillUnfilled();
-  writeHeld();
   return std::make_unique<ImagePixels>(image_.copy(device(r)));
 }
 
@@ -374,7 +344,6 @@ void ImageCanvas::restore(const CapturedPixels& pixels, int x, int y) {
   // The pixels as they were taken, row by row (both images hold 32-bit pixels).
   const QRect to = QRect(at, from.size()).intersected(image_.rect());
   fillUnfilled();
-  writeHeld();
   if (!to.isEmpty()) {
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();

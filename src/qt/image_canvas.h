@@ -14,7 +14,6 @@
 
 namespace tessarix {
 
-class HeldFills;
 class PixelBlock;
 struct StyleFont;
 
@@ -55,11 +54,6 @@ class ImageCanvas : public Canvas {
     settle();
     return image_;
   }
-  // Fills held back at canvas resolution (see HeldFills) from here to writeHeldFills(), which
-  // writes them to the image; whatever reads or draws over the pixels first writes those it
-  // needs. Nothing is held at low scales (HeldFills::minimumScale).
-  void holdFills(HeldFills* held);
-  void writeHeldFills();
   // Large system fonts: true on a logical DPI above 96 (set by the front end).
   void setLargeFonts(bool on) {
     largeFonts_ = on;
@@ -99,8 +93,6 @@ class ImageCanvas : public Canvas {
   QPainter& painter();
   const StyleFont& styleFont();
   void settle() const;
-  // Every pixel held back written to the image (still holding what comes next).
-  void writeHeld() const;
   // The window's colour put in, if nothing has been drawn yet on a canvas made without it.
   void fillUnfilled() const;
 
@@ -116,9 +108,8 @@ class ImageCanvas : public Canvas {
   bool largeFonts_ = false;
   const StyleFont* font_ = nullptr;  // the style's font, looked up on the first text
   std::function<void(const QRect&)> dirtyListener_;
-  PixelBlock* block_ = nullptr;     // the memory of the pixels, when handed on between canvases
-  mutable bool unfilled_ = false;  // made without the window's colour, not drawn on yet
-  HeldFills* held_ = nullptr;      // the fills held back, while there are
+  PixelBlock* block_ = nullptr;
+  mutable bool unfilled_ = false;  // made without the window's colour, not drawn on yet  // the memory of the pixels, when handed on between canvases
   // The painter stays open from one text to the next, with the font and pen it last set.
   mutable QPainter painter_;
   const QFont* painterFont_ = nullptr;

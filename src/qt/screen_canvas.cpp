@@ -1,10 +1,8 @@
 // Every operation goes to the reference canvas and, above scale 1, to the shown one; nothing is
 // kept. A new scale draws the picture of the state on a new shown image only (the reference
 // holds that picture already), so a rescale costs one drawing of the whole screen at the new
-// scale, its fills written once, and the memory stays what the images take.
+// scale and the memory stays what the images take.
 #include "qt/screen_canvas.h"
-
-#include "qt/held_fills.h"
 
 namespace tessarix {
 
@@ -64,14 +62,9 @@ void ScreenCanvas::setScale(double scale) {
     shown_->setLargeFonts(reference_.largeFonts());
     if (picture_) {
       applyState(*shown_);
-      // The picture's fills are held at canvas resolution while it is drawn: a byte per canvas
-      // pixel, given back at the end.
-      HeldFills held(canvasWidth, canvasHeight);
-      shown_->holdFills(&held);
       drawingPicture_ = true;
       picture_();
       drawingPicture_ = false;
-      shown_->writeHeldFills();
       // The game goes on drawing with the state it had set, whatever the picture set last.
       applyState(*shown_);
     }

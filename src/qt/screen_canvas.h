@@ -1,7 +1,6 @@
 // The screen's Canvas: the game's 1280 x 946 canvas, pixel exact (the reference the tests
 // read), and the same drawing at the scale the window shows it, sharp at that scale. It keeps
-// no history of drawing: a new scale has the whole picture drawn again on a new image, its
-// fills held back at canvas resolution and written once.
+// no history of drawing: a new scale has the whole picture drawn again on a new image.
 #pragma once
 
 #include <QImage>
