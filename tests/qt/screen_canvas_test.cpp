@@ -205,6 +205,56 @@ class ScreenCanvasTest : public QObject {
     QCOMPARE(screen.bytesKept(), size_t(drawnAt(1.0).sizeInBytes()) + largest);
   }
 
+  // A picture drawn for a new scale equals the same drawing at that scale from the start, also
+  // where the image ends in part of a canvas pixel, with boxes past the canvas's edges, clipped
+  // boxes and texts, squeezed texts and pixels taken and put back.
+  void aNewScaleDrawsEveryPixelAsDrawingAtItDoes_data() {
+    QTest::addColumn<double>("scale");
+    QTest::newRow("1.33") << 1.33;
+    QTest::newRow("1.57") << 1.57;
+    QTest::newRow("1.7") << 1.7;
+    QTest::newRow("2.3") << 2.3;
+    QTest::newRow("3") << 3.0;
+  }
+  void aNewScaleDrawsEveryPixelAsDrawingAtItDoes() {
+    QFETCH(double, scale);
+    const auto picture = [](Canvas& c) {
+      c.setLineWidth(1);
+      c.setLineColor(12);
+      c.setFillColor(12);
+      c.filledBox(0, 0, canvasWidth - 1, canvasHeight - 1);
+      c.setFillColor(3);
+      c.setLineColor(9);
+      c.filledBox(canvasWidth - 20, canvasHeight - 15, canvasWidth + 30, canvasHeight + 30);
+      c.filledBox(-10, -10, 12, 14);
+      Fanout out({&c});
+      drawALot(out, 1500);
+      c.setClip(100, 100, 400, 300);
+      c.setFillColor(5);
+      c.setLineColor(0);
+      c.setLineWidth(2);
+      c.filledBox(50, 50, 250, 150);
+      c.setTextFont(FontStyle::Panel);
+      c.setTransparentText(false);
+      c.text(380, 290, "Bitte ein Feld");
+      c.clearClip();
+      c.setTextFont(FontStyle::Caption);
+      c.fittedText(600, 400, "Ein langer Text, der nicht passt", 680);
+      c.setFillColor(14);
+      c.filledBox(590, 395, 640, 420);
+      c.setTextFont(FontStyle::Cell);
+      c.text(canvasWidth - 12, canvasHeight - 20, "9");
+    };
+    ScreenCanvas screen;
+    screen.setPictureSource([&] { picture(screen); });
+    picture(screen);
+    screen.setScale(scale);
+    ImageCanvas direct(canvasWidth, canvasHeight, scale);
+    picture(direct);
+    QCOMPARE(screen.shownImage().size(), direct.image().size());
+    QCOMPARE(screen.shownImage(), direct.image());
+  }
+
   // The candidate marks, drawn without antialiasing, are set from the pixels their glyph was
   // found to cover: the same pixels as the painter draws, at any scale and wherever within a
   // device pixel a mark starts, the first time and every time after.
