@@ -84,12 +84,11 @@ class Game : private EntryListener, private InputTarget {
   void clockTick();
   void updateClock();
 
-  // --- The picture ---------------------------------------------------------------------------
+  // --- The picture -------------------------------------------------------------------------
   // The whole screen as it stands, drawn from the state onto the canvas from scratch (a new
   // scale, a new canvas).
   void drawPicture();
 
-  // --- The solve command -------------------------------------------------------------------
   // --- State, for the front end and the tests ----------------------------------------------
   GameState& state() { return state_; }
   const GameState& state() const { return state_; }
