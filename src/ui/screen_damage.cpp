@@ -27,6 +27,11 @@ CellBox boxOfKeypad(const ShownKeypad& k) {
   return widened({k.left, k.top, k.left + keypadSize, k.top + keypadSize});
 }
 
+bool contains(const CellBox& outer, const CellBox& inner) {
+  return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right &&
+         outer.bottom >= inner.bottom;
+}
+
 bool marksDiffer(const ScreenLook& a, const ScreenLook& b, int g, int c, int r) {
   const auto i = static_cast<size_t>(cellIndex(g, c, r));
   if (a.marksOver[i] != b.marksOver[i]) return true;
@@ -86,7 +91,16 @@ std::vector<CellBox> damageBetween(const ScreenLook& before, const ScreenLook& n
     if (before.keypad) boxes.push_back(boxOfKeypad(*before.keypad));
     if (now.keypad) boxes.push_back(boxOfKeypad(*now.keypad));
   }
-  return boxes;
+  // A box that lies within another (a cell under the keypad that closed over it, the same cell
+  // twice) is painted with it.
+  std::vector<CellBox> painted;
+  for (size_t k = 0; k < boxes.size(); ++k) {
+    bool within = false;
+    for (size_t j = 0; j < boxes.size() && !within; ++j)
+      within = j != k && contains(boxes[j], boxes[k]) && (!contains(boxes[k], boxes[j]) || j < k);
+    if (!within) painted.push_back(boxes[k]);
+  }
+  return painted;
 }
 
 }  // namespace tessarix
