@@ -32,13 +32,13 @@ void coverField(Canvas& canvas) {
 }
 
 void paintScreen(Canvas& canvas, const ScreenLook& look, const CellBox* region) {
-  // Only the cells whose drawing may reach into the region are drawn: those that touch it, or
-  // lie next to a cell that does.
+  // Only the cells whose drawing may reach into the region are drawn: a cell's drawing, its
+  // marks' glyphs included, stays within its box and two pixels around it.
   const auto near = [region](int g, int c, int r) {
     if (region == nullptr) return true;
     const CellBox b = cellBox(g, c, r);
-    return b.right + cellWidth >= region->left && b.left - cellWidth <= region->right &&
-           b.bottom + cellHeight >= region->top && b.top - cellHeight <= region->bottom;
+    return b.right + 2 >= region->left && b.left - 2 <= region->right &&
+           b.bottom + 2 >= region->top && b.top - 2 <= region->bottom;
   };
   // The window's colour everywhere (in the region).
   canvas.setLineWidth(1);
