@@ -24,6 +24,9 @@ inline constexpr CellBox statisticsPanelBox{40, 753, 40 + 308, 753 + 78};
 inline constexpr CellBox statusPanelBox{1013, 219, 1013 + 234, 219 + 78};
 inline constexpr CellBox levelPanelBox{1014, 605, 1014 + 234, 605 + 80};
 inline constexpr CellBox helpPanelBox{1014, 707, 1014 + 234, 707 + 72};
+inline constexpr CellBox clockPanelBox{1014, 801, 1014 + 234, 801 + 72};
+// The raised strip at the bottom of the window, its caption within it.
+inline constexpr CellBox bottomStripBox{0, 922, 1277, 944};
 
 // One panel from its corner (x0, y0), width w and height h: raised frame, sunken frame, the
 // caption at x0 + tx in style 16, the white writing area. Leaves opaque text, black on white,

@@ -50,7 +50,7 @@ void paintScreen(Canvas& canvas, const ScreenLook& look, const CellBox* region) 
     canvas.filledBox(region->left, region->top, region->right, region->bottom);
 
   // The frame of the window and the field with its panels, as the opening screen draws them.
-  drawBottomStrip(canvas);
+  if (meets(region, bottomStripBox)) drawBottomStrip(canvas);
   drawEmptyField(canvas);
   // The state as the screen shows it, for the drawing functions.
   const auto shown = std::make_unique<GameState>();
@@ -74,7 +74,7 @@ void paintScreen(Canvas& canvas, const ScreenLook& look, const CellBox* region) 
     drawLevelPanel(canvas, look.givenCount);
     writeLevelLine(canvas, look.givenCount, look.level);
   }
-  drawClockPanel(canvas);
+  if (meets(region, clockPanelBox)) drawClockPanel(canvas);
   if (meets(region, helpPanelBox)) {
     drawHelpPanel(canvas);
     writeHelpLine(canvas, look.helpLine);
