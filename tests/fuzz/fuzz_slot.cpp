@@ -20,17 +20,16 @@ GameState filledState() {
   }
   for (size_t i = 0; i < s.marks.size(); i += 3) s.marks[i] = 1;
   s.wrongCount = 2;
-  s.level = 3;
-  s.showCandidates = true;
+  s.options.level = 3;
+  s.options.showCandidates = true;
   s.clockRunning = true;
   return s;
 }
 
 bool same(const GameState& a, const GameState& b) {
   return a.board == b.board && a.givens == b.givens && a.solution == b.solution &&
-         a.marks == b.marks && a.wrongCount == b.wrongCount && a.level == b.level &&
-         a.showCandidates == b.showCandidates && a.digitMode == b.digitMode &&
-         a.symmetryOn == b.symmetryOn && a.clockRunning == b.clockRunning;
+         a.marks == b.marks && a.wrongCount == b.wrongCount && a.options == b.options &&
+         a.clockRunning == b.clockRunning;
 }
 
 }  // namespace
