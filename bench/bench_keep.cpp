@@ -91,11 +91,4 @@ BENCHMARK(BM_KeptGameWrite)->ArgName("moves")->Arg(300)->Arg(3000)->Unit(benchma
 }  // namespace
 }  // namespace tessarix
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  tessarix::GameDirectory directory;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return tessarix::runInGameDirectory(argc, argv); }

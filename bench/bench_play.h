@@ -12,6 +12,8 @@
 #include <random>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
 #include "app/game.h"
 #include "app/keys.h"
 #include "logic/geometry.h"
@@ -111,5 +113,15 @@ struct GameDirectory {
   }
   std::filesystem::path path, old;
 };
+
+// The benchmarks of a program, run in a game directory of their own.
+inline int runInGameDirectory(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  GameDirectory directory;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
 
 }  // namespace tessarix

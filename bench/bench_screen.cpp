@@ -84,10 +84,5 @@ int main(int argc, char** argv) {
   // The benchmark shows no window: without a platform named, it draws offscreen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  tessarix::GameDirectory directory;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return tessarix::runInGameDirectory(argc, argv);
 }

@@ -89,8 +89,7 @@ void Game::checkAndShowStatus() {
 }
 
 void Game::showLevelLine() {
-  givenCount_ = countGivens(state_);
-  look_.givenCount = givenCount_;
+  look_.givenCount = countGivens(state_);
   look_.level = state_.options.level;
 }
 

@@ -99,7 +99,7 @@ class Game : private EntryListener, private InputTarget {
   bool ignoreEscape() const { return ignoreEscape_; }
   bool gameSolved() const { return gameSolved_; }
   bool ownBoardMode() const { return mode_ == Mode::OwnBoard; }
-  int givenCount() const { return givenCount_; }
+  int givenCount() const { return look_.givenCount; }
   int64_t startTime() const { return clock_.startTime(); }
   const std::string& clockText() const { return clock_.text(); }
   const HallOfFame& hallOfFame() const { return hallOfFame_; }
@@ -313,7 +313,6 @@ class Game : private EntryListener, private InputTarget {
   bool gameSolved_ = false;
   bool quitting_ = false;
   bool commandRunning_ = false;  // between a command's prologue and its end or its game loop
-  int givenCount_ = 0;
 
   GameClock clock_{platform_};
 
@@ -368,6 +367,9 @@ class Game : private EntryListener, private InputTarget {
   void hideBar();
   // The look's frames, pause and keypad as the play interface stands.
   void lookAtInterface();
+  // The picture of the look on the canvas, or with `region` the part of it in that box; the
+  // canvas's drawing state stays as it was.
+  void paint(const CellBox* region);
   ScreenLook look_;
   // The look the canvas holds (nothing: the canvas holds nothing of it yet).
   std::optional<ScreenLook> painted_;

@@ -12,27 +12,26 @@ void Game::refresh() {
     hideCursor();
   lookAtInterface();
   if (painted_ && *painted_ == look_) return;
-  // The canvas's drawing state stays as it was: a dialog the event opens next finds it so.
-  const StateKeepingCanvas::State kept = canvas_.state();
   if (!painted_) {
-    paintScreen(canvas_, look_, nullptr);
+    paint(nullptr);
   } else {
-    for (const CellBox& box : damageBetween(*painted_, look_)) {
-      canvas_.setClip(box.left, box.top, box.right, box.bottom);
-      paintScreen(canvas_, look_, &box);
-      canvas_.clearClip();
-    }
+    for (const CellBox& box : damageBetween(*painted_, look_)) paint(&box);
   }
-  canvas_.setState(kept);
   painted_ = look_;
 }
 
 void Game::drawPicture() {
   lookAtInterface();
-  const StateKeepingCanvas::State kept = canvas_.state();
-  paintScreen(canvas_, look_, nullptr);
-  canvas_.setState(kept);
+  paint(nullptr);
   painted_ = look_;
+}
+
+void Game::paint(const CellBox* region) {
+  const StateKeepingCanvas::State kept = canvas_.state();
+  if (region != nullptr) canvas_.setClip(region->left, region->top, region->right, region->bottom);
+  paintScreen(canvas_, look_, region);
+  if (region != nullptr) canvas_.clearClip();
+  canvas_.setState(kept);
 }
 
 }  // namespace tessarix
